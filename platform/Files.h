@@ -1,0 +1,30 @@
+#pragma once
+// The program's access to files. Paths are built as on Windows (baseFolder
+// ending in a backslash, names such as "graph\back.bmp"); an implementation
+// maps them to its own file system.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tintfall {
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // The whole file, or nothing when it cannot be opened or is larger than
+    // maxBytes (no file of the program is that large; a bigger one is foreign).
+    virtual std::optional<std::vector<std::uint8_t>> read(const std::string& path,
+                                                          std::size_t maxBytes = kDefaultReadLimit) = 0;
+    // Writes the bytes to a temporary file beside the target, then replaces
+    // the target with it, so the target is never left half written.
+    virtual bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    virtual bool remove(const std::string& path) = 0;
+    // Full path of a file name relative to the current working folder.
+    virtual std::string fullPath(const std::string& name) = 0;
+
+    static constexpr std::size_t kDefaultReadLimit = 64u * 1024u * 1024u;
+};
+
+}  // namespace tintfall
