@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool x11-apps imagemagick
