@@ -1,0 +1,95 @@
+#pragma once
+// The running game's rules as operations on the one GameState: pieces and
+// moves, landing, runs and cascades, levels, modes and bombs, the game clock
+// with its key trackers, and starting, pausing and ending games. Everything
+// outside the rules (drawing, sounds, questions, best scores) goes through
+// GameHost; time comes from Clock.
+#include <cstdint>
+
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "platform/Clock.h"
+#include "settings/GameSettings.h"
+
+namespace tintfall {
+
+class Game {
+public:
+    Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock);
+
+    GameState& state() { return state_; }
+    const GameState& state() const { return state_; }
+    GameSettings& settings() { return settings_; }
+
+    // Random numbers: the one program-wide generator in the game state.
+    std::int32_t nextRandom();
+    void seedRandom();  // seeds with the calendar time in whole seconds
+
+    // Pieces and moves. Operations that may land a piece return false when
+    // the landing ended the game (lost, or overflowed by a pushed row).
+    void spawnNextPiece();
+    bool tryMove(int dx, int dy);
+    void rotatePiece();
+    bool softDrop();
+    bool hardDrop();
+    // One column left (-1) or right (+1); a blocked bomb lands on the cell beside it.
+    bool moveSideways(int dx);
+    // One step of gravity: down one row, or land.
+    bool gravityStep();
+
+    // Landing and the cascade that follows.
+    bool landPiece();
+    std::int32_t removeRuns(bool afterRise);
+    std::int32_t findAndRemoveRuns();
+    void settle();
+
+    // Levels, the Rising rows, bombs and the whole-field animations.
+    void advanceLevel();
+    // Rising countdown after a normal landing; adds the blocks removed after
+    // a pushed row to `removed`. False when the pushed row ended the game.
+    bool applyRiseRule(std::int32_t& removed);
+    // False when the new row overflowed into the hidden rows (game over).
+    bool pushRisingRow();
+    void explode(std::int32_t kind);
+    void levelAnimation();
+    void endAnimation();
+
+    // Keyboard and the game clock.
+    void preTranslateKey(bool isKeyDown, std::int32_t keyCode);
+    void onKeyDown(std::int32_t keyCode);
+    // The game part of one timer tick: gravity, held keys, the Timer
+    // countdown and the play seconds while play proceeds; forgets the keys
+    // while paused.
+    void gameStep();
+    void clearKeys();
+
+    // Game flow.
+    void newGame();
+    void startOrStop();
+    void togglePause();
+    void gameOver();
+    void gameWon();
+    // Around every modal dialog: the game stands still and its clock re-bases.
+    // suspendForModal returns the pause flag to hand back to resumeAfterModal,
+    // so nested dialogs restore correctly.
+    std::int32_t suspendForModal();
+    void resumeAfterModal(std::int32_t rememberedNotPaused);
+
+private:
+    void play(SoundEvent event);
+    void endGame(bool won);
+    void turnIntoBomb(std::int32_t removed);
+    void putPieceAtSpawn();
+    void fieldAnimation(bool restoreField);
+    bool performKeyAction(int action);
+    void stepTimerCountdown(std::uint32_t now);
+    void stepPlaySeconds(std::uint32_t now);
+    bool continueAfterRemoval(std::int32_t removed, bool afterBomb);
+
+    GameState& state_;
+    GameSettings& settings_;
+    GameHost& host_;
+    Clock& clock_;
+};
+
+}  // namespace tintfall
