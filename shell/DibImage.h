@@ -1,0 +1,51 @@
+#pragma once
+// One device-independent bitmap read from a .bmp file and kept in its file
+// form: a single block with the information header, the colour table and the
+// pixel rows (bottom-up), drawn straight from memory.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Canvas.h"
+
+namespace tintfall {
+
+class DibImage {
+public:
+    DibImage() = default;
+
+    // Parses the bytes of a whole .bmp file. Anything that is not a bitmap
+    // this program can draw (no "BM", an unknown header, a bit depth other
+    // than 1, 4, 8, 24 or 32, compression, a top-down or zero-sized image,
+    // or a colour table or pixel rows reaching past the end of the file)
+    // gives an empty image, which draws nothing.
+    static DibImage fromFileBytes(const std::vector<std::uint8_t>& bytes);
+
+    bool empty() const { return block_.empty(); }
+    // Pointers into the image's own block; valid while the image lives
+    // unchanged. An empty image gives an empty view.
+    DibView view() const;
+
+    std::int32_t width() const { return width_; }
+    std::int32_t height() const { return height_; }
+    int bitsPerPixel() const { return bitsPerPixel_; }
+    std::uint32_t colourCount() const { return colourCount_; }
+    // Everything of the file after its 14-byte file header.
+    const std::vector<std::uint8_t>& block() const { return block_; }
+
+    // Largest width or height accepted; no picture of the program comes near.
+    static constexpr std::int32_t kMaxSide = 16384;
+
+private:
+    std::vector<std::uint8_t> block_;
+    std::size_t colourTableOffset_ = 0;
+    std::uint32_t colourCount_ = 0;
+    std::size_t pixelsOffset_ = 0;
+    std::size_t pixelBytes_ = 0;
+    std::size_t stride_ = 0;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+    int bitsPerPixel_ = 0;
+};
+
+}  // namespace tintfall

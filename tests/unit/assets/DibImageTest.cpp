@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "shell/DibImage.h"
+
+namespace tintfall {
+namespace {
+
+void put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
+    b[at] = static_cast<std::uint8_t>(v);
+    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+std::uint32_t get32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return static_cast<std::uint32_t>(b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (b[at + 3] << 24));
+}
+
+// A well-formed file of the given shape; its fields are then spoiled one at
+// a time by the tests. File offsets: 14 info header, 18 width, 22 height,
+// 26 planes, 28 bits, 30 compression, 34 image size, 46 colours used.
+struct BitmapSpec {
+    int width = 3;
+    int height = 2;
+    int bits = 24;
+    std::uint32_t coloursUsed = 0;
+    std::uint32_t tableEntries = 0;  // entries actually written
+};
+
+std::vector<std::uint8_t> makeBitmap(const BitmapSpec& spec) {
+    const std::size_t stride = ((static_cast<std::size_t>(spec.width) * spec.bits + 31) / 32) * 4;
+    const std::size_t pixels = stride * static_cast<std::size_t>(spec.height);
+    std::vector<std::uint8_t> b(14 + 40 + 4 * spec.tableEntries + pixels, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(b, 2, static_cast<std::uint32_t>(b.size()));
+    put32(b, 10, 14 + 40 + 4 * spec.tableEntries);
+    put32(b, 14, 40);
+    put32(b, 18, static_cast<std::uint32_t>(spec.width));
+    put32(b, 22, static_cast<std::uint32_t>(spec.height));
+    put16(b, 26, 1);
+    put16(b, 28, static_cast<std::uint32_t>(spec.bits));
+    put32(b, 46, spec.coloursUsed);
+    for (std::size_t i = 0; i < 4 * spec.tableEntries; ++i) b[54 + i] = static_cast<std::uint8_t>(i);
+    for (std::size_t i = 0; i < pixels; ++i) b[54 + 4 * spec.tableEntries + i] = static_cast<std::uint8_t>(0xA0 + i);
+    return b;
+}
+
+TEST(DibImageColourTable, EightBitWithColoursUsedZeroGetsFullTable) {
+    std::vector<std::uint8_t> file = makeBitmap({4, 2, 8, 0, 256});
+    DibImage image = DibImage::fromFileBytes(file);
+    ASSERT_FALSE(image.empty());
+    DibView v = image.view();
+    EXPECT_EQ(v.colourCount, 256u);
+    EXPECT_EQ(v.colourTable, v.info + 40);
+    EXPECT_EQ(v.pixels, v.info + 40 + 1024);
+    EXPECT_EQ(v.pixels[0], 0xA0);
+    EXPECT_EQ(v.stride, 4u);
+    EXPECT_EQ(v.pixelBytes, 8u);
+    // The colours-used field is filled in for the drawing call.
+    EXPECT_EQ(get32(image.block(), 32), 256u);
+}
+
+TEST(DibImageColourTable, ColoursUsedShortensTheTable) {
+    std::vector<std::uint8_t> file = makeBitmap({4, 2, 8, 16, 16});
+    DibImage image = DibImage::fromFileBytes(file);
+    ASSERT_FALSE(image.empty());
+    EXPECT_EQ(image.view().colourCount, 16u);
+    EXPECT_EQ(image.view().pixels, image.view().info + 40 + 64);
+    EXPECT_EQ(image.view().pixels[0], 0xA0);
+}
+
+TEST(DibImageColourTable, LowDepthsGetTwoAndSixteenEntries) {
+    DibImage one = DibImage::fromFileBytes(makeBitmap({9, 3, 1, 0, 2}));
+    ASSERT_FALSE(one.empty());
+    EXPECT_EQ(one.view().colourCount, 2u);
+    EXPECT_EQ(one.view().stride, 4u);
+    DibImage four = DibImage::fromFileBytes(makeBitmap({9, 3, 4, 0, 16}));
+    ASSERT_FALSE(four.empty());
+    EXPECT_EQ(four.view().colourCount, 16u);
+    EXPECT_EQ(four.view().stride, 8u);
+}
+
+TEST(DibImageColourTable, TrueColourHasNoTable) {
+    for (int bits : {24, 32}) {
+        DibImage image = DibImage::fromFileBytes(makeBitmap({3, 2, bits, 0, 0}));
+        ASSERT_FALSE(image.empty()) << bits;
+        DibView v = image.view();
+        EXPECT_EQ(v.colourCount, 0u);
+        EXPECT_EQ(v.pixels, v.info + 40);
+        EXPECT_EQ(v.width, 3);
+        EXPECT_EQ(v.height, 2);
+        EXPECT_EQ(v.bitsPerPixel, bits);
+        EXPECT_EQ(v.stride, 12u);  // 9 bytes padded, 12 bytes
+        EXPECT_EQ(get32(image.block(), 32), 0u);
+    }
+}
+
+TEST(DibImageFixUps, ZeroImageSizeBecomesThePixelByteCount) {
+    DibImage image = DibImage::fromFileBytes(makeBitmap({3, 2, 24, 0, 0}));
+    EXPECT_EQ(get32(image.block(), 20), 24u);
+    std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+    put32(file, 34, 777);
+    EXPECT_EQ(get32(DibImage::fromFileBytes(file).block(), 20), 777u);
+}
+
+TEST(DibImageFixUps, PixelDataOffsetOfTheFileHeaderIsIgnored) {
+    std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+    put32(file, 10, 0xFFFFFFF0u);
+    DibImage image = DibImage::fromFileBytes(file);
+    ASSERT_FALSE(image.empty());
+    EXPECT_EQ(image.view().pixels[0], 0xA0);
+}
+
+TEST(DibImageFixUps, ExtraBytesAfterThePixelsAreAccepted) {
+    std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+    file.resize(file.size() + 10, 0);
+    EXPECT_FALSE(DibImage::fromFileBytes(file).empty());
+}
+
+TEST(DibImageRejects, FilesThatAreNotBitmaps) {
+    EXPECT_TRUE(DibImage::fromFileBytes({}).empty());
+    EXPECT_TRUE(DibImage::fromFileBytes({'B'}).empty());
+    EXPECT_TRUE(DibImage::fromFileBytes({'B', 'M', 0, 0}).empty());
+    std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+    file[1] = 'A';
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+    file[0] = 'M';
+    file[1] = 'B';
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+}
+
+TEST(DibImageRejects, EmptyImageGivesEmptyView) {
+    DibImage image;
+    EXPECT_TRUE(image.empty());
+    DibView v = image.view();
+    EXPECT_TRUE(v.empty());
+    EXPECT_EQ(v.info, nullptr);
+    EXPECT_EQ(v.pixels, nullptr);
+}
+
+TEST(DibImageRejects, HeaderSizes) {
+    for (std::uint32_t size : {0u, 12u, 39u, 41u, 64u, 0xFFFFFFFFu}) {
+        std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+        put32(file, 14, size);
+        EXPECT_TRUE(DibImage::fromFileBytes(file).empty()) << size;
+    }
+    // A known size that reaches past the end of the file.
+    std::vector<std::uint8_t> file = makeBitmap({1, 1, 24, 0, 0});
+    put32(file, 14, 124);
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+    // Truncated inside the information header.
+    file = makeBitmap({3, 2, 24, 0, 0});
+    file.resize(30);
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+}
+
+TEST(DibImageRejects, WidthAndHeight) {
+    const std::int64_t bad[] = {0, -1, -2, DibImage::kMaxSide + 1, 0x7FFFFFFF, -0x7FFFFFFF - 1};
+    for (std::int64_t value : bad) {
+        std::vector<std::uint8_t> wide = makeBitmap({3, 2, 24, 0, 0});
+        put32(wide, 18, static_cast<std::uint32_t>(value));
+        EXPECT_TRUE(DibImage::fromFileBytes(wide).empty()) << "width " << value;
+        std::vector<std::uint8_t> high = makeBitmap({3, 2, 24, 0, 0});
+        put32(high, 22, static_cast<std::uint32_t>(value));
+        EXPECT_TRUE(DibImage::fromFileBytes(high).empty()) << "height " << value;
+    }
+}
+
+TEST(DibImageRejects, BitDepthPlanesAndCompression) {
+    for (std::uint32_t bits : {0u, 2u, 16u, 48u, 0xFFFFu}) {
+        std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+        put16(file, 28, bits);
+        EXPECT_TRUE(DibImage::fromFileBytes(file).empty()) << bits;
+    }
+    std::vector<std::uint8_t> planes = makeBitmap({3, 2, 24, 0, 0});
+    put16(planes, 26, 2);
+    EXPECT_TRUE(DibImage::fromFileBytes(planes).empty());
+    for (std::uint32_t compression : {1u, 2u, 3u}) {
+        std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+        put32(file, 30, compression);
+        EXPECT_TRUE(DibImage::fromFileBytes(file).empty()) << compression;
+    }
+}
+
+TEST(DibImageRejects, ColourTableOutsideTheFile) {
+    // An 8-bit file written with a 16-entry table but claiming the full one.
+    EXPECT_TRUE(DibImage::fromFileBytes(makeBitmap({4, 2, 8, 0, 16})).empty());
+    for (std::uint32_t used : {257u, 0x40000000u, 0xFFFFFFFFu}) {
+        std::vector<std::uint8_t> file = makeBitmap({4, 2, 8, 256, 256});
+        put32(file, 46, used);
+        EXPECT_TRUE(DibImage::fromFileBytes(file).empty()) << used;
+    }
+}
+
+TEST(DibImageRejects, PixelRowsOutsideTheFile) {
+    std::vector<std::uint8_t> file = makeBitmap({3, 2, 24, 0, 0});
+    file.pop_back();
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+    // A large image in a small file.
+    file = makeBitmap({3, 2, 24, 0, 0});
+    put32(file, 18, DibImage::kMaxSide);
+    put32(file, 22, DibImage::kMaxSide);
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+    // A 24-bit file whose colours-used field pushes the pixels past the end.
+    file = makeBitmap({3, 2, 24, 0, 0});
+    put32(file, 46, 1);
+    EXPECT_TRUE(DibImage::fromFileBytes(file).empty());
+}
+
+TEST(DibImageCopies, ViewFollowsTheImageItBelongsTo) {
+    DibImage original = DibImage::fromFileBytes(makeBitmap({3, 2, 24, 0, 0}));
+    DibImage copy = original;
+    DibImage moved = std::move(original);
+    EXPECT_EQ(copy.view().info, copy.block().data());
+    EXPECT_EQ(moved.view().info, moved.block().data());
+    EXPECT_NE(copy.view().pixels, moved.view().pixels);
+    EXPECT_EQ(copy.view().pixels[0], moved.view().pixels[0]);
+}
+
+}  // namespace
+}  // namespace tintfall
