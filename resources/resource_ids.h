@@ -1,0 +1,41 @@
+/* Identifiers of the resources in tintfall.rc: read by windres and by the
+   C++ code, so only plain #defines. */
+#ifndef TINTFALL_RESOURCE_IDS_H
+#define TINTFALL_RESOURCE_IDS_H
+
+#define IDI_TINTFALL 101
+#define IDC_BUTTON_HAND 102
+#define IDR_MAINMENU 110
+#define IDS_APP_TITLE 110
+
+#define IDD_ABOUT 117
+#define IDB_ABOUT_LOGO 119
+#define IDD_CHAMPIONS 146
+#define IDB_FLAG_NETHERLANDS 147
+#define IDB_FLAG_BELGIUM 148
+#define IDB_CHAMPION_CENTRE 149
+#define IDB_CHAMPION_LEFT 150
+#define IDB_CHAMPION_RIGHT 151
+
+#define IDC_ABOUT_HOMEPAGE 1075
+#define IDC_ABOUT_MAIL 1076
+#define IDC_CHAMPIONS_TOP50 1050
+
+#define CMD_START_STOP 40006
+#define CMD_PAUSE 40007
+#define CMD_SAVE_AS 40008
+#define CMD_LOAD 40009
+#define CMD_EXIT 40010
+#define CMD_ABOUT 40013
+#define CMD_LOCAL_TABLE 40014
+#define CMD_INTERNET_TABLE 40015
+#define CMD_TOP50_PAGE 40019
+#define CMD_HOME_PAGE 40020
+#define CMD_OPTIONS 40022
+#define CMD_SIZE_NORMAL 40023
+#define CMD_SIZE_BIG 40024
+#define CMD_SIZE_AUTOMATIC 40025
+#define CMD_CHAMPIONS 40026
+#define CMD_HELP_INDEX 57666
+
+#endif

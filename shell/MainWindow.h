@@ -1,0 +1,143 @@
+#pragma once
+// The one main window of the program: owner of the game state, the settings,
+// the bitmaps, the layout of the current size, the presentation state, the
+// title animation, the engine and the control panel. The Win32 layer turns
+// window messages into calls of the on... operations below; everything it
+// needs from the system goes through WindowServices, so the whole life of the
+// window runs in tests without one.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/PanelCommands.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/SoundPlayer.h"
+#include "platform/WindowServices.h"
+#include "settings/GameSettings.h"
+#include "shell/DialogCommands.h"
+#include "shell/MenuState.h"
+#include "shell/WindowLayout.h"
+
+namespace tintfall {
+
+inline constexpr const char* kProductName = "Tintfall";
+inline constexpr std::uint32_t kTickMilliseconds = 20;
+
+class MainWindow : public GameHost, public PanelCommands {
+public:
+    MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // The creation sequence. Failures are reported in message boxes and the
+    // sequence still runs to its end. The caller starts timer 1 afterwards.
+    void onCreate();
+    // Timer 1: first-frame painting, the clock redraw, the game step, the title.
+    void onTick();
+    // WM_PAINT: the whole back buffer into the window.
+    void onPaint();
+    // Asks the quit question; on Yes saves and ends the message loop.
+    void confirmQuit() override;
+    // The window is being destroyed while the program runs (close box, system menu).
+    void onDestroy();
+    void onActivateApp(bool active);
+
+    // Keyboard: every key message before dispatch, then the window's key-down.
+    void preTranslateKey(bool keyDown, int keyCode);
+    void onKeyDown(int keyCode);
+    // Mouse in client coordinates.
+    void onMouseMove(int x, int y);
+    void onLeftButtonDown(int x, int y);
+    void onLeftButtonUp(int x, int y);
+    void onRightButtonUp();
+
+    // A menu or accelerator command (ids of resources/resource_ids.h).
+    void onCommand(int commandId);
+    MenuState currentMenuState() const;
+    void setWindowSizeMode(int mode);
+
+    // The commands of the menu, the accelerators and the control panel.
+    void startOrStop();
+    void togglePause();
+    void showOptions();
+    void saveGame() override;
+    void loadGame() override;
+    void showLocalTables() override;
+    void showInternetTable() override;
+    void showHelpIndex() override;
+    void showHelpContext(int context) override;
+    void openHomePage() override;
+    void openTop50Page();
+    void showAbout();
+    void showChampions();
+
+    // PanelCommands: the panel's repaint and the cursor.
+    void drawPanel() override;
+    void clearClassCursor() override;
+    void showButtonCursor() override;
+    void restoreDefaultCursor() override;
+
+    // Around every modal dialog or message box: the game pauses and its clock
+    // re-bases while the dialog is open, then the pause state is restored.
+    void suspendForModal();
+    void resumeAfterModal();
+    // A message box with the product's title unless another one is given.
+    MessageAnswer message(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+                          const std::string& title = kProductName);
+
+    // Title animation switched from the options sheet.
+    void setTitleAnimation(bool on);
+    // The bitmaps of the selected block set again, after the options sheet changed it.
+    void reloadBlockSet();
+
+    // GameHost.
+    void redraw() override;
+    void drawPieceMove() override;
+    void refreshPanel() override;
+    void drawCell(int column, int row, CellImage image, int frame) override;
+    void drawFieldBackgroundCell(int column, int row) override;
+    void drawCoverCell(int column, int row) override;
+    void showField() override;
+    void playSound(SoundEvent event, int slot) override;
+    bool askYesNo(const std::string& text) override;
+    void showWinnerMessage() override;
+    std::string dateTimeText() override;
+    std::int32_t bestLocalScore(std::int32_t mode) override;
+    std::int32_t qualifyingScore(std::int32_t mode) override;
+    void recordResult(const GameResult& result) override;
+
+    // What the dialogs and their commands work on.
+    GameState state;
+    GameSettings settings;
+    std::string baseFolder;
+    int windowSizeMode = AutomaticSize;
+    int effectiveSize = 0;
+    WindowLayout layout;
+    Files& files;
+    Clock& clock;
+    SoundPlayer& sound;
+    WindowServices& services;
+    DialogCommands* dialogCommands = nullptr;
+
+    bool windowReady = false;
+    bool paintingEnabled = false;
+    int clockHour = -1;
+    int clockMinute = -1;
+    std::uint32_t runStartTime = 0;
+
+private:
+    bool findBaseFolder();
+    void loadOptionsAtStart();
+    void applyWindowSizeMode(int mode);
+    void addUsageTimeOnce();
+    void showTitle(const std::string& text);
+
+    bool usageTimeAdded_ = false;
+    std::string shownTitle_;
+};
+
+}  // namespace tintfall

@@ -1,0 +1,23 @@
+#pragma once
+// Texts, enabled states and check marks of the menu items that change,
+// evaluated each time a menu is shown.
+#include <array>
+#include <string>
+
+#include "engine/GameState.h"
+#include "settings/GameSettings.h"
+
+namespace tintfall {
+
+struct MenuState {
+    std::string startStopText;  // "Start Game\tF2" / "Stop Game\tF2"
+    std::string pauseText;      // "Pause\t" / "Resume\t" + the pause key's name
+    bool pauseEnabled = false;
+    bool saveEnabled = false;
+    // Normal, Big, Automatic: exactly the item of windowSizeMode is checked.
+    std::array<bool, 3> sizeChecked{};
+};
+
+MenuState menuState(const GameState& state, const GameSettings& settings, int windowSizeMode);
+
+}  // namespace tintfall
