@@ -1,0 +1,128 @@
+#include "engine/ControlPanel.h"
+
+#include "engine/Game.h"
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/PanelHitTest.h"
+#include "settings/GameSettings.h"
+
+namespace tintfall {
+
+ControlPanel::ControlPanel(Game& game, GameHost& host, PanelCommands& commands)
+    : game_(game), host_(host), commands_(commands) {}
+
+bool ControlPanel::enabled(PanelButton button) const {
+    return buttonEnabled(button, game_.state().gameRunning != 0);
+}
+
+void ControlPanel::onMouseMove(int x, int y) {
+    commands_.clearClassCursor();
+    bool changed = false;
+    bool overEnabledButton = false;
+    for (int i = 0; i < kPanelButtonCount; ++i) {
+        const auto button = static_cast<PanelButton>(i);
+        // A disabled button keeps its last state until it works again.
+        if (!enabled(button)) continue;
+        if (buttonContains(geometry_, button, x, y)) {
+            overEnabledButton = true;
+            if (buttonState[i] == 0) {
+                buttonState[i] = 1;
+                changed = true;
+            }
+        } else if (buttonState[i] != 0) {
+            buttonState[i] = 0;
+            changed = true;
+        }
+    }
+    if (overEnabledButton) {
+        commands_.showButtonCursor();
+    } else {
+        commands_.restoreDefaultCursor();
+    }
+    // Disabled buttons and the number displays still explain themselves.
+    const int line = hotspotLine(geometry_, x, y);
+    if (line != statusLine) {
+        statusLine = line;
+        changed = true;
+    }
+    if (changed) commands_.drawPanel();
+}
+
+void ControlPanel::onLeftButtonDown(int x, int y) {
+    for (int i = 0; i < kPanelButtonCount; ++i) {
+        const auto button = static_cast<PanelButton>(i);
+        if (button == logo || !enabled(button) || !buttonContains(geometry_, button, x, y)) continue;
+        host_.playSound(ButtonPress, 0);
+        buttonState[i] = 2;
+        commands_.drawPanel();
+    }
+}
+
+void ControlPanel::onLeftButtonUp(int x, int y) {
+    // Only the release position counts: the press may have begun elsewhere.
+    for (PanelButton button : kButtonsInLineOrder) {
+        if (enabled(button) && buttonContains(geometry_, button, x, y)) runAction(button);
+    }
+}
+
+void ControlPanel::onRightButtonUp() { commands_.showHelpContext(kPanelHelpContext); }
+
+void ControlPanel::runAction(PanelButton button) {
+    GameSettings& settings = game_.settings();
+    switch (button) {
+        case startStop:
+            startStopAction();
+            return;
+        case pause: game_.togglePause(); break;
+        case save: commands_.saveGame(); break;
+        case load: commands_.loadGame(); break;
+        case localTable: commands_.showLocalTables(); break;
+        case internetTable: commands_.showInternetTable(); break;
+        case help: commands_.showHelpIndex(); break;
+        case exit: commands_.confirmQuit(); break;
+        case logo: commands_.openHomePage(); break;
+        case nextBarSwitch: settings.showNextBar = settings.showNextBar ? 0 : 1; break;
+        case statusBarSwitch: settings.showStatusBar = settings.showStatusBar ? 0 : 1; break;
+        case bombs: settings.bombsEnabled = settings.bombsEnabled ? 0 : 1; break;
+        case classic: settings.gameMode = Classic; break;
+        case timer: settings.gameMode = Timer; break;
+        case rising: settings.gameMode = Rising; break;
+        case easy: settings.colourCount = Easy; break;
+        case normal: settings.colourCount = Normal; break;
+        case hard: settings.colourCount = Hard; break;
+        case oneBlock: settings.blockCountCode = 2; break;
+        case twoBlocks: settings.blockCountCode = 1; break;
+        case threeBlocks: settings.blockCountCode = 0; break;
+    }
+    // The logo has no pressed look to undo.
+    if (button != logo) buttonState[button] = 1;
+    host_.redraw();
+}
+
+void ControlPanel::startStopAction() {
+    GameState& state = game_.state();
+    if (state.gameRunning) {
+        const std::int32_t wasNotPaused = state.notPaused;
+        // The field is covered and the clocks re-base while the question is open.
+        state.notPaused = 0;
+        state.clockRunning = 0;
+        host_.redraw();
+        const bool cancel = host_.askYesNo("Do you want to cancel current game?");
+        state.notPaused = wasNotPaused;
+        if (cancel) {
+            game_.gameOver();
+            buttonState[startStop] = 1;
+            // A new game must never start paused.
+            state.notPaused = 1;
+            host_.redraw();
+            return;
+        }
+        if (!state.gameRunning) game_.newGame();
+    } else {
+        game_.newGame();
+    }
+    buttonState[startStop] = 1;
+    host_.redraw();
+}
+
+}  // namespace tintfall
