@@ -1,0 +1,31 @@
+#include "net/UploadFile.h"
+
+#include "platform/DataWriter.h"
+#include "scores/ScoreEntryCodec.h"
+
+namespace tintfall {
+
+std::string uploadFileName(const UploadRecord& record) { return record.uploadKey + ".tft"; }
+
+std::vector<std::uint8_t> encodeUploadRecord(const UploadRecord& r) {
+    DataWriter out;
+    out.writeText(kUploadHeader);
+    out.writeInt32(kScoreRows);
+    out.writeText(r.uploadKey);
+    out.writeText(r.playerName);
+    out.writeText(r.email);
+    out.writeText(r.country);
+    out.writeText(r.notes);
+    out.writeText(r.sentText);
+    out.writeText(r.usageText);
+    out.writeText(r.firstStartText);
+    for (const ScoreEntry& row : r.rows) writeScoreEntry(out, row);
+    out.writeText(r.closingText);
+    return out.bytes();
+}
+
+bool writeUploadFile(Files& files, const std::string& folder, const UploadRecord& record) {
+    return files.write(folder + uploadFileName(record), encodeUploadRecord(record));
+}
+
+}  // namespace tintfall

@@ -1,0 +1,54 @@
+#include "scores/UsageTime.h"
+
+#include "platform/DataReader.h"
+#include "platform/DataWriter.h"
+
+namespace tintfall {
+
+namespace {
+
+std::string usagePath(const std::string& folder) { return folder + kUsageTimeFileName; }
+
+}  // namespace
+
+UsageTime readUsageTime(Files& files, const std::string& folder) {
+    const auto bytes = files.read(usagePath(folder));
+    if (!bytes) return {};
+    DataReader in(*bytes);
+    UsageTime time;
+    time.hours = in.readUint32();
+    time.minutes = in.readUint32();
+    time.seconds = in.readUint32();
+    // A short file holds no complete time: count it as none so far.
+    return in.ok() ? time : UsageTime{};
+}
+
+UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
+    const std::uint32_t elapsedSeconds = elapsedMs / 1000;
+    UsageTime sum;
+    sum.seconds = time.seconds + elapsedSeconds % 60;
+    sum.minutes = time.minutes + elapsedSeconds % 3600 / 60 + (sum.seconds >= 60 ? 1 : 0);
+    sum.hours = time.hours + elapsedMs / 3600000;
+    if (sum.minutes >= 60) {
+        sum.hours += 1;
+        sum.minutes %= 60;
+    }
+    if (sum.seconds >= 60) sum.seconds %= 60;
+    return sum;
+}
+
+void addUsageTime(Files& files, const std::string& folder, std::uint32_t nowMs, std::uint32_t runStartTime) {
+    const UsageTime sum = addElapsed(readUsageTime(files, folder), nowMs - runStartTime);
+    DataWriter out;
+    out.writeUint32(sum.hours);
+    out.writeUint32(sum.minutes);
+    out.writeUint32(sum.seconds);
+    files.write(usagePath(folder), out.bytes());
+}
+
+std::string usageTimeText(Files& files, const std::string& folder) {
+    const UsageTime time = readUsageTime(files, folder);
+    return std::to_string(time.hours) + ":" + std::to_string(time.minutes) + ":" + std::to_string(time.seconds);
+}
+
+}  // namespace tintfall
