@@ -76,12 +76,17 @@ public:
     void resumeAfterModal(std::int32_t rememberedNotPaused);
 
 private:
+    std::int32_t colourCount() const;
+    std::int32_t normalKind() const;  // the piece kind of the game's blockCountCode
+    std::int32_t randomColour();
     void play(SoundEvent event);
+    void wait(std::int32_t ms);
     void endGame(bool won);
     void turnIntoBomb(std::int32_t removed);
     void putPieceAtSpawn();
     void fieldAnimation(bool restoreField);
     bool performKeyAction(int action);
+    void playStep();
     void stepTimerCountdown(std::uint32_t now);
     void stepPlaySeconds(std::uint32_t now);
     bool continueAfterRemoval(std::int32_t removed, bool afterBomb);

@@ -1,0 +1,36 @@
+#include "engine/Game.h"
+
+namespace tintfall {
+
+Game::Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock)
+    : state_(state), settings_(settings), host_(host), clock_(clock) {}
+
+std::int32_t Game::nextRandom() { return state_.random.next(); }
+
+void Game::seedRandom() { state_.random.seed(clock_.calendarSeconds()); }
+
+std::int32_t Game::colourCount() const {
+    // The options file is read without range checks; a count of 0 or 1 would
+    // divide by zero or never finish a Rising row, one above 6 would draw
+    // bomb colours into the board.
+    const std::int32_t count = settings_.colourCount;
+    return count >= Easy && count <= Hard ? count : Normal;
+}
+
+std::int32_t Game::normalKind() const {
+    const std::int32_t code = settings_.blockCountCode;
+    return code >= ThreeBlocks && code <= OneBlock ? code : ThreeBlocks;
+}
+
+std::int32_t Game::randomColour() { return nextRandom() % colourCount(); }
+
+void Game::wait(std::int32_t ms) {
+    // Delays come from the options file unchecked; keep them to 0..1000 ms.
+    if (ms < 0) ms = 0;
+    if (ms > 1000) ms = 1000;
+    clock_.sleep(static_cast<std::uint32_t>(ms));
+}
+
+void Game::play(SoundEvent event) { host_.playSound(event, shownSoundSlot(event)); }
+
+}  // namespace tintfall

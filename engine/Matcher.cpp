@@ -1,0 +1,75 @@
+#include "engine/Matcher.h"
+
+#include "engine/Game.h"
+
+namespace tintfall {
+
+namespace {
+
+struct Direction {
+    int dc;
+    int dr;
+};
+
+// Vertical, horizontal, diagonal, anti-diagonal; each measured first along
+// (dc, dr) and then along (-dc, -dr).
+constexpr std::array<Direction, 4> kDirections{{{0, 1}, {-1, 0}, {-1, -1}, {1, -1}}};
+
+bool onBoard(int column, int row) { return column >= 0 && column < kColumns && row >= 0 && row < kRows; }
+
+int markSense(const GameBoard& board, MarkGrid& runMark, int column, int row, int dc, int dr, std::int32_t colour) {
+    int length = 0;
+    for (int c = column + dc, r = row + dr; onBoard(c, r) && board.cell(c, r) == colour; c += dc, r += dr) {
+        runMark[c * kRows + r] = kRunCell;
+        ++length;
+    }
+    return length;
+}
+
+}  // namespace
+
+std::int32_t markRuns(const GameBoard& board, MarkGrid& removeMark) {
+    MarkGrid runMark;
+    runMark.fill(kUnmarked);
+    removeMark.fill(kUnmarked);
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            const std::int32_t colour = board.cell(column, row);
+            if (colour == EmptyCell) continue;
+            for (const Direction& d : kDirections) {
+                runMark[column * kRows + row] = kRunCell;
+                const int length = 1 + markSense(board, runMark, column, row, d.dc, d.dr, colour) +
+                                   markSense(board, runMark, column, row, -d.dc, -d.dr, colour);
+                if (length >= 3) {
+                    for (std::size_t i = 0; i < runMark.size(); ++i)
+                        if (runMark[i] == kRunCell) removeMark[i] = kRemoveCell;
+                }
+                runMark.fill(kUnmarked);
+            }
+        }
+    }
+    std::int32_t marked = 0;
+    for (std::int32_t mark : removeMark)
+        if (mark == kRemoveCell) ++marked;
+    return marked;
+}
+
+std::int32_t Game::findAndRemoveRuns() {
+    MarkGrid removeMark;
+    const std::int32_t marked = markRuns(state_.board, removeMark);
+    if (marked < 3) return 0;
+    play(BlockRemoved);
+    GameBoard& board = state_.board;
+    for (int frame = 0; frame < 5; ++frame) {
+        for (int column = 0; column < kColumns; ++column)
+            for (int row = kFirstVisibleRow; row < kRows; ++row)
+                if (removeMark[column * kRows + row] == kRemoveCell)
+                    host_.drawCell(column, row, CellImage::Removal, 6 * frame + board.cell(column, row));
+        wait(settings_.demolitionDelay);
+    }
+    for (std::size_t i = 0; i < removeMark.size(); ++i)
+        if (removeMark[i] == kRemoveCell) board.cells[i] = EmptyCell;
+    return marked;
+}
+
+}  // namespace tintfall
