@@ -1,0 +1,73 @@
+#pragma once
+// A dialog without a window: every control's state kept by id, every
+// message box recorded, and the answers to questions scripted in advance.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/DialogControls.h"
+
+namespace tintfall {
+
+class FakeControls : public DialogControls {
+public:
+    struct Control {
+        std::string text;
+        bool checked = false;
+        bool enabled = true;
+        std::vector<std::string> items;
+        int selection = -1;
+        int spinLow = 0;
+        int spinHigh = 0;
+        int spinPosition = 0;
+    };
+    struct Message {
+        enum Kind { Error, Information, Question } kind;
+        std::string title;
+        std::string text;
+    };
+
+    void setText(int id, const std::string& text) override { controls_[id].text = text; }
+    std::string text(int id) override { return controls_[id].text; }
+    void setChecked(int id, bool checked) override { controls_[id].checked = checked; }
+    bool isChecked(int id) override { return controls_[id].checked; }
+    void setEnabled(int id, bool enabled) override { controls_[id].enabled = enabled; }
+    void addListItem(int id, const std::string& text) override { controls_[id].items.push_back(text); }
+    void selectListItem(int id, int index) override;
+    int listSelection(int id) override { return controls_[id].selection; }
+    void setSpinRange(int id, int low, int high) override;
+    void setSpinPosition(int id, int position) override;
+    void setWindowTitle(const std::string& title) override { title_ = title; }
+    void endDialog(int result) override { endResult_ = result; }
+    void showError(const std::string& text) override;
+    void showInformation(const std::string& title, const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+
+    // Read-only view of a control (a control never touched reads as default).
+    const Control& control(int id) { return controls_[id]; }
+    bool enabled(int id) { return controls_[id].enabled; }
+    const std::string& title() const { return title_; }
+    // 0 while the dialog is open.
+    int endResult() const { return endResult_; }
+    const std::vector<Message>& messages() const { return messages_; }
+    void clearMessages() { messages_.clear(); }
+
+    // Answers for the coming questions, in order; an unscripted question is
+    // answered No.
+    void answerNext(bool yes) { answers_.push_back(yes); }
+
+    // User actions: what a player does to a control, without the model's
+    // reaction (the test calls the model's handler next).
+    void type(int id, const std::string& text) { controls_[id].text = text; }
+    void tick(int id, bool checked) { controls_[id].checked = checked; }
+
+private:
+    std::map<int, Control> controls_;
+    std::string title_;
+    int endResult_ = 0;
+    std::vector<Message> messages_;
+    std::deque<bool> answers_;
+};
+
+}  // namespace tintfall
