@@ -1,0 +1,83 @@
+#include "engine/Settle.h"
+#include "tests/unit/engine/EngineFixture.h"
+
+namespace tintfall::test {
+namespace {
+
+class Settling : public EngineTest {};
+
+TEST_F(Settling, ARunMovesOneRowPerPass) {
+    state.board.setCell(0, 10, 1);
+    state.board.setCell(0, 11, 2);
+    SettlePass pass = settleOnePass(state.board);
+    EXPECT_TRUE(pass.moved);
+    EXPECT_EQ(pass.blocksAtRest, 0);
+    EXPECT_EQ(columnText(0), "...........12..");
+    pass = settleOnePass(state.board);
+    EXPECT_EQ(pass.blocksAtRest, 0);
+    pass = settleOnePass(state.board);
+    EXPECT_EQ(pass.blocksAtRest, 2);
+    EXPECT_EQ(columnText(0), ".............12");
+    EXPECT_FALSE(settleOnePass(state.board).moved);
+}
+
+TEST_F(Settling, BlocksComingToRestOnAStackCount) {
+    board({"1.....", "......", "2....."});
+    EXPECT_EQ(settleOnePass(state.board).blocksAtRest, 1);
+    EXPECT_EQ(columnText(0), ".............12");
+}
+
+TEST_F(Settling, HiddenRowsNeverFall) {
+    state.board.setCell(3, 2, 4);
+    EXPECT_FALSE(settleOnePass(state.board).moved);
+    EXPECT_EQ(state.board.cell(3, 2), 4);
+}
+
+TEST_F(Settling, SoundSlotFollowsTheBlocksThatCameToRest) {
+    EXPECT_EQ(blockDownSlot(0), -1);
+    EXPECT_EQ(blockDownSlot(1), 1);
+    EXPECT_EQ(blockDownSlot(2), 1);
+    EXPECT_EQ(blockDownSlot(3), 2);
+    EXPECT_EQ(blockDownSlot(4), 3);
+    EXPECT_EQ(blockDownSlot(5), 4);
+    EXPECT_EQ(blockDownSlot(6), 5);
+    EXPECT_EQ(blockDownSlot(30), 5);
+}
+
+TEST_F(Settling, EachPassCopiesTheFieldWaitsAndSoundsByBlocksAtRest) {
+    // Column 0: three blocks fall one row onto a block. Column 1: four
+    // blocks fall two rows to the floor.
+    board({".4....", "15....", "24....", "15....", "......", "3....."});
+    game.settle();
+    EXPECT_EQ(columnText(0), "...........1213");
+    EXPECT_EQ(columnText(1), "...........4545");
+    EXPECT_EQ(host.fieldCopies, 2);
+    EXPECT_EQ(clock.totalSlept(), 400u);
+    ASSERT_EQ(host.sounds.size(), 2u);
+    EXPECT_EQ(host.sounds[0], std::make_pair(BlockDown, 2));
+    EXPECT_EQ(host.sounds[1], std::make_pair(BlockDown, 3));
+}
+
+TEST_F(Settling, ManyBlocksRestingTogetherUseTheLastSlot) {
+    board({"111111", "......"});
+    game.settle();
+    ASSERT_EQ(host.sounds.size(), 1u);
+    EXPECT_EQ(host.sounds[0], std::make_pair(BlockDown, 5));
+    EXPECT_EQ(host.fieldCopies, 1);
+}
+
+TEST_F(Settling, ColumnsEndAsGapFreeStacks) {
+    board({"1.2.3.", "......", "2.3...", "......", "3...4.", "...5.."});
+    game.settle();
+    for (int column = 0; column < kColumns; ++column) {
+        bool seenBlock = false;
+        for (int row = kFirstVisibleRow; row < kRows; ++row) {
+            if (state.board.cell(column, row) != EmptyCell) seenBlock = true;
+            else EXPECT_FALSE(seenBlock) << "gap in column " << column << " row " << row;
+        }
+    }
+    EXPECT_EQ(columnText(0), "............123");
+}
+
+}  // namespace
+}  // namespace tintfall::test
