@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include "scores/ScoreBook.h"
+#include "settings/GameSettings.h"
+#include "tests/unit/scores/MemoryFiles.h"
+
+using namespace tintfall;
+
+namespace {
+
+const std::string kFolder = "C:\\Games\\";
+const std::string kPath = "C:\\Games\\data.tft";
+const std::string kNow = "Monday, 6 January 2003 10:00:00";
+
+ScoreEntry result(std::int32_t score, std::int32_t level, std::int32_t blocks, const std::string& name = "P") {
+    ScoreEntry entry;
+    entry.name = name;
+    entry.score = score;
+    entry.level = level;
+    entry.blocksRemoved = blocks;
+    entry.hasInfo = 1;
+    entry.country = "Local";
+    return entry;
+}
+
+// A full table: place p (row p-1) has score 1000 - 100 * (p - 1), level 5, 50 blocks.
+ScoreBook bookWithFullClassicTable() {
+    ScoreBook book;
+    for (int place = 1; place <= kScoreRows; ++place)
+        book.insertEntry(ClassicTable, result(1000 - 100 * (place - 1), 5, 50, "row" + std::to_string(place)), "t");
+    return book;
+}
+
+std::vector<std::string> names(const ScoreTable& table) {
+    std::vector<std::string> list;
+    for (const ScoreEntry& row : table.rows) list.push_back(row.name);
+    return list;
+}
+
+}  // namespace
+
+TEST(ScoreBook, AnEmptyBookHasEmptyRowsNeverUpdatedAndAZeroSummary) {
+    ScoreBook book = bookWithFullClassicTable();
+    book.reset();
+    for (const ScoreTable& table : book.tables) {
+        EXPECT_EQ(table.lastUpdateText, "Never");
+        for (const ScoreEntry& row : table.rows) {
+            EXPECT_EQ(row.name, "Empty");
+            EXPECT_EQ(row.score, 0);
+            EXPECT_EQ(row.hasInfo, 0);
+            EXPECT_EQ(row.country, "");
+        }
+    }
+    EXPECT_EQ(book.topScore, (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(book.entryScore, (std::array<std::int32_t, 3>{0, 0, 0}));
+}
+
+TEST(ScoreBook, FileStartsWithHeaderRowCountAndSummary) {
+    ScoreBook book;
+    book.topScore = {11, 12, 13};
+    book.entryScore = {21, 22, 23};
+    const std::vector<std::uint8_t> bytes = book.encode();
+    EXPECT_EQ(bytes[0], 19);
+    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 20), "TINTFALL_TABLE_FILE");
+    EXPECT_EQ(int32At(bytes, 20), 10);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(int32At(bytes, 24 + 4 * i), 11 + i);
+        EXPECT_EQ(int32At(bytes, 36 + 4 * i), 21 + i);
+    }
+    // First row: "Empty", then level 0.
+    EXPECT_EQ(bytes[48], 5);
+    EXPECT_EQ(std::string(bytes.begin() + 49, bytes.begin() + 54), "Empty");
+    // 40 empty rows, then the four last-update texts "Never".
+    const std::size_t emptyRow = 1 + 5 + 14 * 4 + 3;
+    EXPECT_EQ(bytes.size(), 48 + 40 * emptyRow + 4 * 6);
+    EXPECT_EQ(std::string(bytes.end() - 5, bytes.end()), "Never");
+}
+
+TEST(ScoreBook, SaveAndLoadGiveBackTheSameBookLongTextsIncluded) {
+    MemoryFiles files;
+    ScoreBook book = bookWithFullClassicTable();
+    ScoreEntry rich = result(5000, 20, 900, std::string(255, 'N'));
+    rich.startedText = std::string(70000, 's');
+    rich.finishedText = "Sunday, 5 January 2003 9:05:07";
+    rich.gameSeconds = 3725;
+    rich.piecesCount = 300;
+    rich.bombsCount = 4;
+    rich.minDropSeconds = 1;
+    rich.maxDropSeconds = 9;
+    rich.averageDropSeconds = 3;
+    rich.bombsEnabled = 1;
+    rich.gameMode = Rising;
+    rich.colourCount = 6;
+    rich.blockCountCode = 2;
+    rich.country = std::string(254, 'c');
+    book.insertEntry(RisingTable, rich, std::string(256, 'u'));
+    book.setInternetTable(book.tables[ClassicTable].rows, "Tuesday, 7 January 2003 1:02:03");
+    ASSERT_TRUE(book.save(files, kFolder));
+
+    ScoreBook loaded;
+    ASSERT_TRUE(loaded.load(files, kFolder));
+    EXPECT_EQ(loaded.encode(), files.files[kPath]);
+    const ScoreEntry& row = loaded.tables[RisingTable].rows[0];
+    EXPECT_EQ(row.name, rich.name);
+    EXPECT_EQ(row.startedText.size(), 70000u);
+    EXPECT_EQ(row.country, rich.country);
+    EXPECT_EQ(row.averageDropSeconds, 3);
+    EXPECT_EQ(row.blockCountCode, 2);
+    EXPECT_EQ(loaded.tables[RisingTable].lastUpdateText, std::string(256, 'u'));
+    EXPECT_EQ(names(loaded.tables[InternetTable]), names(book.tables[ClassicTable]));
+    EXPECT_EQ(loaded.topScore, book.topScore);
+    EXPECT_EQ(loaded.entryScore, book.entryScore);
+}
+
+TEST(ScoreBook, InvalidOrShortFilesFailToLoadAndLeaveTheBook) {
+    const ScoreBook original = bookWithFullClassicTable();
+    const std::vector<std::uint8_t> valid = original.encode();
+    std::vector<std::uint8_t> nineRows = valid;
+    nineRows[20] = 9;
+    std::vector<std::uint8_t> lowerCase = valid;
+    lowerCase[1] = 't';
+
+    const std::vector<std::uint8_t> keep = ScoreBook{}.encode();
+    for (const auto& bad : {nineRows, lowerCase}) {
+        ScoreBook book;
+        EXPECT_FALSE(book.parse(bad.data(), bad.size()));
+        EXPECT_EQ(book.encode(), keep);
+    }
+    for (std::size_t length = 0; length < valid.size(); ++length) {
+        ScoreBook book;
+        ASSERT_FALSE(book.parse(valid.data(), length)) << "length " << length;
+        ASSERT_EQ(book.encode(), keep);
+    }
+    MemoryFiles files;
+    ScoreBook book;
+    EXPECT_FALSE(book.load(files, kFolder));
+}
+
+TEST(ScoreBook, EqualOnAllThreeGoesBelowAndShiftsTheRest) {
+    ScoreBook book = bookWithFullClassicTable();
+    const auto place = book.insertEntry(ClassicTable, result(800, 5, 50, "new"), kNow);  // equal to place 3
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(*place, 3);
+    EXPECT_EQ(names(book.tables[ClassicTable]),
+              (std::vector<std::string>{"row1", "row2", "row3", "new", "row4", "row5", "row6", "row7", "row8", "row9"}));
+    EXPECT_EQ(book.tables[ClassicTable].lastUpdateText, kNow);
+    EXPECT_EQ(book.entryScore[ClassicTable], 200);
+}
+
+TEST(ScoreBook, TiesOnScoreAreBrokenByLevelThenBlocks) {
+    ScoreBook book = bookWithFullClassicTable();
+    EXPECT_EQ(book.insertEntry(ClassicTable, result(800, 6, 0, "level"), kNow), 2);
+    EXPECT_EQ(book.insertEntry(ClassicTable, result(800, 5, 51, "blocks"), kNow), 3);
+    EXPECT_EQ(book.insertEntry(ClassicTable, result(800, 5, 49, "fewer"), kNow), 5);
+    EXPECT_EQ(book.tables[ClassicTable].rows[4].name, "row3");
+}
+
+TEST(ScoreBook, PlaceTenIsReplacedAloneAndALowerResultChangesNothing) {
+    ScoreBook book = bookWithFullClassicTable();
+    const ScoreTable before = book.tables[ClassicTable];
+    // Place 10 has score 100, place 9 has 200.
+    EXPECT_EQ(book.insertEntry(ClassicTable, result(100, 5, 51, "tenth"), kNow), 9);
+    for (int row = 0; row < 9; ++row) EXPECT_EQ(book.tables[ClassicTable].rows[row].name, before.rows[row].name);
+    EXPECT_EQ(book.tables[ClassicTable].rows[9].name, "tenth");
+
+    book.tables[ClassicTable].lastUpdateText = "unchanged";
+    EXPECT_FALSE(book.insertEntry(ClassicTable, result(100, 5, 51, "same as tenth"), kNow).has_value());
+    EXPECT_FALSE(book.insertEntry(ClassicTable, result(99, 20, 999, "lower"), kNow).has_value());
+    EXPECT_EQ(book.tables[ClassicTable].rows[9].name, "tenth");
+    EXPECT_EQ(book.tables[ClassicTable].lastUpdateText, "unchanged");
+}
+
+TEST(ScoreBook, AnEmptyRowTakesAnyResultWithALevel) {
+    ScoreBook book;
+    EXPECT_EQ(book.insertEntry(TimerTable, result(0, 1, 0), kNow), 0);
+    EXPECT_EQ(book.insertEntry(TimerTable, result(0, 0, 1), kNow), 1);
+    EXPECT_FALSE(book.insertEntry(TimerTable, result(0, 0, 0), kNow).has_value());
+}
+
+TEST(ScoreBook, TheSummaryFollowsLocalTablesOnly) {
+    ScoreBook book;
+    book.insertEntry(TimerTable, result(300, 2, 10), kNow);
+    EXPECT_EQ(book.topScore, (std::array<std::int32_t, 3>{0, 300, 0}));
+    EXPECT_EQ(book.entryScore, (std::array<std::int32_t, 3>{0, 0, 0}));
+    book.insertEntry(TimerTable, result(900, 2, 10), kNow);
+    EXPECT_EQ(book.topScore[TimerTable], 900);
+
+    book.insertEntry(InternetTable, result(5000, 2, 10), kNow);
+    EXPECT_EQ(book.topScore, (std::array<std::int32_t, 3>{0, 900, 0}));
+    EXPECT_EQ(book.tables[InternetTable].rows[0].score, 5000);
+}
+
+TEST(ScoreBook, ClearingATableResetsOnlyItsOwnRowsAndSummary) {
+    ScoreBook book = bookWithFullClassicTable();
+    book.insertEntry(TimerTable, result(300, 2, 10), kNow);
+    book.insertEntry(RisingTable, result(400, 2, 10), kNow);
+    book.setInternetTable(book.tables[ClassicTable].rows, kNow);
+
+    book.clearTable(InternetTable);
+    EXPECT_EQ(book.topScore, (std::array<std::int32_t, 3>{1000, 300, 400}));
+    EXPECT_EQ(book.entryScore, (std::array<std::int32_t, 3>{100, 0, 0}));
+    EXPECT_EQ(book.tables[InternetTable].rows[0].name, "Empty");
+    EXPECT_EQ(book.tables[InternetTable].lastUpdateText, "Never");
+
+    book.clearTable(TimerTable);
+    EXPECT_EQ(book.topScore, (std::array<std::int32_t, 3>{1000, 0, 400}));
+    EXPECT_EQ(book.tables[TimerTable].rows[0].name, "Empty");
+    EXPECT_EQ(book.tables[TimerTable].lastUpdateText, "Never");
+    EXPECT_EQ(book.tables[ClassicTable].rows[0].name, "row1");
+}
+
+TEST(ScoreBook, SettingTheInternetTableReplacesRowsAndDateOnly) {
+    ScoreBook book = bookWithFullClassicTable();
+    ScoreRows rows;
+    rows[0] = result(77, 3, 3, "Web");
+    rows[0].country = "Norway";
+    book.setInternetTable(rows, "Friday, 10 January 2003 8:00:00");
+    EXPECT_EQ(book.tables[InternetTable].rows[0].country, "Norway");
+    EXPECT_EQ(book.tables[InternetTable].rows[1].name, "Empty");
+    EXPECT_EQ(book.tables[InternetTable].lastUpdateText, "Friday, 10 January 2003 8:00:00");
+    EXPECT_EQ(book.topScore[ClassicTable], 1000);
+}
+
+TEST(ScoreSummary, SavedBookGivesBestAndQualifyingScorePerMode) {
+    MemoryFiles files;
+    EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 0);
+    EXPECT_EQ(qualifyingScore(files, kFolder, Classic), 0);
+
+    ScoreBook book = bookWithFullClassicTable();
+    book.insertEntry(ClassicTable, result(4000, 9, 9), kNow);
+    book.insertEntry(RisingTable, result(55, 1, 1), kNow);
+    ASSERT_TRUE(book.save(files, kFolder));
+    EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 4000);
+    EXPECT_EQ(qualifyingScore(files, kFolder, Classic), 200);
+    EXPECT_EQ(bestLocalScore(files, kFolder, Rising), 55);
+    EXPECT_EQ(qualifyingScore(files, kFolder, Rising), 0);
+    EXPECT_EQ(bestLocalScore(files, kFolder, Timer), 0);
+    EXPECT_EQ(bestLocalScore(files, kFolder, 3), 0);
+    EXPECT_EQ(bestLocalScore(files, kFolder, -1), 0);
+}
+
+TEST(ScoreSummary, OnlyTheHeaderAndTheSixIntegersAreRead) {
+    MemoryFiles files;
+    ScoreBook book;
+    book.topScore = {10, 20, 30};
+    book.entryScore = {1, 2, 3};
+    const std::vector<std::uint8_t> bytes = book.encode();
+    files.files[kPath].assign(bytes.begin(), bytes.begin() + 48);
+    EXPECT_EQ(bestLocalScore(files, kFolder, Rising), 30);
+    EXPECT_EQ(qualifyingScore(files, kFolder, Timer), 2);
+
+    files.files[kPath].assign(bytes.begin(), bytes.begin() + 47);
+    EXPECT_EQ(qualifyingScore(files, kFolder, Rising), 0);
+    files.files[kPath] = bytes;
+    files.files[kPath][20] = 11;
+    EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 0);
+}
