@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/FakeControls.h"
+#include "platform/headless/ManualClock.h"
+#include "resources/dialog_ids.h"
+#include "scores/BestScoresDialog.h"
+#include "scores/GameInfo.h"
+#include "settings/GameSettings.h"
+#include "tests/unit/dialogs/MemoryFiles.h"
+
+namespace tintfall {
+namespace {
+
+constexpr const char* kFolder = "C:\\Games\\";
+const std::string kBookPath = std::string(kFolder) + "data.tft";
+
+class FakeInternet : public InternetTableOperations {
+public:
+    std::optional<Top10Download> answer;
+    int downloads = 0;
+    std::vector<ScoreTable> sent;
+    std::vector<std::string> sentKeys;
+
+    std::optional<Top10Download> downloadTop10(const std::string&) override {
+        ++downloads;
+        return answer;
+    }
+    void sendResults(const std::string&, const std::string& key, const ScoreTable& classic) override {
+        sent.push_back(classic);
+        sentKeys.push_back(key);
+    }
+};
+
+ScoreEntry result(std::int32_t mode, std::int32_t score, std::int32_t level, std::int32_t blocks,
+                  const std::string& name = "Player") {
+    ScoreEntry entry;
+    entry.name = name;
+    entry.gameMode = mode;
+    entry.score = score;
+    entry.level = level;
+    entry.blocksRemoved = blocks;
+    entry.hasInfo = 1;
+    entry.country = "Local";
+    return entry;
+}
+
+struct BestScores : ::testing::Test {
+    MemoryFiles files;
+    ManualClock clock;
+    FakeInternet internet;
+    FakeControls controls;
+
+    BestScores() {
+        LocalTime time;
+        time.year = 2003;
+        time.month = 1;
+        time.day = 5;
+        time.weekday = 0;
+        time.hour = 9;
+        time.minute = 5;
+        time.second = 7;
+        clock.setLocalTime(time);
+    }
+
+    BestScoresDialog open(ScoreTableId table, std::optional<ScoreEntry> pendingResult = std::nullopt) {
+        BestScoresDialog dialog(files, clock, internet, kFolder, "KEY", table);
+        if (pendingResult) dialog.setPendingResult(*pendingResult);
+        dialog.onInit(controls);
+        return dialog;
+    }
+    // A book on disk whose table holds rows with the given scores, level 5, 10 blocks each.
+    void storeTable(ScoreTableId table, std::initializer_list<std::int32_t> scores) {
+        ScoreBook book;
+        book.load(files, kFolder);
+        for (std::int32_t score : scores) book.insertEntry(table, result(table, score, 5, 10, "Row"), "Earlier");
+        ASSERT_TRUE(book.save(files, kFolder));
+    }
+    std::string number(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NumberColumn)); }
+    std::string name(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NameColumn)); }
+    std::string score(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::ScoresColumn)); }
+    bool infoEnabled(int place) { return controls.enabled(BestScoresDialog::rowControlId(place, BestScoresDialog::InfoColumn)); }
+    int markedPlaces() {
+        int marked = 0;
+        for (int place = 1; place <= 10; ++place)
+            if (number(place) != std::to_string(place)) ++marked;
+        return marked;
+    }
+};
+
+TEST_F(BestScores, WithoutAFileShowsTenEmptyRowsAndCreatesTheFile) {
+    auto dialog = open(ClassicTable);
+    EXPECT_EQ(controls.endResult(), 0);
+    for (int place = 1; place <= 10; ++place) {
+        EXPECT_EQ(number(place), std::to_string(place));
+        EXPECT_EQ(name(place), "Empty");
+        EXPECT_EQ(score(place), "0");
+        EXPECT_EQ(controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::LevelColumn)), "0");
+        EXPECT_EQ(controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::BlocksColumn)), "0");
+        EXPECT_FALSE(infoEnabled(place));
+    }
+    EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Never");
+    EXPECT_EQ(controls.title(), "Local Best Scores - Classic mode");
+    EXPECT_TRUE(controls.isChecked(IDC_TABLE_CLASSIC));
+    EXPECT_FALSE(controls.isChecked(IDC_TABLE_INTERNET));
+    EXPECT_TRUE(files.exists(kBookPath));
+    EXPECT_TRUE(controls.messages().empty());
+}
+
+TEST_F(BestScores, GridIdsFollowTheTemplate) {
+    EXPECT_EQ(BestScoresDialog::rowControlId(1, BestScoresDialog::NumberColumn), 1015);
+    EXPECT_EQ(BestScoresDialog::rowControlId(1, BestScoresDialog::InfoColumn), 1020);
+    EXPECT_EQ(BestScoresDialog::rowControlId(5, BestScoresDialog::InfoColumn), 1049);
+    EXPECT_EQ(BestScoresDialog::rowControlId(6, BestScoresDialog::NumberColumn), 1056);
+    EXPECT_EQ(BestScoresDialog::rowControlId(10, BestScoresDialog::InfoColumn), 1085);
+}
+
+TEST_F(BestScores, InternetTableOpensOnTop10) {
+    open(InternetTable);
+    EXPECT_EQ(controls.title(), "Internet Best Scores - Top 10");
+    EXPECT_TRUE(controls.isChecked(IDC_TABLE_INTERNET));
+    EXPECT_FALSE(controls.isChecked(IDC_TABLE_CLASSIC));
+}
+
+TEST_F(BestScores, ForeignFileIsReplacedByAnEmptyBook) {
+    files.contents[kBookPath] = {3, 'B', 'A', 'D'};
+    open(TimerTable);
+    EXPECT_EQ(controls.endResult(), 0);
+    EXPECT_EQ(name(1), "Empty");
+    ScoreBook book;
+    EXPECT_TRUE(book.load(files, kFolder));
+}
+
+TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {
+    storeTable(TimerTable, {900, 800, 300, 200});
+    auto dialog = open(TimerTable, result(Timer, 500, 3, 40, "Blue Fox"));
+    EXPECT_EQ(number(3), ">3<");
+    EXPECT_EQ(name(3), "Blue Fox");
+    EXPECT_EQ(score(3), "500");
+    EXPECT_TRUE(infoEnabled(3));
+    EXPECT_EQ(markedPlaces(), 1);
+    EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Sunday, 5 January 2003 9:05:07");
+    EXPECT_TRUE(controls.isChecked(IDC_TABLE_TIMER));
+    EXPECT_EQ(controls.title(), "Local Best Scores - Timer mode");
+
+    ScoreBook saved;
+    ASSERT_TRUE(saved.load(files, kFolder));
+    EXPECT_EQ(saved.tables[TimerTable].rows[2].name, "Blue Fox");
+    EXPECT_EQ(saved.tables[TimerTable].rows[3].score, 300);
+}
+
+TEST_F(BestScores, MarkFollowsTheTableOfTheResult) {
+    auto dialog = open(TimerTable, result(Timer, 500, 3, 40));
+    ASSERT_EQ(number(1), ">1<");
+    dialog.onCommand(controls, IDC_TABLE_CLASSIC);
+    EXPECT_EQ(markedPlaces(), 0);
+    EXPECT_EQ(controls.title(), "Local Best Scores - Classic mode");
+    EXPECT_TRUE(controls.isChecked(IDC_TABLE_CLASSIC));
+    EXPECT_FALSE(controls.isChecked(IDC_TABLE_TIMER));
+    dialog.onCommand(controls, IDC_TABLE_RISING);
+    EXPECT_EQ(controls.title(), "Local Best Scores - Rising mode");
+    dialog.onCommand(controls, IDC_TABLE_TIMER);
+    EXPECT_EQ(number(1), ">1<");
+}
+
+TEST_F(BestScores, EqualToPlaceTenIsNotEnteredAndNothingIsMarked) {
+    storeTable(ClassicTable, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
+    auto dialog = open(ClassicTable, result(Classic, 100, 5, 10, "Late"));
+    EXPECT_FALSE(dialog.markedRow);
+    EXPECT_EQ(markedPlaces(), 0);
+    EXPECT_EQ(name(10), "Row");
+    EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Earlier");
+}
+
+TEST_F(BestScores, MarkingAtPlaceTen) {
+    storeTable(RisingTable, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
+    open(RisingTable, result(Rising, 100, 5, 11));
+    EXPECT_EQ(number(10), ">10<");
+    EXPECT_EQ(markedPlaces(), 1);
+}
+
+TEST_F(BestScores, ClearAnsweredNoChangesNothing) {
+    storeTable(ClassicTable, {300, 200});
+    auto dialog = open(ClassicTable);
+    const auto before = files.contents[kBookPath];
+    dialog.onCommand(controls, IDC_SCORES_CLEAR);
+    ASSERT_EQ(controls.messages().size(), 1u);
+    EXPECT_EQ(controls.messages()[0].kind, FakeControls::Message::Question);
+    EXPECT_EQ(controls.messages()[0].text, "Are you sure you want to clear current table?");
+    EXPECT_EQ(name(1), "Row");
+    EXPECT_EQ(files.contents[kBookPath], before);
+}
+
+TEST_F(BestScores, ClearAnsweredYesEmptiesOnlyTheShownTable) {
+    storeTable(ClassicTable, {300});
+    storeTable(TimerTable, {700});
+    auto dialog = open(TimerTable);
+    controls.answerNext(true);
+    dialog.onCommand(controls, IDC_SCORES_CLEAR);
+    EXPECT_EQ(name(1), "Empty");
+    EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Never");
+    ScoreBook saved;
+    ASSERT_TRUE(saved.load(files, kFolder));
+    EXPECT_EQ(saved.tables[TimerTable].rows[0].name, "Empty");
+    EXPECT_EQ(saved.tables[ClassicTable].rows[0].score, 300);
+    EXPECT_EQ(bestLocalScore(files, kFolder, Timer), 0);
+    EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 300);
+}
+
+TEST_F(BestScores, ClearingTheResultsTableRemovesTheMarkForGood) {
+    auto dialog = open(ClassicTable, result(Classic, 50, 1, 3));
+    dialog.onCommand(controls, IDC_TABLE_TIMER);
+    controls.answerNext(true);
+    dialog.onCommand(controls, IDC_SCORES_CLEAR);  // another table: the mark stays
+    dialog.onCommand(controls, IDC_TABLE_CLASSIC);
+    EXPECT_EQ(number(1), ">1<");
+    controls.answerNext(true);
+    dialog.onCommand(controls, IDC_SCORES_CLEAR);
+    EXPECT_FALSE(dialog.pending);
+    EXPECT_EQ(markedPlaces(), 0);
+}
+
+TEST_F(BestScores, InfoShowsTheRowsGameInfo) {
+    auto entered = result(Classic, 50, 2, 9, "Blue Fox");
+    entered.gameSeconds = 3725;
+    auto dialog = open(ClassicTable, entered);
+    dialog.onCommand(controls, BestScoresDialog::rowControlId(1, BestScoresDialog::InfoColumn));
+    ASSERT_EQ(controls.messages().size(), 1u);
+    const auto& shown = controls.messages()[0];
+    EXPECT_EQ(shown.kind, FakeControls::Message::Information);
+    const GameInfoText expected = gameInfoText(dialog.book.tables[ClassicTable].rows[0]);
+    EXPECT_EQ(shown.title, "Game Info: Blue Fox");
+    EXPECT_EQ(shown.text, expected.body);
+}
+
+TEST_F(BestScores, UpdateKeepsTheShownTableAndFillsTop10) {
+    auto dialog = open(ClassicTable);
+    Top10Download download;
+    download.rows[0] = result(Classic, 99999, 20, 900, "Champion");
+    download.rows[0].country = "Netherlands";
+    download.rows[1].name = "No info";
+    download.lastUpdateText = "Monday, 6 January 2003 10:00:00";
+    internet.answer = download;
+    dialog.onCommand(controls, IDC_SCORES_UPDATE);
+    EXPECT_EQ(controls.title(), "Local Best Scores - Classic mode");
+    EXPECT_EQ(name(1), "Empty");
+    dialog.onCommand(controls, IDC_TABLE_INTERNET);
+    EXPECT_EQ(name(1), "Champion (Netherlands)");
+    EXPECT_EQ(name(2), "No info");
+    EXPECT_EQ(score(1), "99999");
+    EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Monday, 6 January 2003 10:00:00");
+    ScoreBook saved;
+    ASSERT_TRUE(saved.load(files, kFolder));
+    EXPECT_EQ(saved.tables[InternetTable].rows[0].name, "Champion");
+}
+
+TEST_F(BestScores, FailedUpdateChangesNothing) {
+    auto dialog = open(InternetTable);
+    const int writesBefore = files.writeCount;
+    dialog.onCommand(controls, IDC_SCORES_UPDATE);
+    EXPECT_EQ(internet.downloads, 1);
+    EXPECT_EQ(files.writeCount, writesBefore);
+    EXPECT_EQ(name(1), "Empty");
+    EXPECT_EQ(controls.endResult(), 0);
+}
+
+TEST_F(BestScores, SendHandsOverTheClassicTableWhateverIsShown) {
+    storeTable(ClassicTable, {321});
+    auto dialog = open(RisingTable);
+    dialog.onCommand(controls, IDC_SCORES_SEND);
+    ASSERT_EQ(internet.sent.size(), 1u);
+    EXPECT_EQ(internet.sent[0].rows[0].score, 321);
+    EXPECT_EQ(internet.sentKeys[0], "KEY");
+}
+
+TEST_F(BestScores, OkAndEscapeCloseWithoutWriting) {
+    auto dialog = open(ClassicTable);
+    const int writesBefore = files.writeCount;
+    dialog.onCommand(controls, kDialogCancel);
+    EXPECT_NE(controls.endResult(), 0);
+    EXPECT_EQ(files.writeCount, writesBefore);
+}
+
+TEST_F(BestScores, UnwritableBookClosesTheDialog) {
+    files.allWritesFail = true;
+    open(ClassicTable);
+    EXPECT_NE(controls.endResult(), 0);
+    EXPECT_TRUE(controls.messages().empty());
+
+    FakeControls withResult;
+    BestScoresDialog dialog(files, clock, internet, kFolder, "", TimerTable);
+    dialog.setPendingResult(result(Timer, 10, 1, 1));
+    dialog.onInit(withResult);
+    EXPECT_NE(withResult.endResult(), 0);
+    ASSERT_EQ(withResult.messages().size(), 1u);
+    EXPECT_EQ(withResult.messages()[0].text, "ERROR! It is impossible to update tables");
+}
+
+TEST_F(BestScores, FailedSaveAfterAnInsertionIsReported) {
+    storeTable(ClassicTable, {10});
+    files.unwritable.insert(kBookPath);
+    open(ClassicTable, result(Classic, 20, 1, 1));
+    EXPECT_NE(controls.endResult(), 0);
+    ASSERT_EQ(controls.messages().size(), 1u);
+    EXPECT_EQ(controls.messages()[0].kind, FakeControls::Message::Error);
+    EXPECT_EQ(controls.messages()[0].text, "ERROR! It is impossible to update tables");
+}
+
+}  // namespace
+}  // namespace tintfall

@@ -1,0 +1,36 @@
+#pragma once
+// Files kept in memory, with writes that can be made to fail, so the
+// dialogs' handling of unwritable files can be seen.
+#include <map>
+#include <set>
+
+#include "platform/Files.h"
+
+namespace tintfall {
+
+class MemoryFiles : public Files {
+public:
+    std::map<std::string, std::vector<std::uint8_t>> contents;
+    std::set<std::string> unwritable;
+    bool allWritesFail = false;
+    int writeCount = 0;
+    int readCount = 0;
+
+    std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override {
+        ++readCount;
+        const auto found = contents.find(path);
+        if (found == contents.end() || found->second.size() > maxBytes) return std::nullopt;
+        return found->second;
+    }
+    bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
+        if (allWritesFail || unwritable.count(path)) return false;
+        ++writeCount;
+        contents[path] = bytes;
+        return true;
+    }
+    bool exists(const std::string& path) override { return contents.count(path) != 0; }
+    bool remove(const std::string& path) override { return contents.erase(path) != 0; }
+    std::string fullPath(const std::string& name) override { return "C:\\Games\\" + name; }
+};
+
+}  // namespace tintfall
