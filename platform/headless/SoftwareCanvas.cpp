@@ -1,0 +1,245 @@
+#include "platform/headless/SoftwareCanvas.h"
+
+#include <algorithm>
+#include <array>
+
+#include "platform/DataWriter.h"
+
+namespace tintfall {
+namespace {
+
+ColourRef fromBgr(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
+    return static_cast<ColourRef>(red) | (static_cast<ColourRef>(green) << 8) | (static_cast<ColourRef>(blue) << 16);
+}
+
+std::uint8_t red(ColourRef c) { return static_cast<std::uint8_t>(c); }
+std::uint8_t green(ColourRef c) { return static_cast<std::uint8_t>(c >> 8); }
+std::uint8_t blue(ColourRef c) { return static_cast<std::uint8_t>(c >> 16); }
+
+// Narrows a copy of width x height from (srcX, srcY) to (dstX, dstY) to the
+// part that lies inside both the source and the destination bounds.
+struct Span {
+    int srcX, srcY, dstX, dstY, width, height;
+};
+
+Span clip(Span s, int srcWidth, int srcHeight, int dstWidth, int dstHeight) {
+    auto cutLeading = [&s](int amount, bool horizontal) {
+        if (amount <= 0) return;
+        if (horizontal) {
+            s.srcX += amount;
+            s.dstX += amount;
+            s.width -= amount;
+        } else {
+            s.srcY += amount;
+            s.dstY += amount;
+            s.height -= amount;
+        }
+    };
+    cutLeading(-s.srcX, true);
+    cutLeading(-s.dstX, true);
+    cutLeading(-s.srcY, false);
+    cutLeading(-s.dstY, false);
+    s.width = std::min({s.width, srcWidth - s.srcX, dstWidth - s.dstX});
+    s.height = std::min({s.height, srcHeight - s.srcY, dstHeight - s.dstY});
+    return s;
+}
+
+std::uint32_t crcTableEntry(std::uint32_t n) {
+    std::uint32_t c = n;
+    for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+    return c;
+}
+
+void appendBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(value >> shift));
+}
+
+void appendChunk(std::vector<std::uint8_t>& out, const char type[4], const std::vector<std::uint8_t>& data) {
+    appendBigEndian(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t typeStart = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    appendBigEndian(out, crc32(out.data() + typeStart, out.size() - typeStart));
+}
+
+}  // namespace
+
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) t[n] = crcTableEntry(n);
+        return t;
+    }();
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) c = table[(c ^ data[i]) & 0xFF] ^ (c >> 8);
+    return c ^ 0xFFFFFFFFu;
+}
+
+std::uint32_t adler32(const std::uint8_t* data, std::size_t size) {
+    std::uint32_t a = 1;
+    std::uint32_t b = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        a = (a + data[i]) % 65521u;
+        b = (b + a) % 65521u;
+    }
+    return (b << 16) | a;
+}
+
+std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std::uint8_t>& rgb) {
+    // Each row starts with filter type 0 (none).
+    std::vector<std::uint8_t> raw;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    raw.reserve((rowBytes + 1) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);
+        const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(rowBytes * static_cast<std::size_t>(y));
+        raw.insert(raw.end(), row, row + static_cast<std::ptrdiff_t>(rowBytes));
+    }
+
+    std::vector<std::uint8_t> zlib{0x78, 0x01};
+    constexpr std::size_t kMaxStored = 65535;
+    std::size_t offset = 0;
+    do {
+        const std::size_t length = std::min(kMaxStored, raw.size() - offset);
+        const bool last = offset + length == raw.size();
+        zlib.push_back(last ? 1 : 0);
+        zlib.push_back(static_cast<std::uint8_t>(length));
+        zlib.push_back(static_cast<std::uint8_t>(length >> 8));
+        zlib.push_back(static_cast<std::uint8_t>(~length));
+        zlib.push_back(static_cast<std::uint8_t>(~length >> 8));
+        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(offset),
+                    raw.begin() + static_cast<std::ptrdiff_t>(offset + length));
+        offset += length;
+    } while (offset < raw.size());
+    appendBigEndian(zlib, adler32(raw.data(), raw.size()));
+
+    std::vector<std::uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<std::uint8_t> header;
+    appendBigEndian(header, static_cast<std::uint32_t>(width));
+    appendBigEndian(header, static_cast<std::uint32_t>(height));
+    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter set, no interlace
+    appendChunk(png, "IHDR", header);
+    appendChunk(png, "IDAT", zlib);
+    appendChunk(png, "IEND", {});
+    return png;
+}
+
+bool dibPixel(const DibView& image, int x, int y, ColourRef& colour) {
+    if (image.empty() || x < 0 || y < 0 || x >= image.width || y >= image.height) return false;
+    const std::size_t rowStart = static_cast<std::size_t>(image.height - 1 - y) * image.stride;
+    const std::size_t column = static_cast<std::size_t>(x);
+    std::size_t byteOffset = 0;
+    switch (image.bitsPerPixel) {
+        case 1: byteOffset = rowStart + column / 8; break;
+        case 4: byteOffset = rowStart + column / 2; break;
+        case 8: byteOffset = rowStart + column; break;
+        case 24: byteOffset = rowStart + column * 3 + 2; break;
+        case 32: byteOffset = rowStart + column * 4 + 2; break;
+        default: return false;
+    }
+    if (byteOffset >= image.pixelBytes) return false;
+    const std::uint8_t* p = image.pixels;
+    if (image.bitsPerPixel >= 24) {
+        const std::size_t first = byteOffset - 2;
+        colour = fromBgr(p[first], p[first + 1], p[first + 2]);
+        return true;
+    }
+    std::uint32_t index = p[byteOffset];
+    if (image.bitsPerPixel == 1) index = (index >> (7 - column % 8)) & 1u;
+    if (image.bitsPerPixel == 4) index = (column % 2 == 0) ? index >> 4 : index & 0x0Fu;
+    // An index past the colour table shows black rather than reading beyond it.
+    if (index >= image.colourCount || image.colourTable == nullptr) {
+        colour = 0;
+        return true;
+    }
+    const std::uint8_t* entry = image.colourTable + 4 * index;
+    colour = fromBgr(entry[0], entry[1], entry[2]);
+    return true;
+}
+
+SoftwareCanvas::SoftwareCanvas(int width, int height, ColourRef background)
+    : width_(std::max(0, width)),
+      height_(std::max(0, height)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), background) {}
+
+ColourRef SoftwareCanvas::pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+}
+
+void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, int height, int dstX, int dstY) {
+    if (image.empty()) return;
+    const Span s = clip({srcX, srcY, dstX, dstY, width, height}, image.width, image.height, width_, height_);
+    for (int row = 0; row < s.height; ++row) {
+        ColourRef* out = &pixels_[static_cast<std::size_t>(s.dstY + row) * static_cast<std::size_t>(width_) +
+                                  static_cast<std::size_t>(s.dstX)];
+        for (int column = 0; column < s.width; ++column) {
+            ColourRef colour = 0;
+            if (dibPixel(image, s.srcX + column, s.srcY + row, colour)) out[column] = colour;
+        }
+    }
+}
+
+void SoftwareCanvas::fill(int x, int y, int width, int height, ColourRef colour) {
+    const Span s = clip({x, y, x, y, width, height}, width_, height_, width_, height_);
+    for (int row = 0; row < s.height; ++row) {
+        auto start = pixels_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(s.dstY + row) *
+                                                                       static_cast<std::size_t>(width_) +
+                                                                   static_cast<std::size_t>(s.dstX));
+        std::fill(start, start + s.width, colour & 0x00FFFFFFu);
+    }
+}
+
+void SoftwareCanvas::copyRect(const SoftwareCanvas& from, int x, int y, int width, int height) {
+    const Span s = clip({x, y, x, y, width, height}, from.width_, from.height_, width_, height_);
+    for (int row = 0; row < s.height; ++row)
+        for (int column = 0; column < s.width; ++column)
+            pixels_[static_cast<std::size_t>(s.dstY + row) * static_cast<std::size_t>(width_) +
+                    static_cast<std::size_t>(s.dstX + column)] = from.pixel(s.srcX + column, s.srcY + row);
+}
+
+std::vector<std::uint8_t> SoftwareCanvas::bmpBytes() const {
+    const std::uint32_t stride = (static_cast<std::uint32_t>(width_) * 3 + 3) & ~3u;
+    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height_);
+    DataWriter out;
+    out.writeByte('B');
+    out.writeByte('M');
+    out.writeUint32(14 + 40 + imageSize);
+    out.writeUint32(0);
+    out.writeUint32(14 + 40);
+    out.writeUint32(40);
+    out.writeInt32(width_);
+    out.writeInt32(height_);
+    out.writeUint16(1);
+    out.writeUint16(24);
+    out.writeUint32(0);  // no compression
+    out.writeUint32(imageSize);
+    out.writeInt32(2835);  // 72 dots per inch
+    out.writeInt32(2835);
+    out.writeUint32(0);
+    out.writeUint32(0);
+    std::vector<std::uint8_t> row(stride, 0);
+    for (int y = height_ - 1; y >= 0; --y) {
+        for (int x = 0; x < width_; ++x) {
+            const ColourRef c = pixel(x, y);
+            row[static_cast<std::size_t>(x) * 3] = blue(c);
+            row[static_cast<std::size_t>(x) * 3 + 1] = green(c);
+            row[static_cast<std::size_t>(x) * 3 + 2] = red(c);
+        }
+        out.writeBytes(row);
+    }
+    return out.bytes();
+}
+
+std::vector<std::uint8_t> SoftwareCanvas::pngBytes() const {
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(pixels_.size() * 3);
+    for (ColourRef c : pixels_) rgb.insert(rgb.end(), {red(c), green(c), blue(c)});
+    return encodePng(width_, height_, rgb);
+}
+
+bool SoftwareCanvas::saveBmp(Files& files, const std::string& path) const { return files.write(path, bmpBytes()); }
+
+bool SoftwareCanvas::savePng(Files& files, const std::string& path) const { return files.write(path, pngBytes()); }
+
+}  // namespace tintfall

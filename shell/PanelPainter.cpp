@@ -1,0 +1,95 @@
+#include "shell/PanelPainter.h"
+
+#include <algorithm>
+
+#include "shell/Renderer.h"
+
+namespace tintfall {
+namespace {
+
+// Frame of a selector of one of the three setting groups.
+int selectorFrame(bool selected, bool running, std::int32_t state) {
+    if (running) return selected ? kDisabledSelectedFrame : kDisabledSelectorFrame;
+    return selected ? state + kSelectedFrameOffset : state;
+}
+
+bool isSelected(PanelButton button, const GameSettings& settings) {
+    switch (button) {
+        case classic: return settings.gameMode == Classic;
+        case timer: return settings.gameMode == Timer;
+        case rising: return settings.gameMode == Rising;
+        case easy: return settings.colourCount == Easy;
+        case normal: return settings.colourCount == Normal;
+        case hard: return settings.colourCount == Hard;
+        case oneBlock: return settings.blockCountCode == OneBlock;
+        case twoBlocks: return settings.blockCountCode == TwoBlocks;
+        case threeBlocks: return settings.blockCountCode == ThreeBlocks;
+        default: return false;
+    }
+}
+
+AssetRole selectorRole(PanelButton button) {
+    return static_cast<AssetRole>(static_cast<int>(AssetRole::ClassicSelector) + (button - classic));
+}
+
+}  // namespace
+
+ButtonLook buttonLook(PanelButton button, const GameState& game, const GameSettings& settings,
+                      const PresentationState& view) {
+    const bool running = game.gameRunning != 0;
+    // A state outside 0..2 would pick a frame of another look.
+    const int state = std::clamp<std::int32_t>(view.buttonState[static_cast<std::size_t>(button)], 0, 2);
+    switch (button) {
+        case startStop: return {running ? AssetRole::StopButton : AssetRole::StartButton, state};
+        case pause:
+            if (!running) return {AssetRole::PauseDisabled, 0};
+            return {game.notPaused ? AssetRole::PauseButton : AssetRole::ResumeButton, state};
+        case save: return running ? ButtonLook{AssetRole::SaveButton, state} : ButtonLook{AssetRole::SaveDisabled, 0};
+        case load: return {AssetRole::LoadButton, state};
+        case localTable: return {AssetRole::TableButton, state};
+        case internetTable: return {AssetRole::InternetTableButton, state};
+        case help: return {AssetRole::HelpButton, state};
+        case exit: return {AssetRole::ExitButton, state};
+        case logo: return {AssetRole::LogoButton, state};
+        case nextBarSwitch: return {settings.showNextBar ? AssetRole::NextBarShown : AssetRole::NextBarHidden, state};
+        case statusBarSwitch:
+            return {settings.showStatusBar ? AssetRole::StatusBarShown : AssetRole::StatusBarHidden, state};
+        case bombs:
+            if (running) return {settings.bombsEnabled ? AssetRole::BombsOnDisabled : AssetRole::BombsOffDisabled, 0};
+            return {settings.bombsEnabled ? AssetRole::BombsOn : AssetRole::BombsOff, state};
+        default: return {selectorRole(button), selectorFrame(isSelected(button, settings), running, state)};
+    }
+}
+
+void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game, const GameSettings& settings,
+                 const PresentationState& view) {
+    // Panel order: the eight command buttons, the two switches, the logo,
+    // the bombs switch, then the three selector groups.
+    static constexpr PanelButton kOrder[kPanelButtonCount] = {
+        startStop, pause,     save,   load,  localTable, internetTable, help,     exit,      nextBarSwitch, statusBarSwitch,
+        logo,      bombs,     classic, timer, rising,     easy,          normal,   hard,      oneBlock,      twoBlocks,
+        threeBlocks,
+    };
+    for (PanelButton button : kOrder) {
+        const ButtonLook look = buttonLook(button, game, settings, view);
+        const Rect& r = view.layout.panel.buttons[static_cast<std::size_t>(button)];
+        canvas.blit(assets.image(look.role, view.effectiveSize).view(), look.frame * r.width, 0, r.width, r.height,
+                    r.x, r.y);
+    }
+}
+
+void drawStatusArea(Canvas& canvas, const AssetStore& assets, const GameSettings& settings,
+                    const PresentationState& view) {
+    const WindowLayout& l = view.layout;
+    if (settings.showStatusBar) {
+        const int line = std::clamp<std::int32_t>(view.statusLine, 0, kLastStatusLine);
+        const Rect& r = l.statusLineRect;
+        canvas.blit(assets.image(AssetRole::StatusLines, 0).view(), 0, line * kStatusLineHeight, r.width, r.height, r.x,
+                    r.y);
+    } else {
+        const Rect& r = l.statusOffRect;
+        canvas.blit(assets.image(AssetRole::StatusOff, 0).view(), 0, 0, r.width, r.height, r.x, r.y);
+    }
+}
+
+}  // namespace tintfall

@@ -1,0 +1,107 @@
+#pragma once
+// Everything drawn inside the game window: the full frame composed in the
+// back buffer and copied to the window, and the small drawing operations the
+// engine's moves and animations use straight in the window between frames.
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/GameHost.h"
+#include "engine/GameState.h"
+#include "engine/PanelGeometry.h"
+#include "platform/Canvas.h"
+#include "settings/GameSettings.h"
+#include "shell/AssetStore.h"
+#include "shell/WindowLayout.h"
+
+namespace tintfall {
+
+// What the window shows besides the game itself.
+struct PresentationState {
+    bool windowReady = false;      // creation has finished
+    bool paintingEnabled = false;  // the first tick has come
+    int clockHour = 0;
+    int clockMinute = 0;
+    std::int32_t statusLine = 0;  // line of the status-bar text, 0..30
+    std::array<std::int32_t, kPanelButtonCount> buttonState{};
+    int effectiveSize = 0;  // 0 Normal, 1 Big
+    WindowLayout layout;
+
+    bool canDraw() const { return windowReady && paintingEnabled; }
+};
+
+// Copies a rectangle of the back buffer to the same place in the window.
+class WindowPresenter {
+public:
+    virtual ~WindowPresenter() = default;
+    virtual void present(const Rect& area) = 0;
+};
+
+// The plays a redraw can ask for: (event, sound-file slot).
+using SoundRequest = std::function<void(SoundEvent, int)>;
+
+// One drawing job: what is drawn, and where. Built by the window for each
+// call; the game state is writable because the best-score rule clears
+// bestSoundPending.
+struct RenderContext {
+    const AssetStore& assets;
+    GameState& game;
+    const GameSettings& settings;
+    const PresentationState& view;
+    Canvas& backBuffer;
+    Canvas& window;
+    WindowPresenter& presenter;
+    SoundRequest playSound;
+};
+
+// The best-score sound's file slot.
+constexpr int kBestScoreSoundSlot = 15;
+
+// The full frame into the back buffer, then the whole back buffer into the
+// window. Nothing while the window is not ready or painting is not enabled.
+void redraw(const RenderContext& context);
+
+// The number displays into the back buffer, each display's rectangle then
+// copied to the window. Only while a game runs.
+void refreshPanel(const RenderContext& context);
+
+// All buttons and the status area straight into the window.
+void drawPanel(const RenderContext& context);
+
+// The visible cells the falling piece left and now covers, straight into the
+// window: its blocks where it is, the board or the field background where it was.
+void drawPieceMove(const RenderContext& context);
+
+// The settle pass: the visible field into the back buffer (blocks and field
+// background), then the field rectangle into the window.
+void showField(const RenderContext& context);
+
+// One cell of a cell-sized image straight into the window; rows 0 to 2 are
+// never drawn.
+void drawCellInWindow(const RenderContext& context, int column, int row, CellImage image, int frame);
+// The field background of one cell straight into the window.
+void drawFieldBackgroundCell(const RenderContext& context, int column, int row);
+// The cover picture of one cell straight into the window.
+void drawCoverCell(const RenderContext& context, int column, int row);
+
+// Top-left pixel of a board cell.
+Point cellPosition(const WindowLayout& layout, int column, int row);
+
+// Copies frame `frame` (cell-sized, at x = frame x cell width) of a cell image
+// to the cell's position on target.
+void drawCell(Canvas& target, const WindowLayout& layout, const DibView& image, int column, int row, int frame);
+
+// Restores the field background of settings.fieldBackground in a rectangle
+// inside the field.
+void drawFieldBackground(Canvas& target, const AssetStore& assets, const GameSettings& settings, int effectiveSize,
+                         const WindowLayout& layout, int x, int y, int width, int height);
+
+// The image of a cell-image kind in the effective size.
+const DibImage& cellImage(const AssetStore& assets, CellImage image, int effectiveSize);
+
+// The best-score display's value: the best score to beat, or the score once
+// it is greater. The first time that happens while bestSoundPending is set,
+// the flag is cleared and the best-score sound is requested.
+std::int32_t shownBestScore(GameState& game, const SoundRequest& playSound);
+
+}  // namespace tintfall
