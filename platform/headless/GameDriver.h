@@ -1,0 +1,84 @@
+#pragma once
+// Whole games without a window: the engine with its settings, a manual
+// clock and a scripted host over a program folder on disk. A script of key
+// downs and ups at given 20 ms ticks plays a game in no real time.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/Game.h"
+#include "engine/GameState.h"
+#include "platform/headless/LocalFiles.h"
+#include "platform/headless/ManualClock.h"
+#include "platform/headless/ScriptedHost.h"
+#include "settings/GameSettings.h"
+
+namespace tintfall {
+
+struct KeyEvent {
+    int tick = 0;  // counted from the start of the run
+    std::int32_t keyCode = 0;
+    bool down = true;
+};
+
+class GameDriver {
+public:
+    static constexpr std::uint32_t kTickMilliseconds = 20;
+    // A fixed calendar time, so the seed and every colour are repeatable.
+    static constexpr std::int64_t kDefaultCalendarSeconds = 1300000000;
+
+    // A new empty program folder under the system's temporary folder,
+    // removed again with the driver.
+    GameDriver();
+    // An existing folder (host form, without a trailing separator), kept.
+    explicit GameDriver(const std::string& hostFolder);
+    ~GameDriver();
+    GameDriver(const GameDriver&) = delete;
+    GameDriver& operator=(const GameDriver&) = delete;
+
+    Game& game() { return game_; }
+    GameState& state() { return state_; }
+    GameSettings& settings() { return settings_; }
+    ScriptedHost& host() { return host_; }
+    ManualClock& clock() { return clock_; }
+    LocalFiles& files() { return files_; }
+    // The program folder as the program names it, ending in a backslash.
+    const std::string& baseFolder() const { return baseFolder_; }
+    const std::string& hostFolder() const { return hostFolder_; }
+
+    // Start or stop as F2 does.
+    void pressStartStop() { game_.startOrStop(); }
+    // A key message as the window receives it: the trackers first, then the
+    // window's own key handling (the pause key).
+    void keyDown(std::int32_t keyCode);
+    void keyUp(std::int32_t keyCode);
+    // A key pressed before one tick and released before the next.
+    void tap(std::int32_t keyCode);
+    // One timer tick, 20 ms after the last.
+    void tick();
+    int ticks() const { return ticks_; }
+
+    // Plays the script: before each tick the events of that tick, until no
+    // game runs or maxTicks ticks have run. Returns the ticks run.
+    int run(const std::vector<KeyEvent>& script, int maxTicks);
+    // As run, with a player that acts before every tick.
+    using Player = std::function<void(GameDriver&)>;
+    int runWith(const Player& player, int maxTicks);
+
+private:
+    GameDriver(std::string hostFolder, bool ownsFolder);
+
+    std::string hostFolder_;
+    std::string baseFolder_;
+    bool ownsFolder_ = false;
+    LocalFiles files_;
+    ManualClock clock_;
+    GameSettings settings_;
+    GameState state_;
+    ScriptedHost host_;
+    Game game_;
+    int ticks_ = 0;
+};
+
+}  // namespace tintfall

@@ -1,0 +1,81 @@
+#include "platform/headless/ScriptedHost.h"
+
+#include <utility>
+
+#include "scores/DateTimeText.h"
+#include "scores/LastNameFile.h"
+#include "scores/ScoreBook.h"
+
+namespace tintfall {
+
+ScriptedHost::ScriptedHost(Files& files, std::string folder, Clock& clock, const GameSettings& settings)
+    : files_(files), folder_(std::move(folder)), clock_(clock), settings_(settings) {}
+
+void ScriptedHost::playSound(SoundEvent event, int slot) {
+    if (settings_.soundEnabled(event)) sounds.push_back({event, slot});
+}
+
+bool ScriptedHost::askYesNo(const std::string& text) {
+    questions.push_back(text);
+    if (yesNoAnswers.empty()) return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+std::string ScriptedHost::dateTimeText() { return tintfall::dateTimeText(clock_.localTime()); }
+
+std::int32_t ScriptedHost::bestLocalScore(std::int32_t mode) { return tintfall::bestLocalScore(files_, folder_, mode); }
+
+std::int32_t ScriptedHost::qualifyingScore(std::int32_t mode) {
+    return tintfall::qualifyingScore(files_, folder_, mode);
+}
+
+void ScriptedHost::recordResult(const GameResult& result) {
+    namePromptsProposed.push_back(readLastName(files_, folder_));
+    std::optional<std::string> name;
+    if (!nameAnswers.empty()) {
+        name = nameAnswers.front();
+        nameAnswers.pop_front();
+    }
+    if (!name) return;  // a cancelled prompt records nothing
+    writeLastName(files_, folder_, *name);
+
+    GameResult entry = result;
+    entry.name = *name;
+    recordedResults.push_back(entry);
+
+    // As the Best Scores dialog opens with a pending result: a missing or
+    // foreign file is replaced by an empty book first.
+    ScoreBook book;
+    if (!book.load(files_, folder_)) {
+        book.reset();
+        if (!book.save(files_, folder_) || !book.load(files_, folder_)) {
+            ++tableUpdateFailures;
+            recordedPlaces.push_back(std::nullopt);
+            return;
+        }
+    }
+    if (entry.gameMode < ClassicTable || entry.gameMode > RisingTable) {
+        ++tableUpdateFailures;
+        recordedPlaces.push_back(std::nullopt);
+        return;
+    }
+    const auto place = book.insertEntry(static_cast<ScoreTableId>(entry.gameMode), entry, dateTimeText());
+    if (!book.save(files_, folder_)) {
+        ++tableUpdateFailures;
+        recordedPlaces.push_back(std::nullopt);
+        return;
+    }
+    recordedPlaces.push_back(place);
+}
+
+int ScriptedHost::soundCount(SoundEvent event) const {
+    int count = 0;
+    for (const PlayedSound& sound : sounds) {
+        if (sound.event == event) ++count;
+    }
+    return count;
+}
+
+}  // namespace tintfall
