@@ -32,12 +32,12 @@ struct ParagraphStyle {
 
 ParagraphStyle styleOf(ParagraphKind kind) {
     switch (kind) {
-        case ParagraphKind::Heading: return {kSpaceAbove, 12, 0, HelpFont::Heading, HelpFont::Heading};
-        case ParagraphKind::Bullet: return {kSpaceAbove | kLeftIndent, 3, 20, HelpFont::Body, HelpFont::BodyBold};
-        case ParagraphKind::Fixed: return {kSpaceAbove | kLeftIndent, 6, 20, HelpFont::Fixed, HelpFont::FixedBold};
+        case ParagraphKind::Heading: return {kSpaceAbove, 20, 0, HelpFont::Heading, HelpFont::Heading};
+        case ParagraphKind::Bullet: return {kSpaceAbove | kLeftIndent, 4, 20, HelpFont::Body, HelpFont::BodyBold};
+        case ParagraphKind::Fixed: return {kSpaceAbove | kLeftIndent, 10, 20, HelpFont::Fixed, HelpFont::FixedBold};
         case ParagraphKind::Body: break;
     }
-    return {kSpaceAbove, 6, 0, HelpFont::Body, HelpFont::BodyBold};
+    return {kSpaceAbove, 10, 0, HelpFont::Body, HelpFont::BodyBold};
 }
 
 // Collects commands and text segments so that exactly one segment (perhaps
