@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/headless/LocalFiles.h"
+#include "shell/FileCheck.h"
+#include "tests/unit/assets/TempFolder.h"
+
+namespace tintfall {
+namespace {
+
+class FileCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const std::string& name : checkedFileNames()) {
+            std::ofstream(LocalFiles::hostPath(folder.base() + name)) << "x";
+        }
+    }
+    void removeFile(const std::string& name) {
+        ASSERT_TRUE(std::filesystem::remove(LocalFiles::hostPath(folder.base() + name))) << name;
+    }
+
+    TempFolder folder;
+    LocalFiles files;
+};
+
+TEST(FileCheckList, HoldsEveryFileOnceInReportOrder) {
+    const std::vector<std::string>& names = checkedFileNames();
+    ASSERT_EQ(names.size(), 112u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), 112u);
+    EXPECT_EQ(names[0], "tintfall.hlp");
+    EXPECT_EQ(names[1], "snd\\add.wav");
+    EXPECT_EQ(names[16], "snd\\time.wav");
+    EXPECT_EQ(names[17], "graph\\b1block.bmp");
+    EXPECT_EQ(names[20], "graph\\back.bmp");
+    EXPECT_EQ(names[25], "graph\\backb.bmp");
+    EXPECT_EQ(names[26], "graph\\back1b.bmp");
+    EXPECT_EQ(names[60], "graph\\help.bmp");
+    EXPECT_EQ(names[61], "graph\\ianim0.bmp");
+    EXPECT_EQ(names[72], "graph\\ianim11.bmp");
+    EXPECT_EQ(names[73], "graph\\ianim0b.bmp");
+    EXPECT_EQ(names[85], "graph\\items0.bmp");
+    EXPECT_EQ(names[108], "graph\\items11b.bmp");
+    EXPECT_EQ(names[111], "graph\\tdigits.bmp");
+    int sounds = 0;
+    int bitmaps = 0;
+    for (const std::string& name : names) {
+        sounds += name.rfind("snd\\", 0) == 0 && name.size() > 8 && name.substr(name.size() - 4) == ".wav";
+        bitmaps += name.rfind("graph\\", 0) == 0 && name.substr(name.size() - 4) == ".bmp";
+    }
+    EXPECT_EQ(sounds, 16);
+    EXPECT_EQ(bitmaps, 95);
+}
+
+TEST_F(FileCheckTest, NothingMissingGivesNoMessage) { EXPECT_EQ(checkFiles(files, folder.base()), ""); }
+
+TEST_F(FileCheckTest, HelpFileAndTwoSoundsAreListedInOrder) {
+    removeFile("snd\\time.wav");
+    removeFile("tintfall.hlp");
+    removeFile("snd\\bomb.wav");
+    EXPECT_EQ(checkFiles(files, folder.base()),
+              "Attention! This files were not found:\n"
+              "tintfall.hlp\n"
+              "snd\\bomb.wav\n"
+              "snd\\time.wav\n"
+              "\nProgram may work incorrectly");
+}
+
+TEST_F(FileCheckTest, UnselectedBlockSetIsCheckedToo) {
+    removeFile("graph\\items5b.bmp");
+    EXPECT_EQ(checkFiles(files, folder.base()),
+              "Attention! This files were not found:\ngraph\\items5b.bmp\n\nProgram may work incorrectly");
+}
+
+TEST_F(FileCheckTest, EverythingMissingListsAllNames) {
+    LocalFiles local;
+    const std::string message = checkFiles(local, folder.base() + "nowhere/");
+    std::string expected = "Attention! This files were not found:\n";
+    for (const std::string& name : checkedFileNames()) expected += name + "\n";
+    EXPECT_EQ(message, expected + "\nProgram may work incorrectly");
+}
+
+}  // namespace
+}  // namespace tintfall

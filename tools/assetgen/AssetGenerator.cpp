@@ -1,0 +1,125 @@
+#include "tools/assetgen/AssetGenerator.h"
+
+#include <functional>
+#include <memory>
+
+#include "shell/AssetStore.h"
+#include "shell/WindowLayout.h"
+#include "tools/assetgen/BlockArt.h"
+#include "tools/assetgen/ButtonArt.h"
+#include "tools/assetgen/FieldArt.h"
+#include "tools/assetgen/ImageEncoders.h"
+#include "tools/assetgen/ResourceArt.h"
+#include "tools/assetgen/Sounds.h"
+#include "tools/assetgen/WindowArt.h"
+
+namespace tintfall::assetgen {
+namespace {
+
+class Writer {
+public:
+    Writer(Files& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
+    void write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        if (!files_.write(folder_ + name, bytes)) failed_.push_back(name);
+    }
+    void bmp24(const std::string& name, const std::unique_ptr<Picture>& picture) { write(name, encodeBmp24(*picture)); }
+    void paletted(const std::string& name, const std::unique_ptr<Picture>& picture, int bits) {
+        write(name, encodeBmpPaletted(*picture, bits));
+    }
+    std::vector<std::string> failed() const { return failed_; }
+
+private:
+    Files& files_;
+    std::string folder_;
+    std::vector<std::string> failed_;
+};
+
+std::string graph(AssetRole role, int size = 0, int set = 0) { return assetFileName(role, size, set); }
+
+void writeSizedPictures(Writer& out, int size) {
+    const WindowLayout l = applyLayout(size);
+    out.bmp24(graph(AssetRole::Background, size), windowBackground(l));
+    out.bmp24(graph(AssetRole::Cover, size), coverPicture(l));
+    out.bmp24(graph(AssetRole::ColourField, size), colourField(l));
+    out.bmp24(graph(AssetRole::ThreeDField, size), threeDField(l));
+    out.bmp24(graph(AssetRole::FantasyField, size), fantasyField(l));
+    for (int set = 0; set < kBlockSetCount; ++set) {
+        out.bmp24(graph(AssetRole::BlockCells, size, set), cellStrip(set, l.cellWidth, l.cellHeight));
+        out.bmp24(graph(AssetRole::RemovalAnimation, size, set), removalStrip(set, l.cellWidth, l.cellHeight));
+    }
+    out.bmp24(graph(AssetRole::Explosion, size), explosionStrip(l.cellWidth, l.cellHeight));
+}
+
+void writePanelPictures(Writer& out) {
+    // The panel pictures are the same in both sizes; the Normal layout gives their sizes.
+    const WindowLayout l = applyLayout(0);
+    const auto& b = l.panel.buttons;
+    auto button = [&](AssetRole role, ButtonKind kind, PanelButton at, bool disabled) {
+        out.bmp24(graph(role), buttonStrip(kind, b[at].width, b[at].height, disabled));
+    };
+    out.bmp24(graph(AssetRole::Digits), digitStrip());
+    button(AssetRole::StartButton, ButtonKind::Start, startStop, false);
+    button(AssetRole::StopButton, ButtonKind::Stop, startStop, false);
+    button(AssetRole::PauseButton, ButtonKind::Pause, pause, false);
+    button(AssetRole::ResumeButton, ButtonKind::Resume, pause, false);
+    button(AssetRole::PauseDisabled, ButtonKind::Pause, pause, true);
+    button(AssetRole::SaveButton, ButtonKind::Save, save, false);
+    button(AssetRole::SaveDisabled, ButtonKind::Save, save, true);
+    button(AssetRole::LoadButton, ButtonKind::Load, load, false);
+    button(AssetRole::TableButton, ButtonKind::Table, localTable, false);
+    button(AssetRole::InternetTableButton, ButtonKind::InternetTable, internetTable, false);
+    button(AssetRole::HelpButton, ButtonKind::Help, help, false);
+    button(AssetRole::ExitButton, ButtonKind::Exit, exit, false);
+    out.bmp24(graph(AssetRole::LogoButton), logoStrip(b[logo].width, b[logo].height));
+    out.bmp24(graph(AssetRole::NextBarHidden), switchStrip(true, b[nextBarSwitch].width, b[nextBarSwitch].height));
+    out.bmp24(graph(AssetRole::NextBarShown), switchStrip(false, b[nextBarSwitch].width, b[nextBarSwitch].height));
+    out.bmp24(graph(AssetRole::StatusBarHidden), switchStrip(true, b[statusBarSwitch].width, b[statusBarSwitch].height));
+    out.bmp24(graph(AssetRole::StatusBarShown), switchStrip(false, b[statusBarSwitch].width, b[statusBarSwitch].height));
+    const Rect& bomb = b[bombs];
+    out.bmp24(graph(AssetRole::BombsOn), bombsStrip(true, false, bomb.width, bomb.height));
+    out.bmp24(graph(AssetRole::BombsOff), bombsStrip(false, false, bomb.width, bomb.height));
+    out.bmp24(graph(AssetRole::BombsOnDisabled), bombsStrip(true, true, bomb.width, bomb.height));
+    out.bmp24(graph(AssetRole::BombsOffDisabled), bombsStrip(false, true, bomb.width, bomb.height));
+    const AssetRole selectorRoles[] = {AssetRole::ClassicSelector, AssetRole::TimerSelector, AssetRole::RisingSelector,
+                                       AssetRole::EasySelector, AssetRole::NormalSelector, AssetRole::HardSelector,
+                                       AssetRole::OneBlockSelector, AssetRole::TwoBlocksSelector, AssetRole::ThreeBlocksSelector};
+    for (int i = 0; i < 9; ++i) {
+        const Rect& r = b[classic + i];
+        out.bmp24(graph(selectorRoles[i]), selectorStrip(static_cast<SelectorKind>(i), r.width, r.height));
+    }
+    out.bmp24(graph(AssetRole::NextBar), nextBarPicture(l));
+    out.bmp24(graph(AssetRole::StatusOff), statusOffPicture(l));
+    out.bmp24(graph(AssetRole::StatusLines), statusLinesPicture(l));
+    out.bmp24(graph(AssetRole::ClockDigits), clockGlyphStrip());
+}
+
+}  // namespace
+
+std::string ResourceNames::blockSetPreview(int set) { return "blockset" + std::to_string(set) + ".bmp"; }
+std::string ResourceNames::champion(int place) { return "champion" + std::to_string(place) + ".bmp"; }
+
+std::vector<std::string> writeDistFiles(Files& files, const std::string& distFolder) {
+    Writer out(files, distFolder);
+    writeSizedPictures(out, 0);
+    writeSizedPictures(out, 1);
+    writePanelPictures(out);
+    for (const SoundFile& sound : makeSounds()) out.write(sound.name, encodeWave(sound.samples));
+    return out.failed();
+}
+
+std::vector<std::string> writeResourceFiles(Files& files, const std::string& resourceFolder) {
+    Writer out(files, resourceFolder);
+    out.paletted(ResourceNames::aboutLogo, aboutLogo(), 8);
+    for (int set = 0; set < kBlockSetCount; ++set) out.paletted(ResourceNames::blockSetPreview(set), blockSetPreview(set), 8);
+    out.paletted(ResourceNames::flagNetherlands, flagNetherlands(), 4);
+    out.paletted(ResourceNames::flagBelgium, flagBelgium(), 4);
+    for (int place = 1; place <= 3; ++place) out.paletted(ResourceNames::champion(place), championPicture(place), 8);
+    const auto large = iconPicture(32);
+    const auto small = iconPicture(16);
+    out.write(ResourceNames::icon, encodeIcon({{large.get(), 0, 0}, {small.get(), 0, 0}}));
+    const auto hand = handCursor();
+    out.write(ResourceNames::cursor, encodeCursor({hand.get(), kCursorHotspotX, kCursorHotspotY}));
+    return out.failed();
+}
+
+}  // namespace tintfall::assetgen

@@ -1,0 +1,72 @@
+#pragma once
+// A cairo image surface with its drawing context, owned together, and the
+// small drawing helpers every picture of the generator shares.
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+namespace tintfall::assetgen {
+
+struct Rgb {
+    double r = 0;
+    double g = 0;
+    double b = 0;
+};
+
+Rgb hex(std::uint32_t rgb);
+Rgb mix(Rgb a, Rgb b, double t);
+Rgb lighten(Rgb c, double t);
+Rgb darken(Rgb c, double t);
+
+class Picture {
+public:
+    Picture(int width, int height);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    cairo_t* cr() const { return cr_; }
+    cairo_surface_t* surface() const { return surface_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    // Pixel as 0xRRGGBB, composed over black.
+    std::uint32_t pixel(int x, int y) const;
+    // Copies another picture with its top-left at (x, y).
+    void paste(const Picture& source, double x, double y);
+
+private:
+    int width_;
+    int height_;
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
+void fillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c);
+// A vertical gradient filling the current path.
+void fillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
+
+enum class Font { Sans, SansBold, Condensed, CondensedBold, Serif, Mono };
+void useFont(cairo_t* cr, Font font, double size);
+// Text centred on (cx, baseline y) or starting at x; returns its width.
+double textWidth(cairo_t* cr, const std::string& text);
+void centredText(cairo_t* cr, const std::string& text, double cx, double baseline, Rgb c, double alpha = 1.0);
+void leftText(cairo_t* cr, const std::string& text, double x, double baseline, Rgb c, double alpha = 1.0);
+// Text with a dark one-pixel shadow below and right, for labels on panels.
+void shadowText(cairo_t* cr, const std::string& text, double cx, double baseline, Rgb c);
+
+// A deterministic pseudo-random source for textures and particles.
+class Noise {
+public:
+    explicit Noise(std::uint32_t seed) : state_(seed ? seed : 1) {}
+    std::uint32_t next();
+    double unit() { return (next() >> 8) * (1.0 / 16777216.0); }
+    double range(double lo, double hi) { return lo + (hi - lo) * unit(); }
+
+private:
+    std::uint32_t state_;
+};
+
+}  // namespace tintfall::assetgen
