@@ -1,0 +1,325 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shell/PanelPainter.h"
+#include "tests/unit/render/RenderRig.h"
+
+using namespace tintfall;
+using namespace tintfall::test;
+
+namespace {
+
+class RedrawTest : public ::testing::Test {
+protected:
+    DibView art(AssetRole role, int size = -1) const {
+        return rig.assets.image(role, size < 0 ? rig.view.effectiveSize : size).view();
+    }
+    CanvasCall whole(AssetRole role, const Rect& r) const { return blitCall(art(role), 0, 0, r.width, r.height, r.x, r.y); }
+    CanvasCall button(PanelButton b, AssetRole role, int frame) const {
+        const Rect& r = rig.view.layout.panel.buttons[b];
+        return blitCall(art(role), frame * r.width, 0, r.width, r.height, r.x, r.y);
+    }
+    CanvasCall cell(AssetRole role, int column, int row, int frame) const {
+        const WindowLayout& l = rig.view.layout;
+        const Point at = cellPosition(l, column, row);
+        return blitCall(art(role), frame * l.cellWidth, 0, l.cellWidth, l.cellHeight, at.x, at.y);
+    }
+    // Calls on the back buffer that use one image.
+    std::vector<CanvasCall> callsOf(AssetRole role, int size = -1) const {
+        std::vector<CanvasCall> found;
+        for (const CanvasCall& c : rig.back.calls)
+            if (c.kind == CanvasCall::Blit && c.image == rig.image(role, size)) found.push_back(c);
+        return found;
+    }
+    std::size_t indexOf(const CanvasCall& call) const {
+        const auto it = std::find(rig.back.calls.begin(), rig.back.calls.end(), call);
+        EXPECT_NE(it, rig.back.calls.end());
+        return static_cast<std::size_t>(it - rig.back.calls.begin());
+    }
+    void redrawNow() { redraw(rig.context()); }
+
+    RenderRig rig;
+};
+
+}  // namespace
+
+TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
+    rig.view.statusLine = 4;
+    rig.view.clockHour = 14;
+    rig.view.clockMinute = 37;
+    rig.view.buttonState[startStop] = 1;
+    rig.view.buttonState[load] = 2;
+    rig.view.buttonState[tintfall::pause] = 1;  // disabled: its state is not used
+    rig.view.buttonState[classic] = 1;
+    rig.view.buttonState[timer] = 2;
+    rig.view.buttonState[bombs] = 1;
+    redrawNow();
+
+    const WindowLayout& l = rig.view.layout;
+    const DibView clockArt = art(AssetRole::ClockDigits);
+    std::vector<CanvasCall> expected = {
+        whole(AssetRole::Background, {0, 0, 483, 407}),
+        whole(AssetRole::Cover, l.fieldRect),
+        blitCall(art(AssetRole::StatusLines), 0, 60, 414, 15, 21, 384),
+        button(startStop, AssetRole::StartButton, 1),
+        button(tintfall::pause, AssetRole::PauseDisabled, 0),
+        button(save, AssetRole::SaveDisabled, 0),
+        button(load, AssetRole::LoadButton, 2),
+        button(localTable, AssetRole::TableButton, 0),
+        button(internetTable, AssetRole::InternetTableButton, 0),
+        button(help, AssetRole::HelpButton, 0),
+        button(tintfall::exit, AssetRole::ExitButton, 0),
+        button(nextBarSwitch, AssetRole::NextBarShown, 0),
+        button(statusBarSwitch, AssetRole::StatusBarShown, 0),
+        button(logo, AssetRole::LogoButton, 0),
+        button(bombs, AssetRole::BombsOn, 1),
+        button(classic, AssetRole::ClassicSelector, 4),  // selected: state + 3
+        button(timer, AssetRole::TimerSelector, 2),
+        button(rising, AssetRole::RisingSelector, 0),
+        button(easy, AssetRole::EasySelector, 0),
+        button(normal, AssetRole::NormalSelector, 3),
+        button(hard, AssetRole::HardSelector, 0),
+        button(oneBlock, AssetRole::OneBlockSelector, 0),
+        button(twoBlocks, AssetRole::TwoBlocksSelector, 0),
+        button(threeBlocks, AssetRole::ThreeBlocksSelector, 3),
+        blitCall(clockArt, 5, 0, 5, 9, 442, 387),
+        blitCall(clockArt, 20, 0, 5, 9, 449, 387),
+        blitCall(clockArt, 50, 0, 5, 9, 454, 387),
+        blitCall(clockArt, 15, 0, 5, 9, 459, 387),
+        blitCall(clockArt, 35, 0, 5, 9, 466, 387),
+        whole(AssetRole::NextBar, l.nextBarRect),
+    };
+    EXPECT_EQ(rig.back.calls, expected);
+    EXPECT_TRUE(rig.window.calls.empty());
+    EXPECT_EQ(rectList(rig.presenter.presented), (std::vector<std::array<int, 4>>{{0, 0, 483, 407}}));
+    EXPECT_TRUE(rig.sounds.empty());
+}
+
+TEST_F(RedrawTest, RunningGameShowsNumbersNextPiecePieceAndBoard) {
+    rig.startGame();
+    rig.game.score = 1234;
+    rig.game.bestScoreToBeat = 5000;
+    rig.game.blocksRemoved = 56;
+    rig.game.board.setCell(0, 14, 4);
+    rig.game.board.setCell(5, 3, 2);
+    rig.game.board.setCell(1, 2, 1);  // hidden row: never drawn
+    redrawNow();
+
+    EXPECT_TRUE(callsOf(AssetRole::Cover).empty());
+    // Start becomes Stop; Pause and Save take their enabled images; the
+    // selectors show their disabled frames.
+    EXPECT_EQ(callsOf(AssetRole::StopButton), std::vector<CanvasCall>{button(startStop, AssetRole::StopButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::PauseButton), std::vector<CanvasCall>{button(tintfall::pause, AssetRole::PauseButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::SaveButton), std::vector<CanvasCall>{button(save, AssetRole::SaveButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::ClassicSelector), std::vector<CanvasCall>{button(classic, AssetRole::ClassicSelector, 7)});
+    EXPECT_EQ(callsOf(AssetRole::TimerSelector), std::vector<CanvasCall>{button(timer, AssetRole::TimerSelector, 6)});
+    EXPECT_EQ(callsOf(AssetRole::BombsOnDisabled), std::vector<CanvasCall>{button(bombs, AssetRole::BombsOnDisabled, 0)});
+
+    // Level (3), score (7), best (7), removed (5), to clear (3); no rise
+    // countdown or time in Classic mode.
+    EXPECT_EQ(callsOf(AssetRole::Digits).size(), 25u);
+    const std::vector<CanvasCall> blocks = callsOf(AssetRole::BlockCells);
+    const std::vector<CanvasCall> expectedBlocks = {
+        // Next piece from the bottom up, then the piece, then the board by rows.
+        blitCall(art(AssetRole::BlockCells, 0), 3 * 32, 0, 32, 30, 375, 101),
+        blitCall(art(AssetRole::BlockCells, 0), 4 * 32, 0, 32, 30, 375, 71),
+        blitCall(art(AssetRole::BlockCells, 0), 5 * 32, 0, 32, 30, 375, 41),
+        cell(AssetRole::BlockCells, 2, 5, 0),
+        cell(AssetRole::BlockCells, 2, 4, 1),
+        cell(AssetRole::BlockCells, 2, 3, 2),
+        cell(AssetRole::BlockCells, 5, 3, 2),
+        cell(AssetRole::BlockCells, 0, 14, 4),
+    };
+    EXPECT_EQ(blocks, expectedBlocks);
+    EXPECT_LT(indexOf(whole(AssetRole::NextBar, rig.view.layout.nextBarRect)), indexOf(expectedBlocks[0]));
+    EXPECT_EQ(rig.back.calls.back(), expectedBlocks.back());
+}
+
+TEST_F(RedrawTest, PieceRowsAboveTheFieldAreNeverDrawn) {
+    rig.startGame();
+    rig.game.piece.row = 3;  // blocks at rows 3, 2, 1
+    redrawNow();
+    EXPECT_EQ(callsOf(AssetRole::BlockCells).size(), 3u + 1u);  // three next-piece blocks, one piece block
+    EXPECT_EQ(callsOf(AssetRole::BlockCells).back(), cell(AssetRole::BlockCells, 2, 3, 0));
+}
+
+TEST_F(RedrawTest, BombsUseTheirOwnCellFrames) {
+    rig.startGame();
+    rig.game.piece.kind = LargeBomb;
+    rig.game.piece.colours = {8, 0, 0};
+    rig.game.piece.row = 7;
+    redrawNow();
+    const auto blocks = callsOf(AssetRole::BlockCells);
+    ASSERT_EQ(blocks.size(), 4u);
+    EXPECT_EQ(blocks[3], cell(AssetRole::BlockCells, 2, 7, 8));
+}
+
+TEST_F(RedrawTest, PausedAndInactiveGamesCoverTheField) {
+    rig.startGame();
+    rig.game.board.setCell(0, 14, 4);
+    for (int variant = 0; variant < 2; ++variant) {
+        rig.game.notPaused = variant == 0 ? 0 : 1;
+        rig.game.appActive = variant == 0 ? 1 : 0;
+        rig.back.calls.clear();
+        redrawNow();
+        const auto covers = callsOf(AssetRole::Cover);
+        ASSERT_EQ(covers.size(), 1u) << variant;
+        EXPECT_EQ(covers[0], whole(AssetRole::Cover, rig.view.layout.fieldRect));
+        // Only the next piece: no falling piece, no board.
+        EXPECT_EQ(callsOf(AssetRole::BlockCells).size(), 3u) << variant;
+        EXPECT_EQ(callsOf(AssetRole::Digits).size(), 25u) << variant;
+        EXPECT_EQ(callsOf(AssetRole::NextBar).size(), 1u) << variant;
+    }
+    rig.game.notPaused = 0;
+    rig.game.appActive = 1;
+    rig.back.calls.clear();
+    redrawNow();
+    EXPECT_EQ(callsOf(AssetRole::ResumeButton), std::vector<CanvasCall>{button(tintfall::pause, AssetRole::ResumeButton, 0)});
+}
+
+TEST_F(RedrawTest, EachFieldBackground) {
+    const Rect& f = rig.view.layout.fieldRect;
+    struct Case {
+        std::int32_t background;
+        AssetRole role;
+    };
+    for (const Case& c : {Case{ColourField, AssetRole::ColourField}, Case{ThreeDField, AssetRole::ThreeDField},
+                          Case{FantasyField, AssetRole::FantasyField}}) {
+        rig.settings.fieldBackground = c.background;
+        rig.back.calls.clear();
+        redrawNow();
+        ASSERT_GE(rig.back.calls.size(), 3u);
+        EXPECT_EQ(rig.back.calls[1], whole(c.role, f)) << c.background;
+        EXPECT_EQ(rig.back.calls[2], whole(AssetRole::Cover, f)) << c.background;
+    }
+    rig.settings.fieldBackground = UserColour;
+    rig.settings.userColour = 0x00336699;
+    rig.back.calls.clear();
+    redrawNow();
+    EXPECT_EQ(rig.back.calls[1], fillCall(f.x, f.y, f.width, f.height, 0x00336699));
+
+    rig.settings.fieldBackground = GreyField;
+    rig.back.calls.clear();
+    redrawNow();
+    EXPECT_EQ(rig.back.calls[1], whole(AssetRole::Cover, f));
+}
+
+TEST_F(RedrawTest, HiddenStatusBarAndNextBar) {
+    rig.startGame();
+    rig.settings.showStatusBar = 0;
+    rig.settings.showNextBar = 0;
+    redrawNow();
+    EXPECT_EQ(callsOf(AssetRole::StatusOff), std::vector<CanvasCall>{whole(AssetRole::StatusOff, rig.view.layout.statusOffRect)});
+    EXPECT_TRUE(callsOf(AssetRole::StatusLines).empty());
+    EXPECT_TRUE(callsOf(AssetRole::ClockDigits).empty());
+    EXPECT_TRUE(callsOf(AssetRole::NextBar).empty());
+    EXPECT_EQ(callsOf(AssetRole::BlockCells).size(), 3u);  // the piece only
+    EXPECT_EQ(callsOf(AssetRole::NextBarHidden).size(), 1u);
+    EXPECT_EQ(callsOf(AssetRole::StatusBarHidden).size(), 1u);
+}
+
+TEST_F(RedrawTest, BigSizeUsesBigPicturesButNormalCellsInTheNextBar) {
+    rig.setSize(1);
+    rig.startGame();
+    rig.settings.blockCountCode = TwoBlocks;
+    rig.game.piece.kind = TwoBlocks;
+    redrawNow();
+    EXPECT_EQ(rig.back.calls[0], blitCall(art(AssetRole::Background, 1), 0, 0, 602, 602, 0, 0));
+    const auto normalCells = callsOf(AssetRole::BlockCells, 0);
+    const std::vector<CanvasCall> expectedNext = {
+        blitCall(art(AssetRole::BlockCells, 0), 3 * 32, 0, 32, 30, 479, 117),
+        blitCall(art(AssetRole::BlockCells, 0), 4 * 32, 0, 32, 30, 479, 87),
+    };
+    EXPECT_EQ(normalCells, expectedNext);
+    const auto bigCells = callsOf(AssetRole::BlockCells, 1);
+    const std::vector<CanvasCall> expectedPiece = {
+        blitCall(art(AssetRole::BlockCells, 1), 0, 0, 48, 46, 161 + 2 * 48, -123 + 5 * 46),
+        blitCall(art(AssetRole::BlockCells, 1), 48, 0, 48, 46, 161 + 2 * 48, -123 + 4 * 46),
+    };
+    EXPECT_EQ(bigCells, expectedPiece);
+    EXPECT_EQ(rectList(rig.presenter.presented), (std::vector<std::array<int, 4>>{{0, 0, 602, 602}}));
+    EXPECT_EQ(callsOf(AssetRole::StopButton), std::vector<CanvasCall>{button(startStop, AssetRole::StopButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::StopButton)[0].dstX, 71);
+}
+
+TEST_F(RedrawTest, OneBlockNextPieceSitsAtTheTopOfTheBar) {
+    rig.startGame();
+    rig.settings.blockCountCode = OneBlock;
+    redrawNow();
+    const auto blocks = callsOf(AssetRole::BlockCells);
+    ASSERT_GE(blocks.size(), 1u);
+    EXPECT_EQ(blocks[0], blitCall(art(AssetRole::BlockCells, 0), 3 * 32, 0, 32, 30, 375, 41));
+}
+
+TEST_F(RedrawTest, NothingIsDrawnUntilTheWindowIsReadyAndPaintingEnabled) {
+    rig.startGame();
+    rig.game.score = 100;
+    rig.game.bestScoreToBeat = 10;
+    for (int variant = 0; variant < 2; ++variant) {
+        rig.view.windowReady = variant == 1;
+        rig.view.paintingEnabled = variant == 0;
+        const RenderContext c = rig.context();
+        redraw(c);
+        refreshPanel(c);
+        drawPanel(c);
+        drawPieceMove(c);
+        showField(c);
+        drawCellInWindow(c, 2, 5, CellImage::Removal, 3);
+        drawFieldBackgroundCell(c, 2, 5);
+        drawCoverCell(c, 2, 5);
+    }
+    EXPECT_TRUE(rig.back.calls.empty());
+    EXPECT_TRUE(rig.window.calls.empty());
+    EXPECT_TRUE(rig.presenter.presented.empty());
+    EXPECT_TRUE(rig.sounds.empty());
+    EXPECT_EQ(rig.game.bestSoundPending, 1);
+}
+
+TEST_F(RedrawTest, BestScoreFollowsTheScoreAndPlaysItsSoundOncePerGame) {
+    rig.startGame();
+    rig.game.bestScoreToBeat = 500;
+    rig.game.score = 500;
+    rig.game.bestSoundPending = 1;
+    const Point at = rig.view.layout.bestScoreDigitsAt;
+    const DibView digits = art(AssetRole::Digits);
+    auto bestOnes = [&]() {
+        for (const CanvasCall& c : rig.back.calls)
+            if (c.image == digits.pixels && c.dstX == at.x && c.dstY == at.y) return c.srcX / 15;
+        return -1;
+    };
+    redrawNow();
+    EXPECT_TRUE(rig.sounds.empty());  // equal is not greater
+    EXPECT_EQ(bestOnes(), 0);
+
+    rig.game.score = 507;
+    rig.back.calls.clear();
+    redrawNow();
+    EXPECT_EQ(bestOnes(), 7);
+    ASSERT_EQ(rig.sounds.size(), 1u);
+    EXPECT_EQ(rig.sounds[0], std::make_pair(BestScore, 15));
+    EXPECT_EQ(rig.game.bestSoundPending, 0);
+
+    rig.game.score = 512;
+    rig.back.calls.clear();
+    redrawNow();
+    refreshPanel(rig.context());
+    EXPECT_EQ(bestOnes(), 2);
+    EXPECT_EQ(rig.sounds.size(), 1u);
+
+    // A new game arms the sound again.
+    rig.game.bestSoundPending = 1;
+    refreshPanel(rig.context());
+    EXPECT_EQ(rig.sounds.size(), 2u);
+}
+
+TEST_F(RedrawTest, NoNumbersAndNoBestSoundWithoutAGame) {
+    rig.game.gameRunning = 0;
+    rig.game.score = 900;
+    rig.game.bestScoreToBeat = 100;
+    redrawNow();
+    refreshPanel(rig.context());
+    EXPECT_TRUE(callsOf(AssetRole::Digits).empty());
+    EXPECT_EQ(rig.presenter.presented.size(), 1u);
+    EXPECT_TRUE(rig.sounds.empty());
+}
