@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "tests/unit/render/RenderRig.h"
+
+using namespace tintfall;
+using namespace tintfall::test;
+
+namespace {
+
+// A frame composed on software canvases from the synthetic art, whose pixel
+// colours name the picture and frame they came from.
+class GoldenFrameTest : public ::testing::TestWithParam<int> {
+protected:
+    GoldenFrameTest()
+        : rig(GetParam()),
+          back(rig.view.layout.clientWidth, rig.view.layout.clientHeight),
+          window(rig.view.layout.clientWidth, rig.view.layout.clientHeight),
+          presenter(back, window) {}
+
+    RenderContext context() {
+        return RenderContext{rig.assets, rig.game, rig.settings, rig.view, back, window, presenter, {}};
+    }
+    ColourRef art(AssetRole role, int across, int down = 0, int size = -1) const {
+        return artColour(role, size < 0 ? rig.view.effectiveSize : size, across, down);
+    }
+    // The middle of a board cell.
+    Point middle(int column, int row) const {
+        const Point at = cellPosition(rig.view.layout, column, row);
+        return {at.x + rig.view.layout.cellWidth / 2, at.y + rig.view.layout.cellHeight / 2};
+    }
+    ColourRef windowAt(Point p) const { return window.pixel(p.x, p.y); }
+
+    RenderRig rig;
+    SoftwareCanvas back;
+    SoftwareCanvas window;
+    SoftwarePresenter presenter;
+};
+
+}  // namespace
+
+TEST_P(GoldenFrameTest, RunningGameShowsEveryPartWhereItBelongs) {
+    rig.startGame();
+    rig.settings.fieldBackground = ThreeDField;
+    rig.game.board.setCell(0, 14, 4);
+    rig.game.board.setCell(5, 14, 1);
+    rig.game.score = 7;
+    redraw(context());
+
+    const WindowLayout& l = rig.view.layout;
+    EXPECT_EQ(windowAt(middle(0, 14)), art(AssetRole::BlockCells, 4));
+    EXPECT_EQ(windowAt(middle(5, 14)), art(AssetRole::BlockCells, 1));
+    EXPECT_EQ(windowAt(middle(2, 5)), art(AssetRole::BlockCells, 0));  // the piece's bottom block
+    EXPECT_EQ(windowAt(middle(2, 3)), art(AssetRole::BlockCells, 2));
+    EXPECT_EQ(windowAt(middle(3, 8)), art(AssetRole::ThreeDField, 3, 5));  // field picture cell (3, 8 - 3)
+    // Outside the field the window background shows.
+    EXPECT_EQ(window.pixel(l.fieldRect.x - 1, l.fieldRect.y + 5), art(AssetRole::Background, 0));
+    EXPECT_EQ(window.pixel(l.fieldRect.x + 5, l.fieldRect.y - 1), art(AssetRole::Background, 0));
+    // Score 7: digit glyph 7 (frame 21 of the 5-pixel synthetic frames) at the ones place, blanks left of it.
+    EXPECT_EQ(window.pixel(l.scoreDigitsAt.x + 1, l.scoreDigitsAt.y + 1), art(AssetRole::Digits, 21, 0, 0));
+    EXPECT_EQ(window.pixel(l.scoreDigitsAt.x - 14, l.scoreDigitsAt.y + 1), art(AssetRole::Digits, 30, 0, 0));
+    // Next piece: Normal-size cells in both window sizes, bottom block colour 3.
+    EXPECT_EQ(window.pixel(l.nextCellX[0] + 16, l.nextCellBottomY[0] + 15), art(AssetRole::BlockCells, 3, 0, 0));
+    EXPECT_EQ(window.pixel(l.nextCellX[0] + 16, l.nextCellBottomY[0] - 15), art(AssetRole::BlockCells, 4, 0, 0));
+    // The whole back buffer reached the window.
+    for (int y = 0; y < back.height(); y += 7)
+        for (int x = 0; x < back.width(); x += 7) ASSERT_EQ(window.pixel(x, y), back.pixel(x, y)) << x << "," << y;
+}
+
+TEST_P(GoldenFrameTest, NoGameShowsTheCoverOverTheWholeField) {
+    rig.game.board.setCell(0, 14, 4);  // left over from a finished game
+    redraw(context());
+    EXPECT_EQ(windowAt(middle(0, 14)), art(AssetRole::Cover, 0, 11));
+    EXPECT_EQ(windowAt(middle(5, 3)), art(AssetRole::Cover, 5, 0));
+    const WindowLayout& l = rig.view.layout;
+    // The number areas show the window background.
+    EXPECT_EQ(window.pixel(l.scoreDigitsAt.x + 1, l.scoreDigitsAt.y + 1), art(AssetRole::Background, 0));
+}
+
+TEST_P(GoldenFrameTest, AnimationsChangeTheWindowButNotTheBackBuffer) {
+    rig.startGame();
+    redraw(context());
+    drawCellInWindow(context(), 1, 9, CellImage::Removal, 13);
+    EXPECT_EQ(windowAt(middle(1, 9)), art(AssetRole::RemovalAnimation, 13));
+    EXPECT_EQ(back.pixel(middle(1, 9).x, middle(1, 9).y), art(AssetRole::Background, 0));
+    drawCoverCell(context(), 1, 9);
+    EXPECT_EQ(windowAt(middle(1, 9)), art(AssetRole::Cover, 1, 6));
+    drawFieldBackgroundCell(context(), 1, 9);
+    EXPECT_EQ(windowAt(middle(1, 9)), art(AssetRole::Background, 0));
+}
+
+TEST_P(GoldenFrameTest, SettlePassShowsTheBoardWithoutThePiece) {
+    rig.startGame();
+    rig.settings.fieldBackground = UserColour;
+    rig.settings.userColour = 0x00405060;
+    redraw(context());
+    rig.game.board.setCell(3, 13, 2);
+    showField(context());
+    EXPECT_EQ(windowAt(middle(3, 13)), art(AssetRole::BlockCells, 2));
+    EXPECT_EQ(windowAt(middle(2, 5)), 0x00405060u);  // the piece is not part of the settled field
+    EXPECT_EQ(windowAt(middle(0, 3)), 0x00405060u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSizes, GoldenFrameTest, ::testing::Values(0, 1));
