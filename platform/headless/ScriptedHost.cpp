@@ -17,6 +17,7 @@ void ScriptedHost::playSound(SoundEvent event, int slot) {
 
 bool ScriptedHost::askYesNo(const std::string& text) {
     questions.push_back(text);
+    dialogs.push_back("question");
     if (yesNoAnswers.empty()) return false;
     const bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();
@@ -32,6 +33,7 @@ std::int32_t ScriptedHost::qualifyingScore(std::int32_t mode) {
 }
 
 void ScriptedHost::recordResult(const GameResult& result) {
+    dialogs.push_back("name");
     namePromptsProposed.push_back(readLastName(files_, folder_));
     std::optional<std::string> name;
     if (!nameAnswers.empty()) {

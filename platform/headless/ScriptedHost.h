@@ -47,7 +47,10 @@ public:
     void playSound(SoundEvent event, int slot) override;
     // Takes the next scripted answer; No when none is left.
     bool askYesNo(const std::string& text) override;
-    void showWinnerMessage() override { ++winnerMessages; }
+    void showWinnerMessage() override {
+        ++winnerMessages;
+        dialogs.push_back("winner");
+    }
 
     std::string dateTimeText() override;
     std::int32_t bestLocalScore(std::int32_t mode) override;
@@ -65,6 +68,8 @@ public:
     DrawCounts draws;
     std::vector<PlayedSound> sounds;  // only those the sound switches let through
     std::vector<std::string> questions;
+    // Every modal the game opened, in order: "question", "winner", "name".
+    std::vector<std::string> dialogs;
     int winnerMessages = 0;
     // Each prompt and the name it proposed (the last name entered).
     std::vector<std::string> namePromptsProposed;
