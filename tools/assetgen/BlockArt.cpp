@@ -82,7 +82,7 @@ void symbol(cairo_t* cr, int colour, double cx, double cy, double r) {
 
 void glossyGem(cairo_t* cr, const Cell& c, Rgb col) {
     roundedRect(cr, c.x + 1, c.y + 1, c.w - 2, c.h - 2, c.m() * 0.22);
-    gradientFill(cr, c, lighten(col, 0.35), darken(col, 0.35));
+    gradientFill(cr, c, lighten(col, 0.4), darken(col, 0.15));
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.22);
     setColour(cr, darken(col, 0.55));
     cairo_set_line_width(cr, 1);
@@ -103,7 +103,7 @@ void flatTile(cairo_t* cr, const Cell& c, Rgb col) {
 void marble(cairo_t* cr, const Cell& c, Rgb col) {
     const double r = c.m() / 2 - 1;
     cairo_arc(cr, c.cx(), c.cy(), r, 0, 2 * kPi);
-    radialFill(cr, c.cx() - r * 0.35, c.cy() - r * 0.4, c.cx(), c.cy(), r, lighten(col, 0.7), darken(col, 0.45));
+    radialFill(cr, c.cx() - r * 0.35, c.cy() - r * 0.4, c.cx(), c.cy(), r, lighten(col, 0.7), darken(col, 0.3));
     cairo_save(cr);
     cairo_arc(cr, c.cx(), c.cy(), r, 0, 2 * kPi);
     cairo_clip(cr);
@@ -120,7 +120,7 @@ void marble(cairo_t* cr, const Cell& c, Rgb col) {
 
 void glass(cairo_t* cr, const Cell& c, Rgb col) {
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.12);
-    gradientFill(cr, c, mix(kGap, col, 0.55), mix(kGap, col, 0.3));
+    gradientFill(cr, c, mix(kGap, col, 0.7), mix(kGap, col, 0.4));
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.12);
     setColour(cr, lighten(col, 0.3));
     cairo_set_line_width(cr, std::max(1.5, c.m() / 16));
@@ -445,10 +445,12 @@ std::unique_ptr<Picture> removalStrip(int set, int cellWidth, int cellHeight) {
             cairo_paint_with_alpha(cr, alpha);
             cairo_restore(cr);
             if (k == 0) {
-                // A flash marks the run before it goes.
-                cairo_rectangle(cr, x, 0, cellWidth, cellHeight);
-                setColour(cr, {1, 1, 1}, 0.3);
-                cairo_fill(cr);
+                // A flash lights the block up before it goes.
+                cairo_save(cr);
+                cairo_set_operator(cr, CAIRO_OPERATOR_ADD);
+                cairo_set_source_surface(cr, cell.surface(), x, 0);
+                cairo_paint_with_alpha(cr, 0.45);
+                cairo_restore(cr);
             }
             Noise particles(31u * static_cast<std::uint32_t>(colour) + 5u);
             for (int p = 0; p < 7; ++p) {

@@ -40,7 +40,7 @@ std::unique_ptr<Picture> aboutLogo() {
         drawCell(cr, 11, 5 - i, 118, 8 + i * 17, 16, 16);
     }
     const std::string name = "Tintfall";
-    useFont(cr, Font::Serif, 21);
+    useFont(cr, Font::Serif, 19);
     double x = 70 - textWidth(cr, name) / 2;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const std::string letter(1, name[i]);
@@ -48,8 +48,8 @@ std::unique_ptr<Picture> aboutLogo() {
         leftText(cr, letter, x, 41, lighten(blockColour(static_cast<int>(i % 6)), 0.2));
         x += textWidth(cr, letter);
     }
-    useFont(cr, Font::CondensedBold, 9);
-    centredText(cr, "falling colours puzzle", 70, 60, theme::kLabel);
+    useFont(cr, Font::CondensedBold, 8);
+    centredText(cr, "colour puzzle", 70, 60, theme::kLabel);
     for (int i = 0; i < 6; ++i) drawCell(cr, 11, i, 25 + i * 15, 70, 15, 15);
     return p;
 }
@@ -148,20 +148,14 @@ std::unique_ptr<Picture> championPicture(int place) {
 
 std::unique_ptr<Picture> iconPicture(int size) {
     auto p = std::make_unique<Picture>(size, size);
-    cairo_t* cr = p->cr();
-    // Three blocks falling in a column beside a landed pair: the game at a glance.
-    const double c = size / 2.0;
-    const int colours[] = {0, 3, 2};
-    for (int i = 0; i < 3; ++i) {
-        cairo_save(cr);
-        cairo_rectangle(cr, 0, 0, size, size);
-        cairo_clip(cr);
-        drawCell(cr, 11, colours[i], size * 0.04, i * c * 2 / 3, c * 2 / 3 * 1.0, c * 2 / 3);
-        cairo_restore(cr);
+    // Four gems in a square, each a different colour: readable even at 16 pixels.
+    const double cell = (size - 2) / 2.0;
+    const int colours[] = {0, 3, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        Picture gem(static_cast<int>(std::ceil(cell)), static_cast<int>(std::ceil(cell)));
+        drawCell(gem.cr(), size < 24 ? 1 : 11, colours[i], 0, 0, cell, cell);
+        p->paste(gem, 1 + (i % 2) * cell, 1 + (i / 2) * cell);
     }
-    drawCell(cr, 11, 1, size * 0.04 + c * 2 / 3, size - c * 2 / 3, c * 2 / 3, c * 2 / 3);
-    drawCell(cr, 11, 4, size * 0.04 + 2 * c * 2 / 3, size - c * 2 / 3, c * 2 / 3, c * 2 / 3);
-    drawCell(cr, 11, 5, size * 0.04 + 2 * c * 2 / 3, size - 2 * c * 2 / 3, c * 2 / 3, c * 2 / 3);
     return p;
 }
 

@@ -120,7 +120,7 @@ void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
     for (int i = 0; i < gems; ++i) {
         const double gx = column.x + (column.width - gemSize) / 2;
         const double gy = column.y + 8 + i * (column.height - 16 - gemSize) / (gems - 1);
-        drawCell(cr, 11, (i * 2 + 1) % 6, gx, gy, gemSize, gemSize);
+        drawCell(cr, 11, (i * 5 + 2) % 6, gx, gy, gemSize, gemSize);
     }
     panel(cr, buttons);
     if (big) {
@@ -128,15 +128,17 @@ void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
         panel(cr, title);
         wordmark(cr, title.x + title.width / 2.0, title.y + title.height - 10, 28);
     }
+    // The selector panel ends just below the last row, where the logo panel begins.
     const Rect selectors = inflate(unite(b[classic], b[threeBlocks]), 6);
-    const Rect selectorPanel = {selectors.x, selectors.y - 16, selectors.width, selectors.height + 16};
+    const Rect selectorPanel = {selectors.x, selectors.y - 16, selectors.width, selectors.height + 16 - 3};
     panel(cr, selectorPanel);
     label(cr, "GAME MODE", {b[classic].x, b[classic].y, b[rising].x + b[rising].width - b[classic].x, 0});
     label(cr, "DIFFICULTY", {b[easy].x, b[easy].y, b[hard].x + b[hard].width - b[easy].x, 0});
     label(cr, "PIECE SIZE", {b[oneBlock].x, b[oneBlock].y, b[threeBlocks].x + b[threeBlocks].width - b[oneBlock].x, 0});
     for (int i = classic; i <= threeBlocks; ++i) sunkenFrame(cr, b[i], 1);
     const Rect lower = inflate(unite(b[logo], b[bombs]), 6);
-    const Rect lowerPanel = {lower.x, lower.y - 8, lower.width, lower.height + 8};
+    const int lowerTop = selectorPanel.y + selectorPanel.height + 2;
+    const Rect lowerPanel = {lower.x, lowerTop, lower.width, lower.y + lower.height - lowerTop};
     panel(cr, lowerPanel);
     label(cr, "BOMBS", b[bombs], 8);
     sunkenFrame(cr, b[bombs], 1);
