@@ -17,34 +17,37 @@ constexpr std::array<Direction, 4> kDirections{{{0, 1}, {-1, 0}, {-1, -1}, {1, -
 
 bool onBoard(int column, int row) { return column >= 0 && column < kColumns && row >= 0 && row < kRows; }
 
-int markSense(const GameBoard& board, MarkGrid& runMark, int column, int row, int dc, int dr, std::int32_t colour) {
+// The cells of the run being measured, as board indices. A run is at most
+// one board length long, so a short list replaces a marked scratch grid that
+// would have to be scanned and refilled for every direction of every cell.
+struct Run {
+    std::array<int, kRows> cells{};
     int length = 0;
-    for (int c = column + dc, r = row + dr; onBoard(c, r) && board.cell(c, r) == colour; c += dc, r += dr) {
-        runMark[c * kRows + r] = kRunCell;
-        ++length;
-    }
-    return length;
+
+    void add(int index) { cells[static_cast<std::size_t>(length++)] = index; }
+};
+
+void measureSense(const GameBoard& board, Run& run, int column, int row, int dc, int dr, std::int32_t colour) {
+    for (int c = column + dc, r = row + dr; onBoard(c, r) && board.cell(c, r) == colour; c += dc, r += dr)
+        run.add(c * kRows + r);
 }
 
 }  // namespace
 
 std::int32_t markRuns(const GameBoard& board, MarkGrid& removeMark) {
-    MarkGrid runMark;
-    runMark.fill(kUnmarked);
     removeMark.fill(kUnmarked);
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             const std::int32_t colour = board.cell(column, row);
             if (colour == EmptyCell) continue;
             for (const Direction& d : kDirections) {
-                runMark[column * kRows + row] = kRunCell;
-                const int length = 1 + markSense(board, runMark, column, row, d.dc, d.dr, colour) +
-                                   markSense(board, runMark, column, row, -d.dc, -d.dr, colour);
-                if (length >= 3) {
-                    for (std::size_t i = 0; i < runMark.size(); ++i)
-                        if (runMark[i] == kRunCell) removeMark[i] = kRemoveCell;
-                }
-                runMark.fill(kUnmarked);
+                Run run;
+                run.add(column * kRows + row);
+                measureSense(board, run, column, row, d.dc, d.dr, colour);
+                measureSense(board, run, column, row, -d.dc, -d.dr, colour);
+                if (run.length < 3) continue;
+                for (int i = 0; i < run.length; ++i)
+                    removeMark[static_cast<std::size_t>(run.cells[static_cast<std::size_t>(i)])] = kRemoveCell;
             }
         }
     }

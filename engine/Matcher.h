@@ -7,11 +7,10 @@
 
 namespace tintfall {
 
-constexpr std::int32_t kRunCell = 99;     // runMark: cell of the run being measured
-constexpr std::int32_t kRemoveCell = 0;   // removeMark: cell to be removed
+constexpr std::int32_t kRemoveCell = 0;  // removeMark: cell to be removed
 constexpr std::int32_t kUnmarked = 100;
 
-// A scratch grid of the board's shape and layout.
+// The removal marks, a grid of the board's shape and layout.
 using MarkGrid = std::array<std::int32_t, kColumns * kRows>;
 
 // Marks in removeMark (kRemoveCell) every cell of every run of 3 or more in

@@ -52,6 +52,51 @@ TEST_F(Matcher, AllRunsOfTheBoardAreMarkedTogether) {
     EXPECT_EQ(removeMark[3 * kRows + 14], kUnmarked);
 }
 
+// Independent check: a cell is removed when, along some direction, the
+// equal colours through it reach three or more.
+bool inRunOfThree(const GameBoard& board, int column, int row) {
+    const std::int32_t colour = board.cell(column, row);
+    if (colour == EmptyCell) return false;
+    const int directions[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    for (const auto& d : directions) {
+        int length = 1;
+        for (int sense : {1, -1}) {
+            int c = column + sense * d[0];
+            int r = row + sense * d[1];
+            while (c >= 0 && c < kColumns && r >= 0 && r < kRows && board.cell(c, r) == colour) {
+                ++length;
+                c += sense * d[0];
+                r += sense * d[1];
+            }
+        }
+        if (length >= 3) return true;
+    }
+    return false;
+}
+
+TEST_F(Matcher, AgreesWithACellByCellCheckOnRandomBoards) {
+    RandomGenerator random;
+    random.seed(2024);
+    for (int round = 0; round < 500; ++round) {
+        for (std::int32_t& cell : state.board.cells) {
+            const std::int32_t pick = random.next() % 7;
+            cell = pick == 6 ? EmptyCell : pick % (3 + round % 4);
+        }
+        MarkGrid removeMark;
+        const std::int32_t marked = markRuns(state.board, removeMark);
+        std::int32_t expected = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                const bool remove = inRunOfThree(state.board, column, row);
+                expected += remove ? 1 : 0;
+                ASSERT_EQ(removeMark[column * kRows + row] == kRemoveCell, remove)
+                    << "round " << round << " cell " << column << "," << row;
+            }
+        }
+        ASSERT_EQ(marked, expected);
+    }
+}
+
 TEST_F(Matcher, RemovalPlaysTheSoundAnimatesFiveFramesAndEmptiesTheCells) {
     settings.demolitionDelay = 50;
     board({"0.....", "0.....", "0...3."});
