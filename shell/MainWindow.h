@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "engine/ControlPanel.h"
+#include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
 #include "engine/PanelCommands.h"
@@ -17,8 +20,11 @@
 #include "platform/SoundPlayer.h"
 #include "platform/WindowServices.h"
 #include "settings/GameSettings.h"
+#include "shell/AssetStore.h"
 #include "shell/DialogCommands.h"
 #include "shell/MenuState.h"
+#include "shell/Renderer.h"
+#include "shell/TitleAnimation.h"
 #include "shell/WindowLayout.h"
 
 namespace tintfall {
@@ -26,7 +32,7 @@ namespace tintfall {
 inline constexpr const char* kProductName = "Tintfall";
 inline constexpr std::uint32_t kTickMilliseconds = 20;
 
-class MainWindow : public GameHost, public PanelCommands {
+class MainWindow : public GameHost, public PanelCommands, private WindowPresenter {
 public:
     MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services);
     ~MainWindow() override;
@@ -45,6 +51,8 @@ public:
     // The window is being destroyed while the program runs (close box, system menu).
     void onDestroy();
     void onActivateApp(bool active);
+    // True once the user has confirmed quitting.
+    bool quitConfirmed() const { return quitConfirmed_; }
 
     // Keyboard: every key message before dispatch, then the window's key-down.
     void preTranslateKey(bool keyDown, int keyCode);
@@ -89,6 +97,10 @@ public:
     MessageAnswer message(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
                           const std::string& title = kProductName);
 
+    // Writes the options file; a failure is reported and, unless the program
+    // is already quitting, followed by the quit question.
+    void saveOptions();
+
     // Title animation switched from the options sheet.
     void setTitleAnimation(bool on);
     // The bitmaps of the selected block set again, after the options sheet changed it.
@@ -115,18 +127,19 @@ public:
     GameSettings settings;
     std::string baseFolder;
     int windowSizeMode = AutomaticSize;
-    int effectiveSize = 0;
-    WindowLayout layout;
+    // Ready and painting flags, clock, effective size and layout, panel looks.
+    PresentationState view;
+    TitleAnimation title;
     Files& files;
     Clock& clock;
     SoundPlayer& sound;
     WindowServices& services;
     DialogCommands* dialogCommands = nullptr;
+    Game game;
+    ControlPanel panel;
+    // Created once baseFolder is known.
+    std::unique_ptr<AssetStore> assets;
 
-    bool windowReady = false;
-    bool paintingEnabled = false;
-    int clockHour = -1;
-    int clockMinute = -1;
     std::uint32_t runStartTime = 0;
 
 private:
@@ -135,9 +148,15 @@ private:
     void applyWindowSizeMode(int mode);
     void addUsageTimeOnce();
     void showTitle(const std::string& text);
+    void stepTitle();
+    // One drawing job over the current state, with the panel's looks.
+    RenderContext renderContext();
+    void present(const Rect& area) override;
 
     bool usageTimeAdded_ = false;
-    std::string shownTitle_;
+    bool quitConfirmed_ = false;
+    bool destroying_ = false;
+    std::vector<std::int32_t> suspendedNotPaused_;
 };
 
 }  // namespace tintfall

@@ -1,0 +1,62 @@
+#include "platform/win32/Win32Files.h"
+
+#include <windows.h>
+
+namespace tintfall {
+
+std::optional<std::vector<std::uint8_t>> Win32Files::read(const std::string& path, std::size_t maxBytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::optional<std::vector<std::uint8_t>> result;
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<std::uint64_t>(size.QuadPart) <= maxBytes) {
+        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+        std::size_t done = 0;
+        bool ok = true;
+        while (ok && done < bytes.size()) {
+            DWORD got = 0;
+            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+            ok = ReadFile(file, bytes.data() + done, want, &got, nullptr) && got > 0;
+            done += got;
+        }
+        if (ok) result = std::move(bytes);
+    }
+    CloseHandle(file);
+    return result;
+}
+
+bool Win32Files::write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string temporary = path + ".tmp";
+    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    std::size_t done = 0;
+    while (ok && done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        ok = WriteFile(file, bytes.data() + done, want, &written, nullptr) && written == want;
+        done += written;
+    }
+    ok = FlushFileBuffers(file) && ok;
+    CloseHandle(file);
+    if (ok) ok = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileA(temporary.c_str());
+    return ok;
+}
+
+bool Win32Files::exists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32Files::remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+std::string Win32Files::fullPath(const std::string& name) {
+    char buffer[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer) return name;
+    return std::string(buffer, length);
+}
+
+}  // namespace tintfall

@@ -1,0 +1,17 @@
+#pragma once
+// Files through the Windows file functions; a write goes to a temporary file
+// beside the target, which then replaces the target.
+#include "platform/Files.h"
+
+namespace tintfall {
+
+class Win32Files : public Files {
+public:
+    std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override;
+    bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
+    bool exists(const std::string& path) override;
+    bool remove(const std::string& path) override;
+    std::string fullPath(const std::string& name) override;
+};
+
+}  // namespace tintfall

@@ -1,0 +1,16 @@
+#pragma once
+// Asynchronous wave playback; a new sound cuts off the one playing.
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "platform/SoundPlayer.h"
+
+namespace tintfall {
+
+class Win32Sound : public SoundPlayer {
+public:
+    void play(const std::string& path) override { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+};
+
+}  // namespace tintfall

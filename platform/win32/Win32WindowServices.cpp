@@ -1,0 +1,117 @@
+#include "platform/win32/Win32WindowServices.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/SmallDialogs.h"
+#include "resources/resource_ids.h"
+
+namespace tintfall {
+
+Win32WindowServices::Win32WindowServices(HINSTANCE instance)
+    : instance_(instance),
+      backCanvas_([this] { return backDc_; }, [](HDC) {}),
+      windowCanvas_([this] { return window_ ? GetDC(window_) : nullptr; },
+                    [this](HDC dc) { ReleaseDC(window_, dc); }) {
+    buttonCursor_ = static_cast<HCURSOR>(
+        LoadImageA(instance_, MAKEINTRESOURCEA(IDC_BUTTON_HAND), IMAGE_CURSOR, 32, 32, LR_DEFAULTCOLOR));
+}
+
+Win32WindowServices::~Win32WindowServices() { releaseBackBuffer(); }
+
+void Win32WindowServices::attach(HWND window) {
+    window_ = window;
+    defaultCursor_ = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window_, GCLP_HCURSOR));
+}
+
+void Win32WindowServices::setTitle(const std::string& text) { SetWindowTextA(window_, text.c_str()); }
+
+void Win32WindowServices::resizeClient(int width, int height) {
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
+    SetWindowPos(window_, HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
+    // A menu bar that wraps onto a second line takes client height; make up for it.
+    RECT client;
+    GetClientRect(window_, &client);
+    const int missingHeight = height - (client.bottom - client.top);
+    if (missingHeight != 0) {
+        SetWindowPos(window_, HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missingHeight,
+                     SWP_NOMOVE);
+    }
+}
+
+ScreenSize Win32WindowServices::screenSize() {
+    return ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void Win32WindowServices::clearClassCursor() { SetClassLongPtrA(window_, GCLP_HCURSOR, 0); }
+
+void Win32WindowServices::showButtonCursor() { SetCursor(buttonCursor_); }
+
+void Win32WindowServices::restoreDefaultCursor() {
+    SetClassLongPtrA(window_, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(defaultCursor_));
+    SetCursor(defaultCursor_);
+}
+
+MessageAnswer Win32WindowServices::messageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                                              MessageButtons buttons) {
+    UINT flags = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
+    switch (icon) {
+        case MessageIcon::Exclamation: flags |= MB_ICONEXCLAMATION; break;
+        case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+        case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+    }
+    const int answer = MessageBoxA(window_, text.c_str(), title.c_str(), flags);
+    if (answer == IDYES) return MessageAnswer::Yes;
+    if (answer == IDNO) return MessageAnswer::No;
+    return MessageAnswer::Ok;
+}
+
+void Win32WindowServices::postQuit(int exitCode) { PostQuitMessage(exitCode); }
+
+void Win32WindowServices::shellOpen(const std::string& target) {
+    ShellExecuteA(window_, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Win32WindowServices::showHelp(int context) {
+    // The help file is the program file with the extension ".hlp".
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    std::string helpFile(program, length);
+    const std::size_t dot = helpFile.find_last_of('.');
+    const std::size_t slash = helpFile.find_last_of("\\/");
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) helpFile.erase(dot);
+    helpFile += ".hlp";
+    WinHelpA(window_, helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+}
+
+void Win32WindowServices::showAboutBox() { runAboutBox(instance_, window_); }
+
+void Win32WindowServices::showChampionsDialog() { runChampionsDialog(instance_, window_); }
+
+void Win32WindowServices::createBackBuffer(int width, int height) {
+    releaseBackBuffer();
+    HDC windowDc = GetDC(window_);
+    backDc_ = CreateCompatibleDC(windowDc);
+    backBitmap_ = CreateCompatibleBitmap(windowDc, width, height);
+    ReleaseDC(window_, windowDc);
+    if (backDc_ && backBitmap_) previousBitmap_ = SelectObject(backDc_, backBitmap_);
+}
+
+void Win32WindowServices::releaseBackBuffer() {
+    if (backDc_ && previousBitmap_) SelectObject(backDc_, previousBitmap_);
+    if (backBitmap_) DeleteObject(backBitmap_);
+    if (backDc_) DeleteDC(backDc_);
+    backDc_ = nullptr;
+    backBitmap_ = nullptr;
+    previousBitmap_ = nullptr;
+}
+
+void Win32WindowServices::present(int x, int y, int width, int height) {
+    if (!backDc_ || !window_) return;
+    HDC windowDc = GetDC(window_);
+    BitBlt(windowDc, x, y, width, height, backDc_, x, y, SRCCOPY);
+    ReleaseDC(window_, windowDc);
+}
+
+}  // namespace tintfall

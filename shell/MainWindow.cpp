@@ -1,0 +1,176 @@
+#include "shell/MainWindow.h"
+
+#include "scores/DateTimeText.h"
+#include "scores/FirstStart.h"
+#include "scores/ScoreBook.h"
+#include "settings/OptionsFile.h"
+#include "shell/FileCheck.h"
+#include "shell/WindowSizeFile.h"
+
+namespace tintfall {
+
+namespace {
+constexpr const char* kScratchFileName = "z";
+constexpr const char* kDiskFullError = "ERROR! It is impossible to create file. Hard disk is full or damaged";
+}  // namespace
+
+MainWindow::MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services)
+    : files(files),
+      clock(clock),
+      sound(sound),
+      services(services),
+      game(state, settings, *this, clock),
+      panel(game, *this, *this) {}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::onCreate() {
+    // 1. Initial game state and default settings.
+    state = GameState{};
+    settings.resetToDefaults(std::string());
+    view.windowReady = false;
+    view.paintingEnabled = false;
+
+    // 2. baseFolder, before any other file access.
+    findBaseFolder();
+
+    // 3 and 4. Sound paths in baseFolder, then the options file.
+    loadOptionsAtStart();
+
+    // 5. Window size and layout.
+    applyWindowSizeMode(readWindowSizeMode(files, baseFolder));
+
+    // 6. The date of the first start, kept from then on.
+    writeFirstStartIfAbsent(files, baseFolder, dateTimeText());
+
+    // 7. Missing pictures, sounds or help file.
+    const std::string missing = checkFiles(files, baseFolder);
+    if (!missing.empty()) message(missing, MessageIcon::Exclamation);
+
+    // 8. The title.
+    setTitleAnimation(settings.animateTitle != 0);
+
+    // 9. The back buffer of the client size.
+    services.createBackBuffer(view.layout.clientWidth, view.layout.clientHeight);
+
+    // 10. Every bitmap.
+    assets = std::make_unique<AssetStore>(files, baseFolder);
+    assets->loadAll(settings.blockSet);
+
+    // 11. Clock of the status bar and the start of this run.
+    const LocalTime now = clock.localTime();
+    view.clockHour = now.hour;
+    view.clockMinute = now.minute;
+    runStartTime = clock.milliseconds();
+
+    // 12. Ready; the caller starts timer 1 and shows the window.
+    view.windowReady = true;
+}
+
+bool MainWindow::findBaseFolder() {
+    if (!files.write(kScratchFileName, {})) {
+        message(kDiskFullError, MessageIcon::Exclamation);
+        confirmQuit();
+        return false;
+    }
+    const std::string full = files.fullPath(kScratchFileName);
+    files.remove(kScratchFileName);
+    baseFolder = full.substr(0, full.size() - 1);
+    return true;
+}
+
+void MainWindow::loadOptionsAtStart() {
+    if (loadOptionsAtStartUp(files, baseFolder, settings) == OptionsStartUp::CannotCreate) {
+        message(kOptionsCreateError, MessageIcon::Exclamation);
+        // The program ends as if the quit had been confirmed: nothing asks again.
+        quitConfirmed_ = true;
+        services.postQuit(0);
+    }
+}
+
+void MainWindow::saveOptions() {
+    if (writeOptions(files, baseFolder, settings)) return;
+    message(kOptionsSaveError, MessageIcon::Exclamation);
+    // The quit path writes the options itself, so asking again there would
+    // loop; a window being destroyed is ending anyway.
+    if (!quitConfirmed_ && !destroying_) confirmQuit();
+}
+
+void MainWindow::onTick() {
+    if (!view.paintingEnabled) {
+        view.paintingEnabled = true;
+        redraw();
+    }
+    const LocalTime now = clock.localTime();
+    if (now.hour != view.clockHour || now.minute != view.clockMinute) {
+        view.clockHour = now.hour;
+        view.clockMinute = now.minute;
+        redraw();
+    }
+    game.gameStep();
+    stepTitle();
+}
+
+void MainWindow::onActivateApp(bool active) {
+    state.appActive = active ? 1 : 0;
+    if (!active) {
+        state.clockRunning = 0;
+        game.clearKeys();
+    }
+    redraw();
+}
+
+void MainWindow::preTranslateKey(bool keyDown, int keyCode) { game.preTranslateKey(keyDown, keyCode); }
+
+void MainWindow::onKeyDown(int keyCode) { game.onKeyDown(keyCode); }
+
+void MainWindow::onMouseMove(int x, int y) { panel.onMouseMove(x, y); }
+
+void MainWindow::onLeftButtonDown(int x, int y) { panel.onLeftButtonDown(x, y); }
+
+void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(x, y); }
+
+void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
+
+void MainWindow::suspendForModal() { suspendedNotPaused_.push_back(game.suspendForModal()); }
+
+void MainWindow::resumeAfterModal() {
+    if (suspendedNotPaused_.empty()) return;
+    const std::int32_t remembered = suspendedNotPaused_.back();
+    suspendedNotPaused_.pop_back();
+    game.resumeAfterModal(remembered);
+}
+
+MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                                  const std::string& title) {
+    return services.messageBox(text, title, icon, buttons);
+}
+
+void MainWindow::showTitle(const std::string& text) { services.setTitle(text); }
+
+void MainWindow::reloadBlockSet() {
+    if (assets) assets->reloadBlockSet(settings.blockSet);
+}
+
+void MainWindow::playSound(SoundEvent event, int slot) {
+    if (slot < 0 || slot >= kSoundSlotCount) return;
+    if (settings.soundEnabled(event)) sound.play(settings.soundFile[slot]);
+}
+
+bool MainWindow::askYesNo(const std::string& text) {
+    return message(text, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void MainWindow::showWinnerMessage() { message("You are Winner !", MessageIcon::Information, MessageButtons::Ok, "CONGRATULATIONS !!!"); }
+
+std::string MainWindow::dateTimeText() { return tintfall::dateTimeText(clock.localTime()); }
+
+std::int32_t MainWindow::bestLocalScore(std::int32_t mode) { return tintfall::bestLocalScore(files, baseFolder, mode); }
+
+std::int32_t MainWindow::qualifyingScore(std::int32_t mode) { return tintfall::qualifyingScore(files, baseFolder, mode); }
+
+void MainWindow::recordResult(const GameResult& result) {
+    if (dialogCommands) dialogCommands->recordResult(*this, result);
+}
+
+}  // namespace tintfall

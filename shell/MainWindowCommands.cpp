@@ -1,0 +1,141 @@
+// The commands of the menu, the accelerators and the control panel, the
+// window sizes and the two ways the program ends.
+#include "resources/resource_ids.h"
+#include "scores/UsageTime.h"
+#include "shell/MainWindow.h"
+#include "shell/WebAddresses.h"
+#include "shell/WindowSizeFile.h"
+
+namespace tintfall {
+
+namespace {
+constexpr int kHelpIndexContext = 1;
+}
+
+void MainWindow::onCommand(int commandId) {
+    switch (commandId) {
+        case CMD_START_STOP: startOrStop(); break;
+        case CMD_PAUSE: togglePause(); break;
+        case CMD_OPTIONS: showOptions(); break;
+        case CMD_SIZE_NORMAL: setWindowSizeMode(NormalSize); break;
+        case CMD_SIZE_BIG: setWindowSizeMode(BigSize); break;
+        case CMD_SIZE_AUTOMATIC: setWindowSizeMode(AutomaticSize); break;
+        case CMD_SAVE_AS: saveGame(); break;
+        case CMD_LOAD: loadGame(); break;
+        case CMD_EXIT: confirmQuit(); break;
+        case CMD_CHAMPIONS: showChampions(); break;
+        case CMD_HELP_INDEX: showHelpIndex(); break;
+        case CMD_HOME_PAGE: openHomePage(); break;
+        case CMD_ABOUT: showAbout(); break;
+        case CMD_LOCAL_TABLE: showLocalTables(); break;
+        case CMD_INTERNET_TABLE: showInternetTable(); break;
+        case CMD_TOP50_PAGE: openTop50Page(); break;
+        default: break;
+    }
+}
+
+MenuState MainWindow::currentMenuState() const { return menuState(state, settings, windowSizeMode); }
+
+void MainWindow::startOrStop() { game.startOrStop(); }
+
+void MainWindow::togglePause() { game.togglePause(); }
+
+void MainWindow::showOptions() {
+    if (dialogCommands) dialogCommands->showOptions(*this);
+}
+
+void MainWindow::saveGame() {
+    if (dialogCommands) dialogCommands->saveGameAs(*this);
+}
+
+void MainWindow::loadGame() {
+    if (dialogCommands) dialogCommands->loadGame(*this);
+}
+
+void MainWindow::showLocalTables() {
+    if (dialogCommands) dialogCommands->showBestScores(*this, BestScoresStart::LocalClassic);
+}
+
+void MainWindow::showInternetTable() {
+    if (dialogCommands) dialogCommands->showBestScores(*this, BestScoresStart::InternetTop10);
+}
+
+void MainWindow::showHelpIndex() {
+    suspendForModal();
+    services.showHelp(kHelpIndexContext);
+    resumeAfterModal();
+}
+
+void MainWindow::showHelpContext(int context) { services.showHelp(context); }
+
+void MainWindow::openHomePage() { services.shellOpen(kHomePageUrl); }
+
+void MainWindow::openTop50Page() { services.shellOpen(kTop50PageUrl); }
+
+void MainWindow::showAbout() {
+    suspendForModal();
+    services.showAboutBox();
+    resumeAfterModal();
+}
+
+void MainWindow::showChampions() {
+    suspendForModal();
+    services.showChampionsDialog();
+    resumeAfterModal();
+}
+
+void MainWindow::applyWindowSizeMode(int mode) {
+    // A stored mode the program never writes selects Automatic.
+    if (mode != NormalSize && mode != BigSize) mode = AutomaticSize;
+    windowSizeMode = mode;
+    if (mode == AutomaticSize) {
+        const ScreenSize screen = services.screenSize();
+        view.effectiveSize = chooseAutomaticSize(screen.width, screen.height);
+    } else {
+        view.effectiveSize = mode;
+    }
+    view.layout = applyLayout(view.effectiveSize);
+    panel.setGeometry(view.layout.panel);
+}
+
+void MainWindow::setWindowSizeMode(int mode) {
+    applyWindowSizeMode(mode);
+    services.resizeClient(view.layout.clientWidth, view.layout.clientHeight);
+    services.releaseBackBuffer();
+    services.createBackBuffer(view.layout.clientWidth, view.layout.clientHeight);
+    redraw();
+}
+
+void MainWindow::addUsageTimeOnce() {
+    if (usageTimeAdded_) return;
+    usageTimeAdded_ = true;
+    addUsageTime(files, baseFolder, clock.milliseconds(), runStartTime);
+}
+
+void MainWindow::confirmQuit() {
+    if (quitConfirmed_) return;
+    const std::int32_t remembered = game.suspendForModal();
+    if (message("Are you sure you want to quit?", MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+        game.resumeAfterModal(remembered);
+        return;
+    }
+    quitConfirmed_ = true;
+    view.windowReady = false;
+    saveOptions();
+    addUsageTimeOnce();
+    services.postQuit(0);
+}
+
+void MainWindow::onDestroy() {
+    destroying_ = true;
+    addUsageTimeOnce();
+    // The size choice is kept however the program ends.
+    writeWindowSizeMode(files, baseFolder, windowSizeMode);
+    // A confirmed quit has written the options already.
+    if (!quitConfirmed_) saveOptions();
+    view.windowReady = false;
+    if (assets) assets->releaseAll();
+    services.releaseBackBuffer();
+}
+
+}  // namespace tintfall

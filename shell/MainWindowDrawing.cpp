@@ -1,0 +1,69 @@
+// The presentation side of the main window: the renderer's jobs over the
+// current state, the engine's drawing hooks, the panel repaint, the cursor
+// and the title.
+#include "shell/MainWindow.h"
+
+namespace tintfall {
+
+RenderContext MainWindow::renderContext() {
+    view.statusLine = panel.statusLine;
+    view.buttonState = panel.buttonState;
+    return RenderContext{*assets,
+                         state,
+                         settings,
+                         view,
+                         services.backBuffer(),
+                         services.windowCanvas(),
+                         *this,
+                         [this](SoundEvent event, int slot) { playSound(event, slot); }};
+}
+
+void MainWindow::present(const Rect& area) { services.present(area.x, area.y, area.width, area.height); }
+
+void MainWindow::redraw() {
+    if (view.canDraw() && assets) tintfall::redraw(renderContext());
+}
+
+void MainWindow::onPaint() {
+    if (view.canDraw()) services.present(0, 0, view.layout.clientWidth, view.layout.clientHeight);
+}
+
+void MainWindow::drawPieceMove() {
+    if (view.canDraw() && assets) tintfall::drawPieceMove(renderContext());
+}
+
+void MainWindow::refreshPanel() {
+    if (view.canDraw() && assets) tintfall::refreshPanel(renderContext());
+}
+
+void MainWindow::drawCell(int column, int row, CellImage image, int frame) {
+    if (view.canDraw() && assets) drawCellInWindow(renderContext(), column, row, image, frame);
+}
+
+void MainWindow::drawFieldBackgroundCell(int column, int row) {
+    if (view.canDraw() && assets) tintfall::drawFieldBackgroundCell(renderContext(), column, row);
+}
+
+void MainWindow::drawCoverCell(int column, int row) {
+    if (view.canDraw() && assets) tintfall::drawCoverCell(renderContext(), column, row);
+}
+
+void MainWindow::showField() {
+    if (view.canDraw() && assets) tintfall::showField(renderContext());
+}
+
+void MainWindow::drawPanel() {
+    if (view.canDraw() && assets) tintfall::drawPanel(renderContext());
+}
+
+void MainWindow::clearClassCursor() { services.clearClassCursor(); }
+void MainWindow::showButtonCursor() { services.showButtonCursor(); }
+void MainWindow::restoreDefaultCursor() { services.restoreDefaultCursor(); }
+
+void MainWindow::setTitleAnimation(bool on) { showTitle(title.setTitleAnimation(on, clock.milliseconds())); }
+
+void MainWindow::stepTitle() {
+    if (const std::optional<std::string> text = title.stepTitle(clock.milliseconds())) showTitle(*text);
+}
+
+}  // namespace tintfall

@@ -1,0 +1,54 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/headless/ManualClock.h"
+#include "resources/resource_ids.h"
+#include "platform/headless/RecordingSound.h"
+#include "shell/FileCheck.h"
+#include "shell/MainWindow.h"
+#include "tests/unit/shell/ShellFakes.h"
+
+namespace tintfall {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    // Every file the start-up check looks for, so no warning comes up.
+    void installProgramFiles() {
+        for (const std::string& name : checkedFileNames()) {
+            std::string host = name;
+            for (char& c : host) {
+                if (c == '\\') c = '/';
+            }
+            std::filesystem::create_directories(std::filesystem::path(files.folder + "/" + host).parent_path());
+            files.put(name, {0});
+        }
+    }
+
+    MainWindow& create() {
+        main = std::make_unique<MainWindow>(files, clock, sound, window);
+        main->onCreate();
+        return *main;
+    }
+
+    MainWindow& createInstalled() {
+        installProgramFiles();
+        return create();
+    }
+
+    FolderFiles files;
+    ManualClock clock;
+    RecordingSound sound;
+    FakeWindow window;
+    std::unique_ptr<MainWindow> main;
+};
+
+inline std::vector<std::uint8_t> windowSizeBytes(std::int32_t mode) {
+    std::vector<std::uint8_t> bytes{24};
+    for (char c : std::string("TINTFALL_WINDOWSIZE_FILE")) bytes.push_back(static_cast<std::uint8_t>(c));
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>((static_cast<std::uint32_t>(mode) >> (8 * i)) & 0xFF));
+    return bytes;
+}
+
+}  // namespace tintfall

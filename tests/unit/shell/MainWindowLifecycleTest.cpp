@@ -1,0 +1,273 @@
+// Ticks, activation, the modal wrap, quitting and the close box.
+#include "scores/UsageTime.h"
+#include "settings/OptionsFile.h"
+#include "tests/unit/shell/MainWindowFixture.h"
+
+namespace tintfall {
+namespace {
+
+constexpr int kPauseKey = 19;
+constexpr int kLeftKey = 37;
+
+TEST_F(MainWindowTest, FirstTickPaintsAndLaterTicksOnlyWhenTheMinuteChanges) {
+    MainWindow& window = createInstalled();
+    window.onPaint();
+    EXPECT_TRUE(this->window.presents.empty());
+
+    window.onTick();
+    EXPECT_TRUE(window.view.paintingEnabled);
+    const std::size_t afterFirst = this->window.presents.size();
+    EXPECT_GE(afterFirst, 1u);
+
+    clock.advance(20);
+    window.onTick();
+    EXPECT_EQ(this->window.presents.size(), afterFirst);
+
+    LocalTime later;
+    later.minute = 1;
+    clock.setLocalTime(later);
+    window.onTick();
+    EXPECT_GT(this->window.presents.size(), afterFirst);
+    EXPECT_EQ(window.view.clockMinute, 1);
+}
+
+TEST_F(MainWindowTest, TicksStepTheTitleAnimation) {
+    MainWindow& window = createInstalled();
+    const std::size_t shown = this->window.titles.size();
+    clock.advance(50);
+    window.onTick();
+    EXPECT_EQ(this->window.titles.size(), shown);
+    clock.advance(60);
+    window.onTick();
+    ASSERT_EQ(this->window.titles.size(), shown + 1);
+    EXPECT_EQ(this->window.titles.back().substr(0, 5), "    T");
+}
+
+TEST_F(MainWindowTest, DeactivationStopsTheClockAndForgetsHeldKeys) {
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onCommand(CMD_START_STOP);
+    ASSERT_EQ(window.state.gameRunning, 1);
+    window.preTranslateKey(true, kLeftKey);
+    ASSERT_EQ(window.state.keys[MoveLeft].held, 1);
+    window.state.clockRunning = 1;
+    const std::size_t presents = this->window.presents.size();
+
+    window.onActivateApp(false);
+    EXPECT_EQ(window.state.appActive, 0);
+    EXPECT_EQ(window.state.clockRunning, 0);
+    EXPECT_EQ(window.state.keys[MoveLeft].held, 0);
+    EXPECT_GT(this->window.presents.size(), presents);
+
+    window.onActivateApp(true);
+    EXPECT_EQ(window.state.appActive, 1);
+    EXPECT_EQ(window.state.keys[MoveLeft].held, 0);
+}
+
+TEST_F(MainWindowTest, PauseKeyTogglesPauseOnlyDuringAGame) {
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onKeyDown(kPauseKey);
+    EXPECT_EQ(window.state.notPaused, 1);
+    window.onCommand(CMD_START_STOP);
+    window.onKeyDown(kPauseKey);
+    EXPECT_EQ(window.state.notPaused, 0);
+    window.onCommand(CMD_PAUSE);
+    EXPECT_EQ(window.state.notPaused, 1);
+}
+
+TEST_F(MainWindowTest, ModalCommandsPauseAroundTheirDialogAndRestoreThePauseState) {
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onCommand(CMD_START_STOP);
+    std::vector<int> notPausedDuring;
+    this->window.onModal = [&] { notPausedDuring.push_back(window.state.notPaused); };
+
+    window.onCommand(CMD_HELP_INDEX);
+    window.onCommand(CMD_ABOUT);
+    window.onCommand(CMD_CHAMPIONS);
+    EXPECT_EQ(notPausedDuring, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(this->window.helpContexts, std::vector<int>{1});
+    EXPECT_EQ(window.state.notPaused, 1);
+
+    window.onCommand(CMD_PAUSE);
+    window.onCommand(CMD_ABOUT);
+    EXPECT_EQ(window.state.notPaused, 0);
+}
+
+TEST_F(MainWindowTest, NestedSuspendsRestoreTheOuterState) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_START_STOP);
+    window.suspendForModal();
+    window.suspendForModal();
+    EXPECT_EQ(window.state.clockRunning, 0);
+    window.resumeAfterModal();
+    EXPECT_EQ(window.state.notPaused, 0);
+    window.resumeAfterModal();
+    EXPECT_EQ(window.state.notPaused, 1);
+    // A resume without a suspend changes nothing.
+    window.resumeAfterModal();
+    EXPECT_EQ(window.state.notPaused, 1);
+}
+
+TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_START_STOP);
+    window.onCommand(CMD_HOME_PAGE);
+    window.onCommand(CMD_TOP50_PAGE);
+    ASSERT_EQ(this->window.opened.size(), 2u);
+    EXPECT_EQ(this->window.opened[0], "http://www.tintfall.example/tintfall/index.htm");
+    EXPECT_EQ(this->window.opened[1], "http://www.tintfall.example/tintfall/top.htm");
+    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_TRUE(this->window.messages.empty());
+}
+
+TEST_F(MainWindowTest, RightClickOpensHelpAtItsOwnContext) {
+    MainWindow& window = createInstalled();
+    window.onRightButtonUp();
+    EXPECT_EQ(this->window.helpContexts, std::vector<int>{10});
+}
+
+TEST_F(MainWindowTest, DialogCommandsWithoutDialogsDoNothing) {
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onCommand(CMD_START_STOP);
+    const GameState before = window.state;
+    for (int command : {CMD_OPTIONS, CMD_SAVE_AS, CMD_LOAD, CMD_LOCAL_TABLE, CMD_INTERNET_TABLE}) window.onCommand(command);
+    EXPECT_TRUE(this->window.messages.empty());
+    EXPECT_EQ(window.state.notPaused, before.notPaused);
+    EXPECT_EQ(window.state.gameRunning, 1);
+}
+
+TEST_F(MainWindowTest, QuitAnsweredNoLeavesThePausedGameAsItWas) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_START_STOP);
+    window.onCommand(CMD_PAUSE);
+    this->window.answers = {MessageAnswer::No};
+    window.onCommand(CMD_EXIT);
+    ASSERT_EQ(this->window.messages.size(), 1u);
+    EXPECT_EQ(this->window.messages[0].text, "Are you sure you want to quit?");
+    EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(this->window.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(window.state.gameRunning, 1);
+    EXPECT_TRUE(this->window.quitCodes.empty());
+    EXPECT_FALSE(files.bytesOf("tdata.dat").has_value());
+}
+
+TEST_F(MainWindowTest, QuitAskedWithTheGameStoppedAndItsClockRebased) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_START_STOP);
+    window.state.clockRunning = 1;
+    int notPausedDuring = -1;
+    int clockDuring = -1;
+    this->window.onMessage = [&] {
+        notPausedDuring = window.state.notPaused;
+        clockDuring = window.state.clockRunning;
+    };
+    this->window.answers = {MessageAnswer::No};
+    window.confirmQuit();
+    EXPECT_EQ(notPausedDuring, 0);
+    EXPECT_EQ(clockDuring, 0);
+    EXPECT_EQ(window.state.notPaused, 1);
+}
+
+TEST_F(MainWindowTest, ConfirmedQuitSavesOptionsAndUsageTimeOnceAndEndsTheLoop) {
+    MainWindow& window = createInstalled();
+    clock.advance(5000);
+    window.settings.gameMode = Timer;
+    this->window.answers = {MessageAnswer::Yes};
+    window.onCommand(CMD_EXIT);
+    EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
+    EXPECT_FALSE(window.view.windowReady);
+    GameSettings saved;
+    ASSERT_TRUE(readOptions(files, files.base(), saved));
+    EXPECT_EQ(saved.gameMode, Timer);
+    UsageTime used = readUsageTime(files, files.base());
+    EXPECT_EQ(used.seconds, 5u);
+
+    // The window destroyed on the way out does not count the run again.
+    clock.advance(3000);
+    window.onDestroy();
+    used = readUsageTime(files, files.base());
+    EXPECT_EQ(used.seconds, 5u);
+    EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 2);
+    EXPECT_EQ(files.bytesOf("ws.dat"), windowSizeBytes(AutomaticSize));
+}
+
+TEST_F(MainWindowTest, CloseBoxSavesEverythingWithoutAsking) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_SIZE_NORMAL);
+    clock.advance(65000);
+    window.onDestroy();
+    EXPECT_TRUE(this->window.messages.empty());
+    const auto sizeFile = files.bytesOf("ws.dat");
+    ASSERT_TRUE(sizeFile.has_value());
+    EXPECT_EQ(sizeFile->size(), 29u);
+    EXPECT_EQ(*sizeFile, windowSizeBytes(NormalSize));
+    const UsageTime used = readUsageTime(files, files.base());
+    EXPECT_EQ(used.minutes, 1u);
+    EXPECT_EQ(used.seconds, 5u);
+    EXPECT_EQ(files.bytesOf("tdata.dat")->size(), 12u);
+    EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 2);
+    EXPECT_FALSE(window.view.windowReady);
+    EXPECT_GE(this->window.backBuffersReleased, 1);
+}
+
+TEST_F(MainWindowTest, OptionsThatCannotBeSavedAreReportedThenTheQuitQuestionFollows) {
+    MainWindow& window = createInstalled();
+    files.failWrites = [](const std::string& path) { return path.find("tintfall.dat") != std::string::npos; };
+    this->window.answers = {MessageAnswer::No};
+    window.saveOptions();
+    ASSERT_EQ(this->window.messages.size(), 2u);
+    EXPECT_EQ(this->window.messages[0].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
+    EXPECT_EQ(this->window.messages[1].text, "Are you sure you want to quit?");
+
+    // Yes: the quit writes the options again; its failure is reported once
+    // and does not ask again.
+    this->window.messages.clear();
+    this->window.answers = {MessageAnswer::Yes};
+    window.confirmQuit();
+    ASSERT_EQ(this->window.messages.size(), 2u);
+    EXPECT_EQ(this->window.messages[1].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
+    EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
+}
+
+TEST_F(MainWindowTest, ClosingWhileOptionsCannotBeSavedDoesNotAskToQuit) {
+    MainWindow& window = createInstalled();
+    files.failWrites = [](const std::string& path) { return path.find("tintfall.dat") != std::string::npos; };
+    window.onDestroy();
+    ASSERT_EQ(this->window.messages.size(), 1u);
+    EXPECT_EQ(this->window.messages[0].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
+}
+
+TEST_F(MainWindowTest, SoundsFollowTheSwitches) {
+    MainWindow& window = createInstalled();
+    window.playSound(BlockDown, 3);
+    window.settings.soundEventOn[BlockDown] = 0;
+    window.playSound(BlockDown, 2);
+    window.playSound(GameOver, 8);
+    window.settings.soundOn = 0;
+    window.playSound(GameOver, 8);
+    window.settings.soundOn = 1;
+    window.playSound(GameOver, 16);
+    window.playSound(GameOver, -1);
+    EXPECT_EQ(sound.played, (std::vector<std::string>{files.base() + "snd\\drop2.wav", files.base() + "snd\\gameover.wav"}));
+}
+
+TEST_F(MainWindowTest, WinnerAndQuestionBoxesCarryTheirTitlesAndIcons) {
+    MainWindow& window = createInstalled();
+    window.showWinnerMessage();
+    this->window.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(window.askYesNo("Do you want to cancel current game?"));
+    EXPECT_FALSE(window.askYesNo("Do you want to cancel current game?"));
+    ASSERT_EQ(this->window.messages.size(), 3u);
+    EXPECT_EQ(this->window.messages[0].text, "You are Winner !");
+    EXPECT_EQ(this->window.messages[0].title, "CONGRATULATIONS !!!");
+    EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(this->window.messages[1].title, "Tintfall");
+    EXPECT_EQ(this->window.messages[1].icon, MessageIcon::Question);
+}
+
+}  // namespace
+}  // namespace tintfall

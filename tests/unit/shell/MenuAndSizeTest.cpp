@@ -1,0 +1,96 @@
+// Menu item states and the window size commands.
+#include "tests/unit/shell/MainWindowFixture.h"
+
+namespace tintfall {
+namespace {
+
+TEST(MenuState, TextsAndEnabledStatesFollowTheGame) {
+    GameState state;
+    GameSettings settings;
+    MenuState menu = menuState(state, settings, AutomaticSize);
+    EXPECT_EQ(menu.startStopText, "Start Game\tF2");
+    EXPECT_EQ(menu.pauseText, "Pause\tPause");
+    EXPECT_FALSE(menu.pauseEnabled);
+    EXPECT_FALSE(menu.saveEnabled);
+
+    state.gameRunning = 1;
+    menu = menuState(state, settings, AutomaticSize);
+    EXPECT_EQ(menu.startStopText, "Stop Game\tF2");
+    EXPECT_TRUE(menu.pauseEnabled);
+    EXPECT_TRUE(menu.saveEnabled);
+
+    state.notPaused = 0;
+    settings.keyCode[PauseGame] = 'P';
+    EXPECT_EQ(menuState(state, settings, AutomaticSize).pauseText, "Resume\tP");
+    settings.keyCode[PauseGame] = 91;
+    EXPECT_EQ(menuState(state, settings, AutomaticSize).pauseText, "Resume\tKey #91");
+}
+
+TEST(MenuState, ExactlyTheChosenSizeIsChecked) {
+    const GameState state;
+    const GameSettings settings;
+    EXPECT_EQ(menuState(state, settings, NormalSize).sizeChecked, (std::array<bool, 3>{true, false, false}));
+    EXPECT_EQ(menuState(state, settings, BigSize).sizeChecked, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(menuState(state, settings, AutomaticSize).sizeChecked, (std::array<bool, 3>{false, false, true}));
+}
+
+TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
+    window.screen = {800, 600};
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onCommand(CMD_START_STOP);
+    window.onCommand(CMD_PAUSE);
+    const GameBoard board = window.state.board;
+    const std::int32_t score = window.state.score;
+
+    window.onCommand(CMD_SIZE_BIG);
+    EXPECT_EQ(window.windowSizeMode, BigSize);
+    EXPECT_EQ(window.view.effectiveSize, 1);
+    ASSERT_FALSE(this->window.resizes.empty());
+    EXPECT_EQ(this->window.resizes.back().width, 602);
+    EXPECT_EQ(this->window.resizes.back().height, 602);
+    EXPECT_EQ(this->window.backBuffers.back().width, 602);
+    EXPECT_EQ(window.state.board.cells, board.cells);
+    EXPECT_EQ(window.state.score, score);
+    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, true, false}));
+    // The panel follows the new size: Big's Start button lies lower.
+    EXPECT_EQ(window.panel.geometry().buttons[startStop].y, 68);
+
+    window.onCommand(CMD_SIZE_NORMAL);
+    EXPECT_EQ(this->window.resizes.back().width, 483);
+    EXPECT_EQ(this->window.resizes.back().height, 407);
+
+    // Automatic looks at the screen again when chosen.
+    this->window.screen = {1280, 1024};
+    window.onCommand(CMD_SIZE_AUTOMATIC);
+    EXPECT_EQ(window.windowSizeMode, AutomaticSize);
+    EXPECT_EQ(window.view.effectiveSize, 1);
+    EXPECT_EQ(this->window.backBuffersReleased, 3);
+}
+
+TEST_F(MainWindowTest, ChosenSizeIsWrittenOnlyAtShutdown) {
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_SIZE_BIG);
+    EXPECT_FALSE(files.bytesOf("ws.dat").has_value());
+    window.onDestroy();
+    EXPECT_EQ(files.bytesOf("ws.dat"), windowSizeBytes(BigSize));
+}
+
+TEST_F(MainWindowTest, StartStopCommandCancelsOnlyAfterYes) {
+    MainWindow& window = createInstalled();
+    window.onTick();
+    window.onCommand(CMD_START_STOP);
+    ASSERT_EQ(window.state.gameRunning, 1);
+    window.onCommand(CMD_START_STOP);
+    ASSERT_EQ(this->window.messages.size(), 1u);
+    EXPECT_EQ(this->window.messages[0].text, "Do you want to cancel current game?");
+    EXPECT_EQ(window.state.gameRunning, 1);
+    this->window.answers = {MessageAnswer::Yes};
+    window.onCommand(CMD_START_STOP);
+    EXPECT_EQ(window.state.gameRunning, 0);
+    EXPECT_EQ(window.state.notPaused, 1);
+}
+
+}  // namespace
+}  // namespace tintfall
