@@ -3,6 +3,8 @@
 // dialogs' handling of unwritable files can be seen.
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "platform/Files.h"
 
@@ -15,9 +17,11 @@ public:
     bool allWritesFail = false;
     int writeCount = 0;
     int readCount = 0;
+    std::vector<std::string> readPaths;
 
     std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override {
         ++readCount;
+        readPaths.push_back(path);
         const auto found = contents.find(path);
         if (found == contents.end() || found->second.size() > maxBytes) return std::nullopt;
         return found->second;

@@ -1,0 +1,87 @@
+#include "settings/CConOpt.h"
+#include "settings/CGameOpt.h"
+#include "settings/CIntOpt.h"
+#include "settings/CSndOpt.h"
+#include "shell/MainWindow.h"
+#include "shell/ModalDialogCommands.h"
+
+namespace tintfall {
+
+namespace {
+
+void copyIn(const MainWindow& window, CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
+    const GameSettings& s = window.settings;
+    game.gameRunning = window.state.gameRunning;
+    game.colourCount = s.colourCount;
+    game.blockCountCode = s.blockCountCode;
+    game.gameMode = s.gameMode;
+    game.bombsEnabled = s.bombsEnabled;
+    game.startLevelIndex = s.startLevelIndex;
+    game.demolitionDelay = s.demolitionDelay;
+    game.levelAnimationDelay = s.levelAnimationDelay;
+
+    interfacePage.userColour = s.userColour;
+    interfacePage.fieldBackground = s.fieldBackground;
+    interfacePage.showNextBar = s.showNextBar;
+    interfacePage.blockSet = s.blockSet;
+    interfacePage.animateTitle = s.animateTitle;
+    interfacePage.showStatusBar = s.showStatusBar;
+
+    control.keyCode = s.keyCode;
+    for (int action = 0; action < kPlayActionCount; ++action) control.keyDelay[action] = s.keyDelay[action];
+
+    sound.soundOn = s.soundOn;
+    sound.soundEventOn = s.soundEventOn;
+    sound.soundFile = s.soundFile;
+    sound.baseFolder = window.baseFolder;
+}
+
+void copyBack(MainWindow& window, const CGameOpt& game, const CIntOpt& interfacePage, const CConOpt& control,
+              const CSndOpt& sound) {
+    GameSettings& s = window.settings;
+    s.colourCount = game.colourCount;
+    s.blockCountCode = game.blockCountCode;
+    s.gameMode = game.gameMode;
+    s.bombsEnabled = game.bombsEnabled;
+    s.startLevelIndex = game.startLevelIndex;
+    s.demolitionDelay = game.demolitionDelay;
+    s.levelAnimationDelay = game.levelAnimationDelay;
+    s.fieldBackground = interfacePage.fieldBackground;
+    s.userColour = interfacePage.userColour;
+    s.showNextBar = interfacePage.showNextBar;
+    s.showStatusBar = interfacePage.showStatusBar;
+
+    // Only a change of the switch restarts or stops the animation.
+    const bool titleSwitched = (interfacePage.animateTitle != 0) != (s.animateTitle != 0);
+    s.animateTitle = interfacePage.animateTitle;
+    if (titleSwitched) window.setTitleAnimation(s.animateTitle != 0);
+
+    // The bitmaps are loaded again only for another set.
+    if (interfacePage.blockSet != s.blockSet) {
+        s.blockSet = interfacePage.blockSet;
+        window.reloadBlockSet();
+    }
+
+    s.keyCode = control.keyCode;
+    for (int action = 0; action < kPlayActionCount; ++action) s.keyDelay[action] = control.keyDelay[action];
+    s.soundOn = sound.soundOn;
+    s.soundEventOn = sound.soundEventOn;
+    s.soundFile = sound.soundFile;
+}
+
+}  // namespace
+
+void ModalDialogCommands::showOptions(MainWindow& window) {
+    window.suspendForModal();
+    CGameOpt game;
+    CIntOpt interfacePage;
+    CConOpt control;
+    CSndOpt sound;
+    copyIn(window, game, interfacePage, control, sound);
+    if (runner_.runOptionsSheet(game, interfacePage, control, sound)) copyBack(window, game, interfacePage, control, sound);
+    // Written after Cancel too, so the file always holds what is in force.
+    window.saveOptions();
+    window.resumeAfterModal();
+}
+
+}  // namespace tintfall

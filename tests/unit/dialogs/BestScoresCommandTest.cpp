@@ -1,0 +1,104 @@
+#include "scores/LastNameFile.h"
+#include "tests/unit/dialogs/CommandFixture.h"
+
+namespace tintfall {
+namespace {
+
+struct BestScoresCommand : CommandFixture {
+    GameResult finished(std::int32_t mode, std::int32_t score, std::int32_t level = 2, std::int32_t blocks = 30) {
+        GameResult result;
+        result.name.clear();
+        result.gameMode = mode;
+        result.score = score;
+        result.level = level;
+        result.blocksRemoved = blocks;
+        result.hasInfo = 1;
+        result.country = "Local";
+        return result;
+    }
+    std::string shownNumber(int place) {
+        return runner.bestScores.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NumberColumn));
+    }
+    std::string shownName(int place) {
+        return runner.bestScores.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NameColumn));
+    }
+};
+
+TEST_F(BestScoresCommand, F4OnAnEmptyFolderShowsTheEmptyClassicTable) {
+    window.state.notPaused = 1;
+    window.showLocalTables();
+    ASSERT_EQ(runner.bestScoresShown, 1);
+    EXPECT_EQ(runner.bestScoresTable, ClassicTable);
+    EXPECT_EQ(runner.bestScores.title(), "Local Best Scores - Classic mode");
+    for (int place = 1; place <= 10; ++place) EXPECT_EQ(shownName(place), "Empty");
+    EXPECT_TRUE(files.exists(path("data.tft")));
+    EXPECT_EQ(runner.snapshots[0].notPaused, 0);
+    EXPECT_EQ(window.state.notPaused, 1);
+}
+
+TEST_F(BestScoresCommand, F5OpensTheInternetTable) {
+    window.showInternetTable();
+    EXPECT_EQ(runner.bestScoresTable, InternetTable);
+    EXPECT_EQ(runner.bestScores.title(), "Internet Best Scores - Top 10");
+}
+
+TEST_F(BestScoresCommand, QualifyingResultIsNamedEnteredAndMarked) {
+    runner.typedName = "Blue Fox";
+    window.recordResult(finished(Timer, 800));
+    EXPECT_EQ(runner.namePrompts, 1);
+    ASSERT_EQ(runner.bestScoresShown, 1);
+    EXPECT_EQ(runner.bestScoresTable, TimerTable);
+    EXPECT_TRUE(runner.bestScores.isChecked(IDC_TABLE_TIMER));
+    EXPECT_EQ(shownNumber(1), ">1<");
+    EXPECT_EQ(shownName(1), "Blue Fox");
+    EXPECT_EQ(readLastName(files, kFolder), "Blue Fox");
+    EXPECT_EQ(bestLocalScore(files, kFolder, Timer), 800);
+
+    // The next prompt proposes the name.
+    runner.typedName = "Blue Fox";
+    window.recordResult(finished(Timer, 900));
+    EXPECT_EQ(runner.proposedName, "Blue Fox");
+    EXPECT_EQ(shownNumber(1), ">1<");
+    EXPECT_EQ(shownNumber(2), "2");
+}
+
+TEST_F(BestScoresCommand, CancelledPromptRecordsNothing) {
+    runner.typedName.reset();
+    window.recordResult(finished(Classic, 500));
+    EXPECT_EQ(runner.namePrompts, 1);
+    EXPECT_EQ(runner.bestScoresShown, 0);
+    EXPECT_FALSE(files.exists(path("data.tft")));
+    EXPECT_FALSE(files.exists(path("lastname.dat")));
+}
+
+TEST_F(BestScoresCommand, EmptyNameStandsInTheTable) {
+    runner.typedName = "";
+    window.recordResult(finished(Rising, 10));
+    EXPECT_EQ(shownName(1), "");
+    EXPECT_EQ(shownNumber(1), ">1<");
+}
+
+TEST_F(BestScoresCommand, ScoreEqualToPlaceTenIsAskedButNotEntered) {
+    ScoreBook book;
+    for (int i = 1; i <= 10; ++i) {
+        ScoreEntry row;
+        row.name = "Row" + std::to_string(i);
+        row.score = 1000 - i * 10;
+        row.level = 2;
+        row.blocksRemoved = 30;
+        book.insertEntry(ClassicTable, row, "Earlier");
+    }
+    ASSERT_TRUE(book.save(files, kFolder));
+    runner.typedName = "Late";
+    window.recordResult(finished(Classic, 900, 2, 30));  // ties place 10 on all three
+    EXPECT_EQ(runner.namePrompts, 1);
+    ASSERT_EQ(runner.bestScoresShown, 1);
+    for (int place = 1; place <= 10; ++place) {
+        EXPECT_EQ(shownNumber(place), std::to_string(place));
+        EXPECT_NE(shownName(place), "Late");
+    }
+    EXPECT_EQ(runner.bestScores.text(IDC_LAST_UPDATE), "Last update: Earlier");
+}
+
+}  // namespace
+}  // namespace tintfall

@@ -1,0 +1,191 @@
+#include "settings/OptionsFile.h"
+#include "shell/TitleAnimation.h"
+#include "tests/unit/dialogs/CommandFixture.h"
+
+namespace tintfall {
+namespace {
+
+struct OptionsCommand : CommandFixture {
+    std::string optionsPath() const { return path("tintfall.dat"); }
+    // Runs one page the way the sheet does: shown, the player's action, OK.
+    template <typename Page>
+    static bool onPage(Page& page, const std::function<void(Page&, FakeControls&)>& act) {
+        FakeControls controls;
+        page.onInit(controls);
+        act(page, controls);
+        return page.onOk(controls);
+    }
+    static void click(OptionsPage& page, FakeControls& controls, int id) {
+        controls.tick(id, true);
+        FakeServices none;
+        page.onControl(controls, none, id, ControlEvent::Clicked);
+    }
+    struct FakeServices : OptionsPageServices {
+        std::optional<std::int32_t> chooseColour(std::int32_t) override { return std::nullopt; }
+        std::optional<std::string> chooseSoundFile() override { return std::nullopt; }
+        std::optional<int> captureKey() override { return std::nullopt; }
+        void playSound(const std::string&) override {}
+    };
+    int bitmapReads() const {
+        int reads = 0;
+        for (const auto& read : files.readPaths)
+            if (read.find("graph\\") != std::string::npos) ++reads;
+        return reads;
+    }
+};
+
+TEST_F(OptionsCommand, CancelKeepsTheSettingsAndStillWritesTheFile) {
+    window.settings.demolitionDelay = 77;
+    const GameSettings before = window.settings;
+    runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
+        FakeControls controls;
+        game.onInit(controls);
+        click(game, controls, IDC_MODE_RISING);
+        return false;
+    };
+    window.showOptions();
+    EXPECT_EQ(window.settings.gameMode, before.gameMode);
+    EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before));
+    ASSERT_TRUE(files.exists(optionsPath()));
+    EXPECT_EQ(files.contents[optionsPath()], encodeOptions(before));
+}
+
+TEST_F(OptionsCommand, TheGameStandsStillWhileTheSheetIsOpen) {
+    window.state.gameRunning = 1;
+    window.state.notPaused = 1;
+    window.state.clockRunning = 1;
+    window.showOptions();
+    ASSERT_EQ(runner.snapshots.size(), 1u);
+    EXPECT_EQ(runner.snapshots[0].notPaused, 0);
+    EXPECT_EQ(runner.snapshots[0].clockRunning, 0);
+    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.state.clockRunning, 0);  // re-based at the next tick
+
+    window.state.notPaused = 0;  // a paused game stays paused
+    window.showOptions();
+    EXPECT_EQ(window.state.notPaused, 0);
+}
+
+TEST_F(OptionsCommand, PagesReceiveCopiesOfTheSettings) {
+    window.state.gameRunning = 1;
+    window.settings.keyCode[PauseGame] = 80;
+    window.settings.keyDelay[Rotate] = 321;
+    window.settings.soundFile[5] = "X:\\drop4.wav";
+    window.settings.fieldBackground = FantasyField;
+    window.settings.startLevelIndex = 12;
+    bool checked = false;
+    runner.optionsSheet = [&](CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
+        EXPECT_EQ(game.gameRunning, 1);
+        EXPECT_EQ(game.startLevelIndex, 12);
+        EXPECT_EQ(interfacePage.fieldBackground, FantasyField);
+        EXPECT_EQ(control.keyCode[PauseGame], 80);
+        EXPECT_EQ(control.keyDelay[Rotate], 321);
+        EXPECT_EQ(sound.soundFile[5], "X:\\drop4.wav");
+        EXPECT_EQ(sound.baseFolder, kFolder);
+        checked = true;
+        return false;
+    };
+    window.showOptions();
+    EXPECT_TRUE(checked);
+}
+
+TEST_F(OptionsCommand, OkWithTimerModeReachesTheFile) {
+    runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
+        return onPage<CGameOpt>(game, [](CGameOpt& page, FakeControls& controls) { click(page, controls, IDC_MODE_TIMER); });
+    };
+    window.showOptions();
+    EXPECT_EQ(window.settings.gameMode, Timer);
+    const auto& bytes = files.contents[optionsPath()];
+    ASSERT_GT(bytes.size(), 30u);
+    EXPECT_EQ(bytes[26], 1);
+    EXPECT_EQ(bytes[27], 0);
+}
+
+TEST_F(OptionsCommand, OkCopiesBackEveryPage) {
+    runner.optionsSheet = [](CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
+        game.levelAnimationDelay = 99;  // as the page's OK handler would leave it
+        interfacePage.fieldBackground = UserColour;
+        interfacePage.userColour = 0x123456;
+        interfacePage.showNextBar = 0;
+        interfacePage.showStatusBar = 0;
+        control.keyCode[MoveLeft] = 65;
+        control.keyDelay[DropBottom] = 0;
+        sound.soundOn = 0;
+        sound.soundEventOn[BestScore] = 0;
+        sound.soundFile[15] = "Y:\\best.wav";
+        return true;
+    };
+    window.showOptions();
+    const GameSettings& s = window.settings;
+    EXPECT_EQ(s.levelAnimationDelay, 99);
+    EXPECT_EQ(s.fieldBackground, UserColour);
+    EXPECT_EQ(s.userColour, 0x123456);
+    EXPECT_EQ(s.showNextBar, 0);
+    EXPECT_EQ(s.showStatusBar, 0);
+    EXPECT_EQ(s.keyCode[MoveLeft], 65);
+    EXPECT_EQ(s.keyDelay[DropBottom], 0);
+    EXPECT_EQ(s.soundOn, 0);
+    EXPECT_EQ(s.soundEventOn[BestScore], 0);
+    EXPECT_EQ(s.soundFile[15], "Y:\\best.wav");
+    GameSettings stored;
+    ASSERT_TRUE(readOptions(files, kFolder, stored));
+    EXPECT_EQ(encodeOptions(stored), encodeOptions(s));
+}
+
+TEST_F(OptionsCommand, OnlyAnotherBlockSetReloadsBitmaps) {
+    window.assets = std::make_unique<AssetStore>(files, kFolder);
+    window.settings.blockSet = 3;
+    runner.optionsSheet = [](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
+        return onPage<CIntOpt>(interfacePage,
+                               [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 3); });
+    };
+    window.showOptions();
+    EXPECT_EQ(bitmapReads(), 0);
+
+    runner.optionsSheet = [](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
+        return onPage<CIntOpt>(interfacePage,
+                               [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 7); });
+    };
+    window.showOptions();
+    EXPECT_EQ(window.settings.blockSet, 7);
+    for (const char* name : {"graph\\items7.bmp", "graph\\items7b.bmp", "graph\\ianim7.bmp", "graph\\ianim7b.bmp"}) {
+        bool read = false;
+        for (const auto& p : files.readPaths) read = read || p == path(name);
+        EXPECT_TRUE(read) << name;
+    }
+}
+
+TEST_F(OptionsCommand, TitleAnimationFollowsOnlyAChangedSwitch) {
+    window.setTitleAnimation(true);
+    services.titles.clear();
+    auto setAnimate = [this](std::int32_t on) {
+        runner.optionsSheet = [on](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
+            interfacePage.animateTitle = on;
+            return true;
+        };
+        window.showOptions();
+    };
+    setAnimate(1);
+    EXPECT_TRUE(services.titles.empty());
+    setAnimate(0);
+    EXPECT_EQ(services.titles, std::vector<std::string>{"Tintfall"});
+    EXPECT_EQ(window.settings.animateTitle, 0);
+    services.titles.clear();
+    clock.advance(5000);
+    setAnimate(1);
+    ASSERT_EQ(services.titles.size(), 1u);
+    EXPECT_EQ(services.titles[0], titleFrames()[0].text);
+    EXPECT_EQ(window.title.titleFrame, 0);
+    EXPECT_EQ(window.title.titleLastStep, 5000u);
+}
+
+TEST_F(OptionsCommand, UnwritableOptionsFileIsReported) {
+    files.unwritable.insert(optionsPath());
+    window.showOptions();
+    ASSERT_FALSE(services.messages.empty());
+    EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(services.messages[0].text.find("tintfall.dat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tintfall
