@@ -27,6 +27,18 @@ constexpr std::uint16_t kSystemFlags = 0;
 constexpr std::uint16_t kTitleRecord = 1;
 constexpr std::uint16_t kCopyrightRecord = 2;
 constexpr std::uint16_t kContentsRecord = 3;
+constexpr std::uint16_t kWindowRecord = 6;
+
+// The main window's definition: which of its fields are given, then type,
+// name and caption in fixed-size fields and room for position, size and
+// colours, 90 bytes in all.
+constexpr std::uint16_t kWindowHasType = 0x0001;
+constexpr std::uint16_t kWindowHasName = 0x0002;
+constexpr std::uint16_t kWindowHasCaption = 0x0004;
+constexpr std::size_t kWindowTypeSize = 10;
+constexpr std::size_t kWindowNameSize = 9;
+constexpr std::size_t kWindowCaptionSize = 51;
+constexpr std::size_t kWindowRecordSize = 90;
 
 constexpr BTreeShape kContextTree{0x0002, kTablePageSize, "L4"};
 constexpr BTreeShape kTitleTree{0x0002, kTablePageSize, "Lz"};
@@ -36,6 +48,25 @@ void writeStringRecord(DataWriter& writer, std::uint16_t type, const std::string
     writer.writeUint16(static_cast<std::uint16_t>(text.size() + 1));
     writer.writeBytes(std::vector<std::uint8_t>(text.begin(), text.end()));
     writer.writeByte(0);
+}
+
+std::vector<std::uint8_t> fixedField(const std::string& text, std::size_t size) {
+    std::vector<std::uint8_t> field(size, 0);
+    std::copy_n(text.begin(), std::min(text.size(), size - 1), field.begin());
+    return field;
+}
+
+// Without it the viewer keeps the caption of whatever window it showed
+// first, so a help window opened by a program would not carry our title.
+void writeMainWindowRecord(DataWriter& writer, const std::string& caption) {
+    writer.writeUint16(kWindowRecord);
+    writer.writeUint16(static_cast<std::uint16_t>(kWindowRecordSize));
+    writer.writeUint16(kWindowHasType | kWindowHasName | kWindowHasCaption);
+    writer.writeBytes(fixedField("primary", kWindowTypeSize));
+    writer.writeBytes(fixedField("main", kWindowNameSize));
+    writer.writeBytes(fixedField(caption, kWindowCaptionSize));
+    const std::size_t used = 2 + kWindowTypeSize + kWindowNameSize + kWindowCaptionSize;
+    writer.writeBytes(std::vector<std::uint8_t>(kWindowRecordSize - used, 0));
 }
 
 std::vector<std::uint8_t> systemFile(const HelpDocument& document, std::uint32_t contentsOffset) {
@@ -50,6 +81,7 @@ std::vector<std::uint8_t> systemFile(const HelpDocument& document, std::uint32_t
     writer.writeUint16(kContentsRecord);
     writer.writeUint16(4);
     writer.writeUint32(contentsOffset);
+    writeMainWindowRecord(writer, document.title);
     return writer.bytes();
 }
 

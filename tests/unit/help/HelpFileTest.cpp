@@ -206,6 +206,24 @@ TEST(HelpFile, SystemFileNamesTitleAndContentsTopic) {
     const std::string title("Tintfall Help", 14);
     EXPECT_EQ(records[1], std::vector<std::uint8_t>(title.begin(), title.end()));
     EXPECT_EQ(records[3], (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    // The main window's definition gives the help window the file's title.
+    const auto& window = records[6];
+    ASSERT_EQ(window.size(), 90u);
+    EXPECT_EQ(window[0] & 0x07, 0x07) << "type, name and caption are given";
+    EXPECT_STREQ(reinterpret_cast<const char*>(window.data() + 12), "main");
+    EXPECT_STREQ(reinterpret_cast<const char*>(window.data() + 21), "Tintfall Help");
+}
+
+TEST(HelpFile, LongTitleIsCutToTheCaptionField) {
+    HelpDocument document = parsed(kThreeTopics);
+    document.title = std::string(80, 'T');
+    const HelpFileReader reader = compiled(document);
+    auto system = reader.named("|SYSTEM");
+    ASSERT_TRUE(system);
+    const std::string content(system->content.begin(), system->content.end());
+    // The title record keeps it whole; the caption field holds 50 and a NUL.
+    EXPECT_NE(content.find(std::string(80, 'T') + '\0'), std::string::npos);
+    EXPECT_NE(content.find(std::string(1, '\0') + std::string(50, 'T') + '\0'), std::string::npos);
 }
 
 TEST(HelpFile, FontsAndTitleTableAreReadable) {
