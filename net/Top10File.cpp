@@ -1,5 +1,7 @@
 #include "net/Top10File.h"
 
+#include <utility>
+
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 #include "scores/ScoreEntryCodec.h"

@@ -1,5 +1,7 @@
 #include "scores/ScoreBook.h"
 
+#include <utility>
+
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 #include "scores/ScoreEntryCodec.h"

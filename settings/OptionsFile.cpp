@@ -1,5 +1,7 @@
 #include "settings/OptionsFile.h"
 
+#include <utility>
+
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 

@@ -1,5 +1,7 @@
 #include "settings/SavedGameFile.h"
 
+#include <utility>
+
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
