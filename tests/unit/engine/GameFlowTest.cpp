@@ -72,6 +72,14 @@ TEST_F(GameFlow, PieceSizeAndStartLevelComeFromTheSettings) {
     EXPECT_EQ(state.blocksToClear, 70);
 }
 
+TEST_F(GameFlow, SettingsOutsideTheirRangesStartAnOrdinaryGame) {
+    settings.blockCountCode = 7;     // would be taken for a bomb kind
+    settings.startLevelIndex = 25;   // there is no level 26
+    game.newGame();
+    EXPECT_EQ(state.piece.kind, ThreeBlocks);
+    EXPECT_EQ(state.level, 1);
+}
+
 TEST_F(GameFlow, TimerGamesStartWithThreeMinutesOrFifteenSecondsMore) {
     settings.gameMode = Timer;
     clock.setMilliseconds(5000);
