@@ -170,9 +170,19 @@ ColourRef SoftwareCanvas::pixel(int x, int y) const {
 void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, int height, int dstX, int dstY) {
     if (image.empty()) return;
     const Span s = clip({srcX, srcY, dstX, dstY, width, height}, image.width, image.height, width_, height_);
+    const std::size_t bytesPerPixel = image.bitsPerPixel >= 24 ? static_cast<std::size_t>(image.bitsPerPixel / 8) : 0;
     for (int row = 0; row < s.height; ++row) {
         ColourRef* out = &pixels_[static_cast<std::size_t>(s.dstY + row) * static_cast<std::size_t>(width_) +
                                   static_cast<std::size_t>(s.dstX)];
+        // True-colour rows that lie wholly inside the pixel data are copied
+        // directly; everything else goes pixel by pixel with its checks.
+        const std::size_t rowStart = static_cast<std::size_t>(image.height - 1 - (s.srcY + row)) * image.stride;
+        const std::size_t first = rowStart + static_cast<std::size_t>(s.srcX) * bytesPerPixel;
+        if (bytesPerPixel != 0 && first + static_cast<std::size_t>(s.width) * bytesPerPixel <= image.pixelBytes) {
+            const std::uint8_t* in = image.pixels + first;
+            for (int column = 0; column < s.width; ++column, in += bytesPerPixel) out[column] = fromBgr(in[0], in[1], in[2]);
+            continue;
+        }
         for (int column = 0; column < s.width; ++column) {
             ColourRef colour = 0;
             if (dibPixel(image, s.srcX + column, s.srcY + row, colour)) out[column] = colour;
@@ -192,10 +202,15 @@ void SoftwareCanvas::fill(int x, int y, int width, int height, ColourRef colour)
 
 void SoftwareCanvas::copyRect(const SoftwareCanvas& from, int x, int y, int width, int height) {
     const Span s = clip({x, y, x, y, width, height}, from.width_, from.height_, width_, height_);
-    for (int row = 0; row < s.height; ++row)
-        for (int column = 0; column < s.width; ++column)
-            pixels_[static_cast<std::size_t>(s.dstY + row) * static_cast<std::size_t>(width_) +
-                    static_cast<std::size_t>(s.dstX + column)] = from.pixel(s.srcX + column, s.srcY + row);
+    for (int row = 0; row < s.height; ++row) {
+        const auto in = from.pixels_.begin() + static_cast<std::ptrdiff_t>(
+                                                   static_cast<std::size_t>(s.srcY + row) * static_cast<std::size_t>(from.width_) +
+                                                   static_cast<std::size_t>(s.srcX));
+        std::copy(in, in + s.width,
+                  pixels_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(s.dstY + row) *
+                                                                    static_cast<std::size_t>(width_) +
+                                                                static_cast<std::size_t>(s.dstX)));
+    }
 }
 
 std::vector<std::uint8_t> SoftwareCanvas::bmpBytes() const {
