@@ -8,7 +8,8 @@ namespace tintfall {
 
 // What a control reports to its dialog; the Win32 side maps its
 // notification codes onto these.
-enum class ControlEvent { Clicked, SelectionChanged, TextChanged };
+// SpinMoved: the arrows of an up-down control moved its position.
+enum class ControlEvent { Clicked, SelectionChanged, TextChanged, SpinMoved };
 
 class DialogControls {
 public:
@@ -32,6 +33,7 @@ public:
     // Up-down (spin) controls.
     virtual void setSpinRange(int id, int low, int high) = 0;
     virtual void setSpinPosition(int id, int position) = 0;
+    virtual int spinPosition(int id) = 0;
 
     virtual void setWindowTitle(const std::string& title) = 0;
     // Closes a modal dialog with the given result (1 OK, 2 Cancel).

@@ -26,6 +26,11 @@ void CConOpt::onControl(DialogControls& controls, OptionsPageServices& services,
             if (delay.editId() == id) delay.onTextChanged(controls);
         return;
     }
+    if (event == ControlEvent::SpinMoved) {
+        for (DelayEdit& delay : delays_)
+            if (delay.spinId() == id) delay.onSpinMoved(controls);
+        return;
+    }
     if (event != ControlEvent::Clicked) return;
     if (id >= IDC_KEY_BUTTON_FIRST && id < IDC_KEY_BUTTON_FIRST + kControlActionCount) {
         const int action = id - IDC_KEY_BUTTON_FIRST;

@@ -66,6 +66,11 @@ void CGameOpt::onControl(DialogControls& controls, OptionsPageServices&, int id,
         if (id == IDC_LEVEL_ANIMATION_EDIT) levelAnimation_.onTextChanged(controls);
         return;
     }
+    if (event == ControlEvent::SpinMoved) {
+        if (id == IDC_DEMOLITION_SPIN) demolition_.onSpinMoved(controls);
+        if (id == IDC_LEVEL_ANIMATION_SPIN) levelAnimation_.onSpinMoved(controls);
+        return;
+    }
     if (event != ControlEvent::Clicked) return;
     if (const int i = indexIn(kModeButtons, id); i >= 0) {
         modeChoice = i;

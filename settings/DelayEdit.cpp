@@ -33,6 +33,13 @@ void DelayEdit::onTextChanged(DialogControls& controls) {
     restore(controls);
 }
 
+void DelayEdit::onSpinMoved(DialogControls& controls) {
+    value_ = controls.spinPosition(spinId_);
+    writing_ = true;
+    controls.setText(editId_, std::to_string(value_));
+    writing_ = false;
+}
+
 bool DelayEdit::read(DialogControls& controls) {
     if (const auto typed = parseDelay(controls.text(editId_))) {
         value_ = *typed;

@@ -22,13 +22,16 @@ public:
 
     // Spin range 0..1000, the value in the box and at the spin position.
     void show(DialogControls& controls, int value);
-    // The box's text changed (typed, or stepped by the arrows).
+    // The box's text changed.
     void onTextChanged(DialogControls& controls);
+    // The arrows stepped the spin position: the box shows it.
+    void onSpinMoved(DialogControls& controls);
     // On OK: false, after the message, when the box holds no good value.
     bool read(DialogControls& controls);
 
     int value() const { return value_; }
     int editId() const { return editId_; }
+    int spinId() const { return spinId_; }
 
 private:
     void restore(DialogControls& controls);

@@ -38,6 +38,7 @@ public:
     int listSelection(int id) override { return controls_[id].selection; }
     void setSpinRange(int id, int low, int high) override;
     void setSpinPosition(int id, int position) override;
+    int spinPosition(int id) override { return controls_[id].spinPosition; }
     void setWindowTitle(const std::string& title) override { title_ = title; }
     void endDialog(int result) override { endResult_ = result; }
     void showError(const std::string& text) override;
@@ -61,6 +62,8 @@ public:
     // reaction (the test calls the model's handler next).
     void type(int id, const std::string& text) { controls_[id].text = text; }
     void tick(int id, bool checked) { controls_[id].checked = checked; }
+    // One click on an arrow: the position moves within the range.
+    void stepSpin(int id, int delta) { setSpinPosition(id, controls_[id].spinPosition + delta); }
 
 private:
     std::map<int, Control> controls_;

@@ -102,6 +102,19 @@ TEST_F(ControlPage, OkReadsTheDelaysInActionOrder) {
     EXPECT_EQ(page.keyDelay, (std::array<std::int32_t, kPlayActionCount>{1, 2, 3, 4, 5}));
 }
 
+TEST_F(ControlPage, ArrowsStepOnlyTheirOwnRow) {
+    page.onInit(controls);
+    controls.stepSpin(IDC_DELAY_SPIN_FIRST + Rotate, -1);
+    page.onControl(controls, services, IDC_DELAY_SPIN_FIRST + Rotate, ControlEvent::SpinMoved);
+    EXPECT_EQ(shownDelay(Rotate), "99");
+    EXPECT_EQ(shownDelay(MoveDown), "50");
+    controls.stepSpin(IDC_DELAY_SPIN_FIRST + DropBottom, +1);  // already at the top
+    page.onControl(controls, services, IDC_DELAY_SPIN_FIRST + DropBottom, ControlEvent::SpinMoved);
+    EXPECT_EQ(shownDelay(DropBottom), "1000");
+    ASSERT_TRUE(page.onOk(controls));
+    EXPECT_EQ(page.keyDelay[Rotate], 99);
+}
+
 TEST_F(ControlPage, BadDelayIsRefusedAtOnceAndOnOk) {
     page.onInit(controls);
     controls.type(IDC_DELAY_EDIT_FIRST + MoveDown, "");

@@ -120,6 +120,22 @@ TEST_F(GamePage, TypedDelayMovesTheSpin) {
     EXPECT_TRUE(controls.messages().empty());
 }
 
+TEST_F(GamePage, ArrowsStepTheBoxWithinTheRange) {
+    page.demolitionDelay = 999;
+    page.onInit(controls);
+    for (int step = 0; step < 3; ++step) {
+        controls.stepSpin(IDC_DEMOLITION_SPIN, +1);
+        page.onControl(controls, services, IDC_DEMOLITION_SPIN, ControlEvent::SpinMoved);
+    }
+    EXPECT_EQ(controls.text(IDC_DEMOLITION_EDIT), "1000");
+    controls.stepSpin(IDC_DEMOLITION_SPIN, -1);
+    page.onControl(controls, services, IDC_DEMOLITION_SPIN, ControlEvent::SpinMoved);
+    EXPECT_EQ(controls.text(IDC_DEMOLITION_EDIT), "999");
+    EXPECT_EQ(controls.text(IDC_LEVEL_ANIMATION_EDIT), "8");
+    ASSERT_TRUE(page.onOk(controls));
+    EXPECT_EQ(page.demolitionDelay, 999);
+}
+
 TEST_F(GamePage, BadDelayIsRefusedAndThePreviousValueStays) {
     page.demolitionDelay = 40;
     page.onInit(controls);
