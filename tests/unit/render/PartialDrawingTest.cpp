@@ -218,3 +218,29 @@ TEST_F(PartialDrawingTest, DamagedCellValuesDrawNothing) {
         if (c.image == rig.image(AssetRole::BlockCells, 0) && c.dstX == 375) ++nextCells;
     EXPECT_EQ(nextCells, 1);
 }
+
+TEST_F(PartialDrawingTest, BombPushedBesideTheWallIsNotDrawnOutsideTheField) {
+    rig.startGame();
+    rig.game.piece.kind = SmallBomb;
+    rig.game.piece.colours = {6, 0, 0};
+    rig.game.piece.prevColumn = 0;
+    rig.game.piece.prevRow = 9;
+    rig.game.piece.column = -1;
+    rig.game.piece.row = 9;
+    drawPieceMove(rig.context());
+    EXPECT_EQ(rig.window.calls, std::vector<CanvasCall>{greyCell(0, 9)});
+    redraw(rig.context());
+    for (const CanvasCall& c : rig.back.calls) {
+        if (c.image == rig.image(AssetRole::BlockCells)) EXPECT_GE(c.dstX, rig.view.layout.fieldRect.x);
+    }
+}
+
+TEST_F(PartialDrawingTest, ButtonStateOutsideItsRangeShowsTheNormalFrames) {
+    rig.view.buttonState[startStop] = 7;
+    rig.view.buttonState[classic] = -3;
+    drawPanel(rig.context());
+    ASSERT_GE(rig.window.calls.size(), 13u);
+    EXPECT_EQ(rig.window.calls[0].srcX, 2 * 79);       // clamped to pressed
+    EXPECT_EQ(rig.window.calls[12].image, rig.image(AssetRole::ClassicSelector));
+    EXPECT_EQ(rig.window.calls[12].srcX, 3 * 46);      // clamped to 0, selected
+}
