@@ -4,8 +4,20 @@
 
 namespace tintfall {
 
-void RandomPlayer::planNextPiece() {
+void RandomPlayer::planNextPiece(const GameBoard& board) {
+    // Mostly the lowest stack, sometimes anywhere.
     targetColumn_ = static_cast<int>(random_() % kColumns);
+    if (random_() % 4 != 0) {
+        int lowestTop = -1;
+        for (int column = 0; column < kColumns; ++column) {
+            int top = kFloorRow + 1;
+            while (top > 0 && board.cell(column, top - 1) != EmptyCell) --top;
+            if (top > lowestTop) {
+                lowestTop = top;
+                targetColumn_ = column;
+            }
+        }
+    }
     turnsLeft_ = static_cast<int>(random_() % 3);
     lastColumn_ = -1;
     done_ = false;
@@ -20,7 +32,7 @@ void RandomPlayer::operator()(GameDriver& driver) {
     const std::int32_t landed = state.stats.piecesCount + state.stats.bombsCount;
     if (landed != landedSeen_) {
         landedSeen_ = landed;
-        planNextPiece();
+        planNextPiece(state.board);
     }
     if (done_ || !state.notPaused) return;
 

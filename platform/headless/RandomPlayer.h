@@ -1,9 +1,11 @@
 #pragma once
 // A simple player for whole headless games: for every new piece it picks a
-// column and a number of turns at random, walks the piece there one key tap
+// column (mostly the lowest stack) and a number of turns at random, walks the piece there one key tap
 // per tick and then drops it (or lets it fall, when dropping is off).
 #include <cstdint>
 #include <random>
+
+#include "engine/GameState.h"
 
 namespace tintfall {
 
@@ -17,7 +19,7 @@ public:
     void operator()(GameDriver& driver);
 
 private:
-    void planNextPiece();
+    void planNextPiece(const GameBoard& board);
 
     std::mt19937 random_;
     bool dropPieces_;

@@ -72,6 +72,18 @@ void ScriptedHost::recordResult(const GameResult& result) {
     recordedPlaces.push_back(place);
 }
 
+void ScriptedHost::clearRecords() {
+    draws = DrawCounts{};
+    sounds.clear();
+    questions.clear();
+    dialogs.clear();
+    winnerMessages = 0;
+    namePromptsProposed.clear();
+    recordedResults.clear();
+    recordedPlaces.clear();
+    tableUpdateFailures = 0;
+}
+
 int ScriptedHost::soundCount(SoundEvent event) const {
     int count = 0;
     for (const PlayedSound& sound : sounds) {

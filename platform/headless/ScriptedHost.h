@@ -60,6 +60,8 @@ public:
     void recordResult(const GameResult& result) override;
 
     int soundCount(SoundEvent event) const;
+    // Forgets what was recorded so far (long runs of many games).
+    void clearRecords();
 
     // Scripted answers, used front first.
     std::deque<bool> yesNoAnswers;
