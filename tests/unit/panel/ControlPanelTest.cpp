@@ -280,3 +280,18 @@ TEST_F(ControlPanelTest, StopAnsweredYesEndsAPausedGameAndLeavesItUnpaused) {
     EXPECT_TRUE(panel_.enabled(classic));
     EXPECT_FALSE(panel_.enabled(tintfall::pause));
 }
+
+TEST_F(ControlPanelTest, BigSizeGeometryMovesEveryHitArea) {
+    panel_.setGeometry(applyLayout(1).panel);
+    // Where Load is in Normal size there is nothing in Big size.
+    panel_.onMouseMove(104 + 38, 91);
+    EXPECT_EQ(panel_.statusLine, 0);
+    panel_.onLeftButtonUp(104 + 38, 91);
+    EXPECT_TRUE(commands_.calls.empty());
+    // Its Big position, right edge included.
+    panel_.onMouseMove(112 + 38, 116 + 5);
+    EXPECT_EQ(panel_.statusLine, 4);
+    EXPECT_EQ(commands_.cursor, Cursor::Hand);
+    panel_.onLeftButtonUp(112 + 38, 116 + 5);
+    EXPECT_EQ(commands_.calls, std::vector<std::string>{"load"});
+}
