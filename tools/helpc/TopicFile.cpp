@@ -64,14 +64,17 @@ std::vector<Record> collectRecords(const HelpDocument& document) {
 
 // Places the records; a record never straddles two blocks, so every block
 // can be read on its own.
-std::string placeRecords(std::vector<Record>& records) {
+std::string placeRecords(std::vector<Record>& records, const HelpDocument& document) {
     std::uint32_t block = 0;
     std::uint32_t offset = 0;
     std::uint32_t characters = 0;
     for (auto& record : records) {
         record.size = kTopicLinkSize + record.data1Size() + static_cast<std::uint32_t>(record.data2.size());
-        if (record.size > kPayloadSize)
-            return "a paragraph of topic " + std::to_string(record.topic + 1) + " is longer than one topic block";
+        if (record.size > kPayloadSize) {
+            const HelpTopic& topic = document.topics[record.topic];
+            return "topic " + topic.contextName + " (line " + std::to_string(topic.line) +
+                   ") has a paragraph longer than one topic block; split it";
+        }
         if (offset + record.size > kPayloadSize) {
             ++block;
             offset = 0;
@@ -155,7 +158,7 @@ std::vector<std::uint8_t> writeBlocks(const std::vector<Record>& records) {
 TopicFile layOutTopics(const HelpDocument& document) {
     TopicFile file;
     std::vector<Record> records = collectRecords(document);
-    file.error = placeRecords(records);
+    file.error = placeRecords(records, document);
     if (!file.error.empty()) return file;
     fillTopicHeaders(records, document.topics.size());
     for (const auto& record : records) {

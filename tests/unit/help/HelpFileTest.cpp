@@ -291,10 +291,37 @@ TEST(HelpFile, LongTextSpreadsOverSeveralBlocks) {
     EXPECT_EQ(reader.topicTitleAt(map.at(10)), "Topic 39");
 }
 
+TEST(HelpFile, ParagraphThatFillsABlockExactlyStaysInIt) {
+    // Measure a paragraph, then grow it to end exactly at the end of the
+    // first block's payload; one character more moves it to the next block.
+    const auto source = [](std::size_t length) {
+        return "@file T\n@topic a\n# A\n" + std::string(length, 'x') + "\n";
+    };
+    const auto records = [&](std::size_t length) { return compiled(parsed(source(length))).topicRecords(); };
+    const auto probe = records(200);
+    ASSERT_EQ(probe.size(), 4u);  // header, title, paragraph, closing header
+    const std::size_t fitting = 200 + (4084 - probe[2].offset - probe[2].blockSize);
+
+    const auto full = records(fitting);
+    ASSERT_EQ(full.size(), 4u);
+    EXPECT_EQ(full[2].block, 0u);
+    EXPECT_EQ(full[2].offset + full[2].blockSize, 4084u);
+    EXPECT_EQ(full[3].block, 1u) << "the closing header starts the next block";
+    EXPECT_EQ(full[3].position, 0x4000u + 12u);
+    EXPECT_EQ(full[3].characters, 0x8000u);
+
+    const auto over = records(fitting + 1);
+    ASSERT_EQ(over.size(), 4u);
+    EXPECT_EQ(over[2].block, 1u);
+    EXPECT_EQ(over[2].offset, 0u);
+}
+
 TEST(HelpFile, RefusesWhatTheFormatCannotHold) {
     std::string huge = "@file T\n@topic a\n# A\n";
     huge += std::string(5000, 'x') + "\n";
-    EXPECT_NE(compileHelp(parsed(huge)).error, "");
+    const CompiledHelp tooLong = compileHelp(parsed(huge));
+    EXPECT_NE(tooLong.error.find("topic a (line 2)"), std::string::npos) << tooLong.error;
+    EXPECT_TRUE(tooLong.bytes.empty());
 
     std::string many = "@file T\n";
     for (int t = 0; t < 300; ++t) many += "@topic t" + std::to_string(t) + "\n# T\n";
