@@ -82,7 +82,7 @@ private:
     void play(SoundEvent event);
     void wait(std::int32_t ms);
     void endGame(bool won);
-    void turnIntoBomb(std::int32_t removed);
+    void turnIntoBomb(std::int32_t kind);
     void putPieceAtSpawn();
     void fieldAnimation(bool restoreField);
     bool performKeyAction(int action);

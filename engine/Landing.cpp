@@ -33,7 +33,8 @@ bool Game::landPiece() {
 
     ++state_.stats.piecesCount;
     bool inHiddenRows = false;
-    const int blocks = blocksPerKind[static_cast<std::size_t>(piece.kind >= 0 && piece.kind <= OneBlock ? piece.kind : 0)];
+    const bool normalPiece = piece.kind >= ThreeBlocks && piece.kind <= OneBlock;
+    const int blocks = blocksPerKind[static_cast<std::size_t>(normalPiece ? piece.kind : ThreeBlocks)];
     for (int i = 0; i < blocks; ++i) {
         const int row = piece.row - i;
         if (row < kFirstVisibleRow) inHiddenRows = true;

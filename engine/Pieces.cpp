@@ -11,7 +11,8 @@ constexpr int kHardDropSteps = 15;  // enough from row 2 at the lowest
 
 void Game::putPieceAtSpawn() {
     FallingPiece& piece = state_.piece;
-    const std::size_t kind = piece.kind >= ThreeBlocks && piece.kind <= LargeBomb ? static_cast<std::size_t>(piece.kind) : 0;
+    const bool knownKind = piece.kind >= ThreeBlocks && piece.kind <= LargeBomb;
+    const std::size_t kind = knownKind ? static_cast<std::size_t>(piece.kind) : 0;
     piece.column = piece.prevColumn = spawnColumn[kind];
     piece.row = piece.prevRow = spawnRow[kind];
 }
