@@ -162,7 +162,9 @@ std::unique_ptr<Picture> iconPicture(int size) {
 std::unique_ptr<Picture> handCursor() {
     auto p = std::make_unique<Picture>(32, 32);
     cairo_t* cr = p->cr();
-    // A pointing hand: the index finger up with its tip at the hotspot.
+    // A pointing hand: the index finger up, its outline's tip on the hotspot
+    // pixel (the offsets centre the tip on that pixel, nothing above it).
+    cairo_translate(cr, 0.5, 0.6);
     cairo_new_path(cr);
     const double fx = kCursorHotspotX;
     cairo_move_to(cr, fx - 2.5, 13);

@@ -261,7 +261,7 @@ const std::vector<std::string>& statusTexts() {
         "Show or hide the next piece.",
         "Show or hide the status bar and the clock.",
         "The next piece, bottom block first.",
-        "The status bar. Click + on the left to show it again.",
+        "The status bar: it explains what is under the mouse. The + or - on its left shows or hides it.",
         "The level you are playing.",
         "Blocks still to remove before the next level.",
         "Your score.",
