@@ -229,7 +229,10 @@ std::unique_ptr<Picture> statusLinesPicture(const WindowLayout& layout) {
         cairo_save(cr);
         cairo_rectangle(cr, 0, i * kStatusLineHeight, width, kStatusLineHeight);
         cairo_clip(cr);
-        useFont(cr, Font::Condensed, 10.5);
+        // A line too long for the bar is set smaller rather than cut off.
+        double size = 10.5;
+        useFont(cr, Font::Condensed, size);
+        while (size > 7 && textWidth(cr, texts[static_cast<std::size_t>(i)]) > width - 10) useFont(cr, Font::Condensed, size -= 0.5);
         leftText(cr, texts[static_cast<std::size_t>(i)], 5, i * kStatusLineHeight + 11.5, i == 0 ? kClock : kStatusText);
         cairo_restore(cr);
     }
@@ -261,7 +264,7 @@ const std::vector<std::string>& statusTexts() {
         "Show or hide the next piece.",
         "Show or hide the status bar and the clock.",
         "The next piece, bottom block first.",
-        "The status bar: it explains what is under the mouse. The + or - on its left shows or hides it.",
+        "The status bar: it explains what the mouse points at.",
         "The level you are playing.",
         "Blocks still to remove before the next level.",
         "Your score.",
