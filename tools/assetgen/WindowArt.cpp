@@ -73,6 +73,15 @@ void wordmark(cairo_t* cr, double cx, double baseline, double size) {
     }
 }
 
+// A panel showing the six gems, filling spare room of the Big window.
+void gemShelf(cairo_t* cr, const Rect& r) {
+    if (r.height < 30 || r.width < 60) return;
+    panel(cr, r);
+    const double gem = std::min((r.width - 16.0) / 3, (r.height - 12.0) / 2);
+    const double x0 = r.x + (r.width - 3 * gem) / 2, y0 = r.y + (r.height - 2 * gem) / 2;
+    for (int i = 0; i < 6; ++i) drawCell(cr, 11, i, x0 + (i % 3) * gem, y0 + (i / 3) * gem, gem, gem);
+}
+
 void backdrop(cairo_t* cr, const WindowLayout& l) {
     cairo_rectangle(cr, 0, 0, l.clientWidth, l.clientHeight);
     fillVertical(cr, 0, l.clientHeight, kWindowTop, kWindowBottom);
@@ -143,6 +152,10 @@ void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
     label(cr, "BOMBS", b[bombs], 8);
     sunkenFrame(cr, b[bombs], 1);
     sunkenFrame(cr, b[logo], 1);
+    if (big) {
+        const int top = lowerPanel.y + lowerPanel.height + 14;
+        gemShelf(cr, {lowerPanel.x + 20, top, lowerPanel.width - 40, l.statusOffRect.y - 14 - top});
+    }
 }
 
 void rightPanel(cairo_t* cr, const WindowLayout& l) {
@@ -163,6 +176,10 @@ void rightPanel(cairo_t* cr, const WindowLayout& l) {
     numberBox(cr, l.timeLeftRect, "TIME");
     numberBox(cr, l.riseCountdownRect, "RISE");
     numberBox(cr, l.bestScoreRect, "BEST");
+    if (l.clientWidth > 483) {
+        const int top = numbers.y + numbers.height + 22;
+        gemShelf(cr, {x0 + 20, top, x1 - x0 - 40, l.statusOffRect.y - 14 - top});
+    }
 }
 
 void statusBar(cairo_t* cr, const WindowLayout& l) {
