@@ -1,110 +1,97 @@
 #!/usr/bin/env bash
-# The help file in Wine's help viewer: a small program asks WinHelp for
-# context 1 and then context 10, as the game does for F1 and a right click.
-# Each time a window titled "Tintfall Help" must appear, and the viewer's
-# trace must show that the number led to the contents topic and to the
-# control-panel topic respectively.
-set -uo pipefail
-root="$(cd "$(dirname "$0")/../.." && pwd)"
-help_file="$root/dist/tintfall.hlp"
-title="Tintfall Help"
+# F1 opens the help file beside the program at its contents topic, and a
+# right click on the window opens it at the control-panel topic. Each time a
+# window titled "Tintfall Help" must appear; a small program reads the first
+# line of the text the viewer shows, which is the topic's title.
+source "$(dirname "$0")/lib.sh"
+HELP_TITLE="Tintfall Help"
 
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+e2e_setup
+# The help file under test is the one the build wrote into dist/.
+[ -f "$E2E_ROOT/dist/tintfall.hlp" ] && cp "$E2E_ROOT/dist/tintfall.hlp" "$E2E_RUN/"
+[ -f "$E2E_RUN/tintfall.hlp" ] || { e2e_log "no tintfall.hlp: build the dist_files target first"; exit 1; }
+command -v x86_64-w64-mingw32-gcc >/dev/null || { e2e_log "x86_64-w64-mingw32-gcc is not installed"; exit 1; }
 
-[ -f "$help_file" ] || fail "$help_file is missing (build the dist_files target)"
-command -v x86_64-w64-mingw32-gcc >/dev/null || fail "x86_64-w64-mingw32-gcc is not installed"
-
-source "$root/scripts/wine-env.sh"
-[ -n "${DISPLAY:-}" ] || start_virtual_display
-prepare_wine_prefix
-
-# Every viewer window on this display, whatever its title, so that a
-# failed run leaves no viewer behind.
-close_help_windows() {
+# Every viewer window on this display, whatever its title, ended by the
+# process that owns it, so no viewer outlives the test.
+close_help() {
   local window pid
   for window in $(xdotool search --classname '^winhlp32\.exe$' 2>/dev/null); do
     pid="$(xdotool getwindowpid "$window" 2>/dev/null)"
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
   done
+  sleep 0.5
 }
-
-work="$(mktemp -d)"
-started=()
-cleanup() {
-  close_help_windows
-  for pid in "${started[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$work"
+help_cleanup() {
+  close_help
+  rm -rf "$HELP_TOOLS"
+  e2e_cleanup
 }
-trap cleanup EXIT
+HELP_TOOLS="$(mktemp -d)"
+trap help_cleanup EXIT
 
-# WinHelp starts the viewer on first use and may give up before it is up,
-# so the request is repeated a few times; then the program stays, as a game
-# would, until the test ends it.
-cat > "$work/openhelp.c" <<'EOF'
+# The viewer shows a topic in a rich-edit control of its window. The text
+# of a window in another process is asked for with a message: GetWindowText
+# would only return the caption the system keeps.
+cat > "$HELP_TOOLS/helptext.c" <<'EOF'
 #include <windows.h>
-#include <stdlib.h>
+#include <stdio.h>
+#include <string.h>
+static char text[65536];
+static BOOL CALLBACK findText(HWND window, LPARAM found) {
+    char name[64];
+    DWORD_PTR length = 0;
+    GetClassNameA(window, name, sizeof name);
+    if (_strnicmp(name, "RichEdit", 8) != 0) return TRUE;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_ABORTIFHUNG, 5000, &length) ||
+        length == 0)
+        return TRUE;
+    *(BOOL*)found = TRUE;
+    return FALSE;
+}
 int main(int argc, char** argv) {
-    int attempt;
-    if (argc != 3) return 2;
-    for (attempt = 0; attempt < 5; ++attempt) {
-        if (WinHelpA(NULL, argv[1], HELP_CONTEXT, (ULONG_PTR)atoi(argv[2]))) {
-            Sleep(600000);
-            return 0;
-        }
-        Sleep(2000);
-    }
-    return 1;
+    HWND help;
+    BOOL found = FALSE;
+    if (argc != 2) return 2;
+    help = FindWindowA(NULL, argv[1]);
+    if (!help) return 1;
+    EnumChildWindows(help, findText, (LPARAM)&found);
+    if (!found) return 1;
+    text[strcspn(text, "\r\n")] = '\0';
+    printf("%s\n", text);
+    return 0;
 }
 EOF
-x86_64-w64-mingw32-gcc -O2 -o "$work/openhelp.exe" "$work/openhelp.c" -luser32 || fail "cannot build the WinHelp caller"
+x86_64-w64-mingw32-gcc -O2 -o "$HELP_TOOLS/helptext.exe" "$HELP_TOOLS/helptext.c" -luser32 ||
+  { e2e_log "cannot build the help text reader"; exit 1; }
 
-windows_path="Z:$(echo "$help_file" | tr '/' '\\')"
+help_window_open() { xdotool search --name "^$HELP_TITLE\$" >/dev/null 2>&1; }
+shown_topic() { wine "$HELP_TOOLS/helptext.exe" "$HELP_TITLE" 2>/dev/null | tr -d '\r'; }
+topic_is() { [ "$(shown_topic)" = "$1" ]; }
 
-help_windows() {
-  xdotool search --name "^$title\$" 2>/dev/null
-}
+e2e_start || e2e_finish
+e2e_focus
 
-# The title of the page the viewer showed for the context number: the page
-# whose offset is the first one looked up after the context-map lookup.
-shown_page() {
-  local log="$1" offset
-  offset="$(sed -n '/HLPFILE_PageByMap/,$p' "$log" | grep -m1 'HLPFILE_PageByOffset' | sed 's/.*\[\([0-9a-fA-F]*\)\].*/\1/')"
-  [ -n "$offset" ] || return 1
-  grep 'HLPFILE_AddPage Added page' "$log" | while read -r line; do
-    local page_offset
-    page_offset="$(echo "$line" | sed 's/.*<< \([0-9a-fA-F]*\) >>.*/\1/')"
-    if [ $((16#$page_offset)) -eq $((16#$offset)) ]; then
-      echo "$line" | sed 's/.*title="\([^"]*\)".*/\1/'
-      break
-    fi
-  done
-}
+e2e_keys F1
+if e2e_wait_for "a window titled \"$HELP_TITLE\" after F1" 60 help_window_open; then
+  e2e_log "ok: F1 opens a window titled \"$HELP_TITLE\""
+  e2e_wait_for "the contents topic" 30 topic_is "Tintfall Help" &&
+    e2e_log "ok: F1 shows the contents topic"
+  e2e_shot contents >/dev/null
+fi
+close_help
 
-check_context() {
-  local number="$1" expected="$2" log="$work/context$1.log" pid shown=""
-  close_help_windows
-  WINEDEBUG=+winhelp wine "$work/openhelp.exe" "$windows_path" "$number" >"$log" 2>&1 &
-  pid=$!
-  started+=("$pid")
-  for _ in $(seq 1 60); do
-    if [ -n "$(help_windows)" ]; then
-      shown="$(shown_page "$log")"
-      [ -n "$shown" ] && break
-    fi
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 1
-  done
-  [ -n "$(help_windows)" ] || fail "context $number: no window titled \"$title\" appeared"
-  [ "$shown" = "$expected" ] || fail "context $number: the viewer showed \"$shown\", expected \"$expected\""
-  grep -q 'err:winhelp' "$log" && fail "context $number: the viewer reported errors: $(grep 'err:winhelp' "$log" | head -3)"
-  echo "ok: context $number opens \"$expected\" in a window titled \"$title\""
-  close_help_windows
-  kill "$pid" 2>/dev/null
-}
-
-check_context 1 "Tintfall Help"
-check_context 10 "The control panel"
-echo "PASS: help file opens at contexts 1 and 10"
+window="$(e2e_main_window)"
+if [ -n "$window" ]; then
+  xdotool mousemove --window "$window" 240 200 click 3
+  if e2e_wait_for "a window titled \"$HELP_TITLE\" after a right click" 60 help_window_open; then
+    e2e_log "ok: a right click opens a window titled \"$HELP_TITLE\""
+    e2e_wait_for "the control-panel topic" 30 topic_is "The control panel" &&
+      e2e_log "ok: a right click shows the control-panel topic"
+    e2e_shot control-panel >/dev/null
+  fi
+else
+  fail "the main window was not found for the right click"
+fi
+check "the game still runs beside the help" e2e_running
+e2e_finish
