@@ -199,7 +199,10 @@ void selectorIcon(cairo_t* cr, SelectorKind kind, double cx, double cy) {
         case SelectorKind::TwoBlocks:
         case SelectorKind::ThreeBlocks: {
             const int count = kind == SelectorKind::OneBlock ? 1 : kind == SelectorKind::TwoBlocks ? 2 : 3;
-            for (int i = 0; i < count; ++i) miniCell(cr, (i * 2) % 6, cx - 3.5, cy - 1 + count * 3.5 - 7 * (i + 1), 7);
+            const double size = count == 1 ? 11 : count == 2 ? 9 : 7;
+            for (int i = 0; i < count; ++i) {
+                miniCell(cr, (i * 2) % 6, cx - size / 2, cy - 1 + count * size / 2 - size * (i + 1), size);
+            }
             break;
         }
     }

@@ -21,11 +21,13 @@ for file in "$dist"/graph/*.bmp "$resources"/*.bmp; do
   height="$($convert "$file" -format '%h' info:)"
   scale=100
   if [ "$width" -le 240 ] && [ "$height" -le 60 ]; then scale=200; fi
-  $convert "$file" -scale "$scale%" "$work/$name.png"
+  $convert "$file" -scale "$scale%" -background '#909090' -fill black -pointsize 12 label:"$name" \
+    -gravity center -append "$work/$name.png"
 done
 for file in "$resources"/tintfall.ico "$resources"/tintfall.cur; do
   [ -f "$file" ] || continue
-  $convert "$file" -background '#909090' -flatten -scale 300% "$work/res-$(basename "$file").png"
+  $convert "$file" -background '#909090' -flatten -scale 300% -fill black -pointsize 12 \
+    label:"res-$(basename "$file")" -gravity center -append "$work/res-$(basename "$file").png"
 done
-$montage "$work"/*.png -tile 6x -geometry '+8+8>' -background '#909090' -label '%t' -pointsize 11 "$out"
+$montage "$work"/*.png -mode concatenate -tile 6x -geometry +8+8 -background '#909090' "$out"
 echo "$out"
