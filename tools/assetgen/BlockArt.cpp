@@ -276,10 +276,9 @@ void metal(cairo_t* cr, const Cell& c, Rgb col) {
 }
 
 void jewel(cairo_t* cr, const Cell& c, Rgb col) {
-    // Outer octagon clipped to the cell, the table facet in the middle, and
-    // four crown facets lit from the top left.
-    const double k = 0.3;
-    const double ax = c.w * k, ay = c.h * k;
+    // An octagonal cut: the table facet in the middle and four crown facets
+    // around it, lit from the top left.
+    const double ax = c.w * 0.3, ay = c.h * 0.3;
     const double x0 = c.x + 1, y0 = c.y + 1, x1 = c.x + c.w - 1, y1 = c.y + c.h - 1;
     const double cut = c.m() * 0.22;
     const double outer[] = {x0 + cut, y0, x1 - cut, y0, x1, y0 + cut, x1, y1 - cut, x1 - cut, y1, x0 + cut, y1, x0, y1 - cut, x0, y0 + cut};
