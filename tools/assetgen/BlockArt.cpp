@@ -201,14 +201,18 @@ void candy(cairo_t* cr, const Cell& c, Rgb col) {
 void neon(cairo_t* cr, const Cell& c, Rgb col) {
     fillRect(cr, c.x, c.y, c.w, c.h, hex(0x05060C));
     const Rgb bright = lighten(col, 0.25);
+    // Tube and glow grow with the cell so the big cells glow as brightly.
+    const double unit = c.m() / 30;
+    const double inset = 4 * unit;
     for (int i = 3; i >= 0; --i) {
-        roundedRect(cr, c.x + 4, c.y + 4, c.w - 8, c.h - 8, c.m() * 0.18);
+        roundedRect(cr, c.x + inset, c.y + inset, c.w - 2 * inset, c.h - 2 * inset, c.m() * 0.18);
         setColour(cr, i == 0 ? lighten(bright, 0.5) : bright, i == 0 ? 1.0 : 0.22);
-        cairo_set_line_width(cr, i == 0 ? 1.5 : 1.5 + 1.6 * i);
+        cairo_set_line_width(cr, (i == 0 ? 1.5 : 1.5 + 1.6 * i) * unit);
         cairo_stroke(cr);
     }
-    roundedRect(cr, c.x + 6, c.y + 6, c.w - 12, c.h - 12, c.m() * 0.12);
-    setColour(cr, col, 0.25);
+    roundedRect(cr, c.x + inset + 2 * unit, c.y + inset + 2 * unit, c.w - 2 * inset - 4 * unit, c.h - 2 * inset - 4 * unit,
+                c.m() * 0.12);
+    setColour(cr, col, 0.35);
     cairo_fill(cr);
 }
 
