@@ -116,6 +116,18 @@ TEST_F(AssetStoreTest, MissingAndForeignFilesGiveEmptyImagesAndTheRestLoads) {
     EXPECT_EQ(store.image(AssetRole::ClockDigits, 0).width(), indexOf("graph\\tdigits.bmp"));
 }
 
+TEST_F(AssetStoreTest, OversizedFileIsNotReadAsABitmap) {
+    // A well-formed header in front of far more bytes than any picture needs.
+    std::vector<std::uint8_t> bytes = makeBitmap({3, 2, 24, 0, 0});
+    bytes.resize(17u * 1024u * 1024u, 0);
+    std::ofstream(LocalFiles::hostPath(folder.base() + "graph\\stat.bmp"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    AssetStore store(files, folder.base());
+    store.loadAll(0);
+    EXPECT_TRUE(store.image(AssetRole::StatusOff, 0).empty());
+    EXPECT_FALSE(store.image(AssetRole::NextBar, 0).empty());
+}
+
 TEST_F(AssetStoreTest, BlockSetOutsideTheTwelveLeavesTheSetEmpty) {
     AssetStore store(files, folder.base());
     store.loadAll(4);
