@@ -9,6 +9,7 @@
 #include "tools/helpc/BTree.h"
 #include "tools/helpc/ContextHash.h"
 #include "tools/helpc/FontTable.h"
+#include "tools/helpc/KeywordIndex.h"
 #include "tools/helpc/TopicFile.h"
 
 namespace tintfall::help {
@@ -155,7 +156,8 @@ CompiledHelp compileHelp(const HelpDocument& document) {
     }
     auto context = contextFile(document, topics.topicOffsets);
     auto titles = titleFile(document, topics.topicOffsets);
-    if (!context || !titles) {
+    auto keywords = keywordIndex(document, topics.topicOffsets);
+    if (!context || !titles || !keywords) {
         result.error = "too many topics for one table page";
         return result;
     }
@@ -165,6 +167,9 @@ CompiledHelp compileHelp(const HelpDocument& document) {
         {"|CONTEXT", *context},
         {"|CTXOMAP", contextMapFile(document, topics.topicOffsets)},
         {"|FONT", fontFile()},
+        {"|KWBTREE", keywords->tree},
+        {"|KWDATA", keywords->data},
+        {"|KWMAP", keywords->map},
         {"|SYSTEM", systemFile(document, topics.topicOffsets.front())},
         {"|TOPIC", topics.content},
         {"|TTLBTREE", *titles},
@@ -180,7 +185,7 @@ CompiledHelp compileHelp(const HelpDocument& document) {
         directory.push_back(entry.bytes());
         writeInternalFile(body, content);
     }
-    // Six short names always fit the one directory page.
+    // The few short names always fit the one directory page.
     auto directoryTree = singleLeafTree(kDirectoryTree, directory);
     const auto directoryStart = static_cast<std::uint32_t>(kFileHeaderSize + body.bytes().size());
     writeInternalFile(body, *directoryTree);

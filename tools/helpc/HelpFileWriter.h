@@ -1,7 +1,7 @@
 #pragma once
 // Assembles a whole help file from a parsed document: the 16-byte file
-// header, the internal files (|CONTEXT, |CTXOMAP, |FONT, |SYSTEM, |TOPIC,
-// |TTLBTREE) and the internal directory that locates them. Text is stored
+// header, the internal files (|CONTEXT, |CTXOMAP, |FONT, the keyword index,
+// |SYSTEM, |TOPIC, |TTLBTREE) and the internal directory that locates them. Text is stored
 // uncompressed in 4096-byte topic blocks.
 #include <cstdint>
 #include <string>

@@ -1,5 +1,6 @@
 #include "tools/helpc/HelpSourceParser.h"
 
+#include <cctype>
 #include <map>
 #include <sstream>
 
@@ -226,7 +227,15 @@ private:
         if (document_.topics.empty()) throw ParseError{0, "the source has no topics"};
         std::map<std::int32_t, const HelpTopic*> byHash;
         std::map<std::int32_t, const HelpTopic*> byNumber;
+        // Titles are the keywords of the index, which holds each once.
+        std::map<std::string, const HelpTopic*> byTitle;
         for (const auto& topic : document_.topics) {
+            std::string title = topic.title;
+            for (char& c : title) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            auto [same, unique] = byTitle.emplace(title, &topic);
+            if (!unique)
+                throw ParseError{topic.line, "title \"" + topic.title + "\" is already used by " +
+                                                 same->second->contextName};
             const std::int32_t hash = contextHash(topic.contextName);
             if (hash == 0) throw ParseError{topic.line, "context name " + topic.contextName + " hashes to 0"};
             auto [known, added] = byHash.emplace(hash, &topic);

@@ -94,12 +94,13 @@ void expectSoundFile(const HelpFileReader& reader, const HelpDocument& document)
     EXPECT_EQ(reader.declaredSize, reader.size());
     EXPECT_EQ(reader.firstFree, 0xFFFFFFFFu);
 
-    // The directory: six files in byte order, back to back from offset 16,
+    // The directory: nine files in byte order, back to back from offset 16,
     // each reserving exactly its content, the directory itself last.
     const auto directory = reader.directory();
     std::vector<std::string> names;
     for (const auto& entry : directory) names.push_back(entry.first);
-    EXPECT_EQ(names, (std::vector<std::string>{"|CONTEXT", "|CTXOMAP", "|FONT", "|SYSTEM", "|TOPIC", "|TTLBTREE"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"|CONTEXT", "|CTXOMAP", "|FONT", "|KWBTREE", "|KWDATA", "|KWMAP",
+                                               "|SYSTEM", "|TOPIC", "|TTLBTREE"}));
     std::uint32_t expectedOffset = 16;
     for (const auto& [name, offset] : directory) {
         EXPECT_EQ(offset, expectedOffset) << name;
@@ -119,7 +120,7 @@ void expectSoundFile(const HelpFileReader& reader, const HelpDocument& document)
     EXPECT_EQ(tree->pageSize, 0x0400);
     EXPECT_EQ(tree->structure, "z4");
     EXPECT_EQ(tree->levels, 1);
-    EXPECT_EQ(tree->totalEntries, 6u);
+    EXPECT_EQ(tree->totalEntries, 9u);
 
     // The topic blocks: whole blocks, a chain from a topic header at 12 to
     // the end marker, no record across a block boundary.
@@ -258,6 +259,35 @@ TEST(HelpFile, FontsAndTitleTableAreReadable) {
     }
 }
 
+TEST(HelpFile, KeywordIndexListsEveryTitleInCaseFreeOrder) {
+    const HelpDocument document = parsed(
+        "@file T\n@topic a\n# banana\n@topic b\n# Apple\n@topic c\n# cherry\n@topic d\n# Apricot\n");
+    const HelpFileReader reader = compiled(document);
+    auto tree = reader.named("|KWBTREE");
+    auto data = reader.named("|KWDATA");
+    auto map = reader.named("|KWMAP");
+    ASSERT_TRUE(tree && data && map);
+    auto leaf = HelpFileReader::leaf(tree->content);
+    ASSERT_TRUE(leaf);
+    EXPECT_EQ(leaf->structure, "F24");
+    ASSERT_EQ(leaf->pageEntries, 4);
+    DataReader entries(leaf->entries);
+    std::vector<std::string> keywords;
+    for (int i = 0; i < leaf->pageEntries; ++i) {
+        std::string keyword;
+        for (char c = static_cast<char>(entries.readByte()); c != 0; c = static_cast<char>(entries.readByte()))
+            keyword += c;
+        keywords.push_back(keyword);
+        EXPECT_EQ(entries.readUint16(), 1) << keyword;
+        const std::uint32_t at = entries.readUint32();
+        ASSERT_LE(at + 4u, data->content.size());
+        DataReader address(data->content.data() + at, 4);
+        EXPECT_EQ(reader.topicTitleAt(address.readUint32()), keyword);
+    }
+    EXPECT_EQ(keywords, (std::vector<std::string>{"Apple", "Apricot", "banana", "cherry"}));
+    EXPECT_EQ(map->content, (std::vector<std::uint8_t>{1, 0, 0, 0, 0, 0, 0, 0}));
+}
+
 TEST(HelpFile, LongTextSpreadsOverSeveralBlocks) {
     const HelpDocument document = parsed(longSource());
     const HelpFileReader reader = compiled(document);
@@ -324,7 +354,7 @@ TEST(HelpFile, RefusesWhatTheFormatCannotHold) {
     EXPECT_TRUE(tooLong.bytes.empty());
 
     std::string many = "@file T\n";
-    for (int t = 0; t < 300; ++t) many += "@topic t" + std::to_string(t) + "\n# T\n";
+    for (int t = 0; t < 300; ++t) many += "@topic t" + std::to_string(t) + "\n# T" + std::to_string(t) + "\n";
     EXPECT_NE(compileHelp(parsed(many)).error, "");
 
     EXPECT_NE(compileHelp(HelpDocument{}).error, "");

@@ -130,6 +130,8 @@ TEST(HelpSourceParser, RefusesBadNumbersAndClashingNames) {
     EXPECT_EQ(failure(kHead + "@topic b 1\n# B\n").first, 4);
     EXPECT_EQ(failure(kHead + "\n@topic A\n# B\n").first, 5);  // the viewer could not tell them apart
     EXPECT_EQ(failure(kHead + "@topic b!\n# B\n").first, 4);
+    // Titles are index keywords and must differ, whatever their case.
+    EXPECT_EQ(failure(kHead + "@topic b\n# a\n").first, 4);
 }
 
 TEST(HelpSourceParser, ReportsUnclosedBoldAndBadEscapes) {
