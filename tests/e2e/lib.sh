@@ -207,11 +207,13 @@ e2e_focus() {
   [ -n "$E2E_FOCUS" ] && xdotool windowfocus "$E2E_FOCUS" 2>/dev/null
 }
 
-# Key chords as xdotool names them (F2, ctrl+2, alt+g); each as one press.
+# Key chords as xdotool names them (F2, ctrl+2, alt+g); each as one press,
+# with the program made the foreground application first (without a virtual
+# desktop), since a probe may have taken the foreground.
 e2e_keys() {
   local key
   for key in "$@"; do
-    e2e_focus
+    if [ -z "$E2E_DESKTOP" ]; then e2e_activate; else e2e_focus; fi
     xdotool key "$key"
     sleep 0.3
   done

@@ -2,7 +2,6 @@
 // reports or does one thing, printing its answer on standard output.
 //   client          client width and height
 //   title           the window title
-//   menu            the dynamic menu items after the menu has been prepared
 //   box             title and texts of an open message box of the program
 //   close           closes the window as the close box does
 //   wait SECONDS    waits until the window exists (exit code 1 if it never does)
@@ -17,20 +16,6 @@ namespace {
 constexpr const char* kClassName = "TintfallMainWindow";
 
 HWND mainWindow() { return FindWindowA(kClassName, nullptr); }
-
-std::string menuText(HMENU menu, UINT command) {
-    char text[256] = {};
-    GetMenuStringA(menu, command, text, sizeof text, MF_BYCOMMAND);
-    std::string shown;
-    for (const char* c = text; *c; ++c) shown += *c == '\t' ? std::string("\\t") : std::string(1, *c);
-    return shown;
-}
-
-void printItem(HMENU menu, UINT command) {
-    const UINT state = GetMenuState(menu, command, MF_BYCOMMAND);
-    std::printf("%u %s%s%s\n", command, menuText(menu, command).c_str(), (state & MF_GRAYED) ? " [grey]" : "",
-                (state & MF_CHECKED) ? " [check]" : "");
-}
 
 BOOL CALLBACK printChildText(HWND child, LPARAM) {
     char text[4096] = {};
@@ -75,14 +60,8 @@ int main(int argc, char** argv) {
         char text[256] = {};
         GetWindowTextA(window, text, sizeof text);
         std::printf("%s\n", text);
-    } else if (command == "menu") {
-        HMENU menu = GetMenu(window);
-        SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetSubMenu(menu, 0)), 0);
-        for (UINT item : {40006u, 40007u, 40008u, 40023u, 40024u, 40025u}) printItem(menu, item);
     } else if (command == "box") {
         HWND box = nullptr;
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
         EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), findBox, reinterpret_cast<LPARAM>(&box));
         if (!box) {
             std::printf("no box\n");
