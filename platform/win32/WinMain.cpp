@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/DlgRunner.h"
 #include "platform/win32/MenuUpdate.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Files.h"
@@ -26,7 +27,8 @@ struct Program {
     Win32Sound sound;
     Win32WindowServices services;
     MainWindow window;
-    explicit Program(HINSTANCE instance) : services(instance), window(files, clock, sound, services) {}
+    ProgramDialogs dialogs;
+    explicit Program(HINSTANCE instance) : services(instance), window(files, clock, sound, services), dialogs(instance) {}
 };
 
 Program* program = nullptr;
@@ -37,6 +39,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_CREATE: {
             program->services.attach(hwnd);
+            program->dialogs.attach(hwnd, window);
             window.onCreate();
             SetTimer(hwnd, kTimerId, kTickMilliseconds, nullptr);
             // The class has no background brush: every pixel comes from the back buffer.

@@ -1,0 +1,31 @@
+#include "platform/win32/DlgRunner.h"
+
+#include "platform/win32/DlgFileChooser.h"
+#include "platform/win32/DlgOptionsSheet.h"
+#include "platform/win32/DlgScores.h"
+#include "shell/MainWindow.h"
+
+namespace tintfall {
+
+bool Win32DialogRunner::runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
+    return tintfall::runOptionsSheet(instance_, owner_, game, interfacePage, control, sound);
+}
+
+std::optional<std::string> Win32DialogRunner::chooseSaveFile(const FileDialogSpec& spec) {
+    return runFileChooser(owner_, spec, FileChooserKind::Save);
+}
+
+std::optional<std::string> Win32DialogRunner::chooseOpenFile(const FileDialogSpec& spec) {
+    return runFileChooser(owner_, spec, FileChooserKind::Open);
+}
+
+void Win32DialogRunner::runNamePrompt(NamePrompt& prompt) { runNamePromptDialog(instance_, owner_, prompt); }
+
+void Win32DialogRunner::runBestScores(BestScoresDialog& dialog) { runBestScoresDialog(instance_, owner_, dialog); }
+
+void ProgramDialogs::attach(HWND owner, MainWindow& window) {
+    runner.attach(owner);
+    window.dialogCommands = &commands;
+}
+
+}  // namespace tintfall
