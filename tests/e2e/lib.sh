@@ -156,9 +156,23 @@ e2e_start() {
     sleep 1
     e2e_activate
   else
-    e2e_wait_for "the virtual desktop" 60 e2e_desktop_window >/dev/null || return 1
+    # The desktop's explorer starts the program as a process of its own.
+    e2e_wait_for "the program in the virtual desktop" 60 e2e_find_program || return 1
+    e2e_wait_for "the virtual desktop" 60 e2e_desktop_window || return 1
   fi
   sleep 1
+}
+
+# Sets E2E_PID to the tintfall.exe process running in this test's folder.
+e2e_find_program() {
+  local dir
+  for dir in /proc/[0-9]*; do
+    if [ "$(readlink "$dir/cwd" 2>/dev/null)" = "$E2E_RUN" ] && tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -q 'tintfall\.exe'; then
+      E2E_PID="${dir#/proc/}"
+      return 0
+    fi
+  done
+  return 1
 }
 
 # Repeats a command until it succeeds or the seconds are up.
@@ -192,17 +206,17 @@ e2e_main_window() {
 
 e2e_desktop_window() { xdotool search --name "$E2E_DESKTOP - Wine desktop" 2>/dev/null | head -1 | grep -q .; }
 
-# Gives the keyboard focus to the program's X window (the main window, or
-# the virtual desktop). Without a window manager Wine sometimes loses the
-# focus between key presses, so every key press asks for it first.
+# Gives the keyboard focus to the program's X window: the main window, asked
+# again before every key press since Wine without a window manager sometimes
+# loses it; or the virtual desktop, once only, since focusing the desktop
+# again takes the keyboard from the program inside it.
 E2E_FOCUS=""
 e2e_focus() {
-  if [ -z "$E2E_FOCUS" ]; then
-    if [ -n "$E2E_DESKTOP" ]; then
-      E2E_FOCUS="$(xdotool search --name "$E2E_DESKTOP - Wine desktop" 2>/dev/null | head -1)"
-    else
-      E2E_FOCUS="$(e2e_main_window)"
-    fi
+  if [ -n "$E2E_DESKTOP" ]; then
+    [ -n "$E2E_FOCUS" ] && return 0
+    E2E_FOCUS="$(xdotool search --name "$E2E_DESKTOP - Wine desktop" 2>/dev/null | head -1)"
+  elif [ -z "$E2E_FOCUS" ]; then
+    E2E_FOCUS="$(e2e_main_window)"
   fi
   [ -n "$E2E_FOCUS" ] && xdotool windowfocus "$E2E_FOCUS" 2>/dev/null
 }
@@ -214,9 +228,20 @@ e2e_keys() {
   local key
   for key in "$@"; do
     if [ -z "$E2E_DESKTOP" ]; then e2e_activate; else e2e_focus; fi
-    xdotool key "$key"
+    e2e_chord "$key"
     sleep 0.3
   done
+}
+
+# One chord such as ctrl+2: the modifiers go down and up as keys of their
+# own, with pauses, so that Wine sees them released before the next chord.
+e2e_chord() {
+  local -a parts
+  IFS=+ read -r -a parts <<<"$1"
+  local last=$((${#parts[@]} - 1)) i
+  for ((i = 0; i < last; i++)); do xdotool keydown "${parts[i]}"; sleep 0.05; done
+  xdotool key "${parts[last]}"
+  for ((i = last - 1; i >= 0; i--)); do sleep 0.05; xdotool keyup "${parts[i]}"; done
 }
 
 # A key held down long enough for the game's 20 ms timer to see it.
@@ -231,7 +256,8 @@ e2e_tap() {
 # Screenshot of the whole display into build/e2e-shots/<test>-<name>.png.
 e2e_shot() {
   local file="$E2E_SHOTS/$E2E_NAME-$1.png"
-  xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- "$file"
+  # import reads every window with its own visual, so open menus show too.
+  /usr/bin/import -display "$DISPLAY" -window root "$file"
   echo "$file"
 }
 
@@ -249,7 +275,9 @@ e2e_wait_exit() { e2e_wait_for "the program to end" "${1:-20}" e2e_not_running; 
 e2e_cleanup() {
   if e2e_running; then
     if [ -n "$E2E_DESKTOP" ]; then
-      (cd "$E2E_RUN" && wine explorer "/desktop=$E2E_DESKTOP" "$E2E_PROBE" close >/dev/null 2>&1)
+      # Alt+F4 closes the window as its close box does.
+      e2e_focus
+      xdotool key Escape Escape alt+F4
     else
       probe close >/dev/null
     fi
@@ -263,6 +291,13 @@ e2e_cleanup() {
     local child
     for child in $(ps -o pid= --ppid "$E2E_PID" 2>/dev/null); do kill "$child" 2>/dev/null; done
     kill "$E2E_PID" 2>/dev/null
+  fi
+  # The desktop's own processes, named by this test's unique desktop name.
+  if [ -n "$E2E_DESKTOP" ]; then
+    local dir
+    for dir in /proc/[0-9]*; do
+      if tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -q -- "/desktop=$E2E_DESKTOP,"; then kill "${dir#/proc/}" 2>/dev/null; fi
+    done
   fi
 }
 

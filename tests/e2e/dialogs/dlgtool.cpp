@@ -1,0 +1,171 @@
+// Test helper run under Wine beside tintfall.exe: finds one of the program's
+// dialogs by its title and looks at it or works it from outside, the way a
+// player would, through window messages.
+//   command ID                  posts menu command ID to the main window
+//   mainkey VK [COUNT]          posts COUNT key presses of virtual key VK to the main window
+//   box                         texts of an open message box titled "Tintfall" ("no box" if none)
+//   boxpress ID                 presses button ID (1 OK, 6 Yes, 7 No) of that message box
+//   find TITLE                  exit code 0 when a window with this title exists
+//   move TITLE X Y              moves the window (screen coordinates)
+//   page TITLE N                shows page N of a property sheet
+//   press TITLE ok|cancel       presses a property sheet's OK or Cancel
+//   click TITLE ID              clicks the button ID (on the current page of a sheet)
+//   settext TITLE ID TEXT       puts TEXT into the control ID
+//   select TITLE ID N           selects entry N of the drop-down list ID and tells the dialog
+//   show TITLE ID...            prints "ID enabled|disabled checked|unchecked text" per control
+//   list TITLE ID               prints the entries of the drop-down list ID
+//   key TITLE VK                sends a key-down and key-up of virtual key VK to the window
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+HWND findTitle(const char* title) {
+    for (int tries = 0; tries < 50; ++tries) {
+        if (HWND window = FindWindowA(nullptr, title)) return window;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+// The window holding the controls: the current page of a property sheet,
+// else the dialog itself.
+HWND controlsOf(HWND dialog) {
+    HWND page = reinterpret_cast<HWND>(SendMessageA(dialog, PSM_GETCURRENTPAGEHWND, 0, 0));
+    return page ? page : dialog;
+}
+
+std::string textOf(HWND control) {
+    char text[2048] = {};
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int usage() {
+    std::fprintf(stderr, "usage: dlgtool find|move|page|press|click|settext|select|show|list|key TITLE ...\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string command = argv[1];
+    if ((command == "command" || command == "mainkey" || command == "boxpress") && argc < 3) return usage();
+    if (command == "command") {
+        HWND main = FindWindowA("TintfallMainWindow", nullptr);
+        if (main == nullptr) return 1;
+        PostMessageA(main, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
+        return 0;
+    }
+    if (command == "box" || command == "boxpress") {
+        HWND box = nullptr;
+        for (int tries = 0; tries < 30 && box == nullptr; ++tries) {
+            box = FindWindowA("#32770", "Tintfall");
+            if (box == nullptr) Sleep(100);
+        }
+        if (box == nullptr) {
+            std::printf("no box\n");
+            return 1;
+        }
+        if (command == "boxpress") {
+            const int id = std::atoi(argv[2]);
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+            return 0;
+        }
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            const std::string text = textOf(child);
+            if (!text.empty()) std::printf("%s\n", text.c_str());
+        }
+        return 0;
+    }
+    if (command == "mainkey") {
+        HWND main = FindWindowA("TintfallMainWindow", nullptr);
+        if (main == nullptr) return 1;
+        const WPARAM key = static_cast<WPARAM>(std::atoi(argv[2]));
+        const int count = argc >= 4 ? std::atoi(argv[3]) : 1;
+        for (int i = 0; i < count; ++i) {
+            PostMessageA(main, WM_KEYDOWN, key, 1);
+            Sleep(60);  // the game sees a key only on its 20 ms ticks
+            PostMessageA(main, WM_KEYUP, key, 0xC0000001);
+            Sleep(120);
+        }
+        return 0;
+    }
+    if (argc < 3) return usage();
+    HWND dialog = findTitle(argv[2]);
+    if (dialog == nullptr) {
+        std::printf("no window\n");
+        return 1;
+    }
+    if (command == "find") return 0;
+    if (command == "move" && argc >= 5) {
+        SetWindowPos(dialog, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        return 0;
+    }
+    if (command == "page" && argc >= 4) {
+        SendMessageA(dialog, PSM_SETCURSEL, std::atoi(argv[3]), 0);
+        return 0;
+    }
+    if (command == "press" && argc >= 4) {
+        const std::string which = argv[3];
+        PostMessageA(dialog, PSM_PRESSBUTTON, which == "ok" ? PSBTN_OK : PSBTN_CANCEL, 0);
+        return 0;
+    }
+    HWND holder = controlsOf(dialog);
+    if (command == "click" && argc >= 4) {
+        // Posted, so a click that opens a modal window does not hold this tool.
+        const int id = std::atoi(argv[3]);
+        PostMessageA(holder, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(holder, id)));
+        return 0;
+    }
+    if (command == "settext" && argc >= 5) {
+        SendMessageA(GetDlgItem(holder, std::atoi(argv[3])), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        return 0;
+    }
+    if (command == "select" && argc >= 5) {
+        const int id = std::atoi(argv[3]);
+        HWND list = GetDlgItem(holder, id);
+        SendMessageA(list, CB_SETCURSEL, std::atoi(argv[4]), 0);
+        PostMessageA(holder, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return 0;
+    }
+    if (command == "show") {
+        for (int i = 3; i < argc; ++i) {
+            const int id = std::atoi(argv[i]);
+            HWND control = GetDlgItem(holder, id);
+            if (control == nullptr) {
+                std::printf("%d missing\n", id);
+                continue;
+            }
+            const bool checked = SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            std::printf("%d %s %s %s\n", id, IsWindowEnabled(control) ? "enabled" : "disabled",
+                        checked ? "checked" : "unchecked", textOf(control).c_str());
+        }
+        return 0;
+    }
+    if (command == "list" && argc >= 4) {
+        HWND list = GetDlgItem(holder, std::atoi(argv[3]));
+        const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            char text[512] = {};
+            if (SendMessageA(list, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
+                SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            std::printf("%s\n", text);
+        }
+        std::printf("selected %d\n", static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)));
+        return 0;
+    }
+    if (command == "key" && argc >= 4) {
+        const WPARAM key = static_cast<WPARAM>(std::atoi(argv[3]));
+        PostMessageA(dialog, WM_KEYDOWN, key, 1);
+        PostMessageA(dialog, WM_KEYUP, key, 0xC0000001);
+        return 0;
+    }
+    return usage();
+}
