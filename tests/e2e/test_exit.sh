@@ -11,8 +11,8 @@ e2e_wait_for "the quit question" 10 sh -c "cd '$E2E_RUN' && wine '$E2E_PROBE' bo
 box="$(probe box)"
 check "the question has the title Tintfall" grep -q "^title: Tintfall$" <<<"$box"
 e2e_shot question >/dev/null
-e2e_focus
-xdotool key Return
+# Yes, as the button of the box.
+probe press 6 >/dev/null
 e2e_wait_exit 20
 check "the program has ended" e2e_not_running
 check "the options file is written again" [ -s "$E2E_RUN/tintfall.dat" ]

@@ -10,8 +10,7 @@ box="$(probe box)"
 check "the warning has the title Tintfall" grep -q "^title: Tintfall$" <<<"$box"
 check "the warning names only the missing picture" [ "$(grep -c '\.bmp' <<<"$box")" = 1 ]
 e2e_shot warning >/dev/null
-xdotool key Return
-sleep 1
+probe press 1 >/dev/null
 e2e_wait_for "the window after the warning" 30 sh -c "cd '$E2E_RUN' && wine '$E2E_PROBE' wait 1"
 check "the window opens after the warning" [ "$(probe client)" = "602 602" ]
 e2e_finish

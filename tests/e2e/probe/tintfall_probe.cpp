@@ -3,6 +3,7 @@
 //   client          client width and height
 //   title           the window title
 //   box             title and texts of an open message box of the program
+//   press ID        presses button ID of the open message box (1 OK, 6 Yes, 7 No)
 //   close           closes the window as the close box does
 //   wait SECONDS    waits until the window exists (exit code 1 if it never does)
 #include <windows.h>
@@ -60,12 +61,17 @@ int main(int argc, char** argv) {
         char text[256] = {};
         GetWindowTextA(window, text, sizeof text);
         std::printf("%s\n", text);
-    } else if (command == "box") {
+    } else if (command == "box" || command == "press") {
         HWND box = nullptr;
         EnumThreadWindows(GetWindowThreadProcessId(window, nullptr), findBox, reinterpret_cast<LPARAM>(&box));
         if (!box) {
             std::printf("no box\n");
             return 1;
+        }
+        if (command == "press") {
+            const int button = argc > 2 ? std::atoi(argv[2]) : IDOK;
+            PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+            return 0;
         }
         char title[256] = {};
         GetWindowTextA(box, title, sizeof title);
