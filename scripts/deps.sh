@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   libcairo2-dev fonts-dejavu-core
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth xdotool x11-apps imagemagick
+  wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick
   python3 python3-pyftpdlib
 )
 
