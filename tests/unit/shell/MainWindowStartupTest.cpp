@@ -101,6 +101,23 @@ TEST_F(MainWindowTest, MissingFilesBringOneWarning) {
     EXPECT_TRUE(window.quitCodes.empty());
 }
 
+TEST_F(MainWindowTest, StartUpStepsComeInTheirOrder) {
+    // The options file, the window size and the first-start date before the
+    // file check; the check's warning before the title; the title before the
+    // back buffer; the bitmaps after it; ready last.
+    files.put("ws.dat", windowSizeBytes(NormalSize));
+    window.onMessage = [&] {
+        EXPECT_TRUE(files.bytesOf("tintfall.dat").has_value());
+        EXPECT_TRUE(files.bytesOf("sdata.dat").has_value());
+        EXPECT_EQ(main->view.layout.clientWidth, 483);
+        EXPECT_FALSE(main->view.windowReady);
+    };
+    MainWindow& window = create();
+    EXPECT_EQ(this->window.events, (std::vector<std::string>{"message", "title", "back buffer"}));
+    ASSERT_TRUE(window.assets);
+    EXPECT_TRUE(window.view.windowReady);
+}
+
 TEST_F(MainWindowTest, ScratchFileFailureReportsAndAsksToQuit) {
     installProgramFiles();
     files.failWrites = [](const std::string& path) { return path == "z"; };

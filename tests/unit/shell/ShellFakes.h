@@ -65,7 +65,10 @@ struct MessageCall {
 
 class FakeWindow : public WindowServices {
 public:
-    void setTitle(const std::string& text) override { titles.push_back(text); }
+    void setTitle(const std::string& text) override {
+        titles.push_back(text);
+        events.push_back("title");
+    }
     void resizeClient(int width, int height) override { resizes.push_back({width, height}); }
     ScreenSize screenSize() override { return screen; }
     void clearClassCursor() override { cursor = "none"; }
@@ -74,6 +77,7 @@ public:
     MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
                              MessageButtons buttons) override {
         messages.push_back({text, title, icon, buttons});
+        events.push_back("message");
         if (onMessage) onMessage();
         if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
         if (answers.empty()) return MessageAnswer::No;
@@ -95,13 +99,18 @@ public:
         ++championsShown;
         if (onModal) onModal();
     }
-    void createBackBuffer(int width, int height) override { backBuffers.push_back({width, height}); }
+    void createBackBuffer(int width, int height) override {
+        backBuffers.push_back({width, height});
+        events.push_back("back buffer");
+    }
     void releaseBackBuffer() override { ++backBuffersReleased; }
     Canvas& backBuffer() override { return back; }
     Canvas& windowCanvas() override { return window; }
     void present(int x, int y, int width, int height) override { presents.push_back({x, y, width, height}); }
 
     ScreenSize screen{1280, 1024};
+    // The order of titles, message boxes and back buffers.
+    std::vector<std::string> events;
     std::vector<std::string> titles;
     std::vector<ScreenSize> resizes;
     std::string cursor;
