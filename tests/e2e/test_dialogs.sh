@@ -40,6 +40,14 @@ open_sheet() {
   e2e_wait_for "the options sheet" 15 dlg find "$SHEET"
 }
 
+sheet_closed() { ! dlg find "$SHEET" >/dev/null 2>&1; }
+
+# OK or Cancel, then the sheet is gone.
+close_sheet() {
+  dlg press "$SHEET" "$1"
+  e2e_wait_for "the sheet to close" 10 sheet_closed
+}
+
 e2e_setup
 e2e_start || e2e_finish
 xdotool windowmove --sync "$(e2e_main_window)" 0 0
@@ -50,8 +58,7 @@ sleep 1.1
 open_sheet
 check "the sheet shows the Game page first" [ "$(dlg show "$SHEET" 1101 | cut -d' ' -f4-)" = "Classic" ]
 dialog_shot "$SHEET" game-page
-dlg press "$SHEET" cancel
-e2e_wait_for "the sheet to close" 10 bash -c "! (cd '$E2E_RUN' && wine '$DLGTOOL' find '$SHEET' >/dev/null 2>&1)"
+close_sheet cancel
 check "Cancel writes tintfall.dat again" [ "$E2E_RUN/tintfall.dat" -nt "$E2E_RUN.before" ]
 check "Cancel keeps every setting" cmp -s "$E2E_RUN.before" "$E2E_RUN/tintfall.dat"
 rm -f "$E2E_RUN.before"
@@ -71,23 +78,23 @@ for n in 1 2 3; do
        check "Control: Drop Bottom's delay is 1000" [ "$(dlg show "$SHEET" 1187 | cut -d' ' -f4-)" = "1000" ] ;;
     3) check "Sound: twelve events, the first selected" [ "$(dlg list "$SHEET" 1201 | tail -1)" = "selected 0" ] ;;
   esac
-  dlg press "$SHEET" cancel
-  sleep 1
+  close_sheet cancel
 done
 
 # A delay that is not a whole number of 0..1000 is refused at once.
 open_sheet
-dlg settext "$SHEET" 1112 "abc" >/dev/null
+# The refusal's message box holds the change notice, so the text goes in from
+# the background.
+dlg settext "$SHEET" 1112 "abc" >/dev/null &
 check "a bad delay is refused with a message" [ "$(dlg box | tail -1)" = "ERROR! Please enter a whole number from 0 to 1000." ]
 dlg boxpress 1 >/dev/null
-sleep 0.5
+wait
 check "the previous delay stays" [ "$(dlg show "$SHEET" 1112 | cut -d' ' -f4-)" = "50" ]
 
 # Timer mode and OK: offset 26 of the options file becomes 1.
 dlg click "$SHEET" 1102 >/dev/null
 sleep 0.3
-dlg press "$SHEET" ok
-e2e_wait_for "the sheet to close" 10 bash -c "! (cd '$E2E_RUN' && wine '$DLGTOOL' find '$SHEET' >/dev/null 2>&1)"
+close_sheet ok
 check "Timer mode is stored at offset 26" [ "$(byte_at tintfall.dat 26)" = 1 ]
 
 # Best Scores on a folder without data.tft: ten empty rows, and the file now exists.
@@ -110,14 +117,14 @@ sleep 3
 SAVED="$(e2e_wine_folder)mine.tfs"
 dlg command 40008 >/dev/null
 e2e_wait_for "the save dialog" 15 dlg find "Save Tintfall Game"
-dlg settext "Save Tintfall Game" 1152 "$SAVED" >/dev/null
+dlg settext "Save Tintfall Game" 1148 "$SAVED" >/dev/null
 dlg click "Save Tintfall Game" 1 >/dev/null
 e2e_wait_for "the saved game" 15 test -f "$E2E_RUN/mine.tfs"
 check "the saved game starts with its header and format 10" \
   [ "$(head -c 23 "$E2E_RUN/mine.tfs" | od -An -c | tr -d ' \n')" = "022TINTFALL_SAVE_FILE\n\0\0\0" ]
 dlg command 40009 >/dev/null
 e2e_wait_for "the load dialog" 15 dlg find "Load Tintfall Game"
-dlg settext "Load Tintfall Game" 1152 "$SAVED" >/dev/null
+dlg settext "Load Tintfall Game" 1148 "$SAVED" >/dev/null
 dlg click "Load Tintfall Game" 1 >/dev/null
 check "loading over a running game asks first" [ "$(dlg box | tail -1)" = "Attention! Do you want to cancel current game?" ]
 dlg boxpress 6 >/dev/null
@@ -129,7 +136,7 @@ python3 -c "import sys; d=bytearray(open(sys.argv[1],'rb').read()); d[19]=9; ope
   "$E2E_RUN/mine.tfs" "$E2E_RUN/old.tfs"
 dlg command 40009 >/dev/null
 e2e_wait_for "the load dialog" 15 dlg find "Load Tintfall Game"
-dlg settext "Load Tintfall Game" 1152 "$(e2e_wine_folder)old.tfs" >/dev/null
+dlg settext "Load Tintfall Game" 1148 "$(e2e_wine_folder)old.tfs" >/dev/null
 dlg click "Load Tintfall Game" 1 >/dev/null
 dlg box >/dev/null && dlg boxpress 6 >/dev/null
 sleep 0.5

@@ -29,6 +29,11 @@ drop() {
 
 e2e_keys F2
 sleep 3
+# The title as the X window carries it (the probe would take the foreground).
+title() { xprop -id "$(e2e_main_window)" WM_NAME; }
+# The longest hold of one frame is 3 seconds.
+titles="$(for _ in 1 2 3 4 5 6 7 8; do title; sleep 0.5; done | sort -u | wc -l)"
+check "the title animates during the game ($titles different titles in 4 s)" [ "$titles" -ge 2 ]
 
 drop
 landed="$(grid dropped-centre)"

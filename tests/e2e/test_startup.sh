@@ -17,10 +17,9 @@ rm -f "$expected"
 first="$(head -c 1 "$E2E_RUN/sdata.dat" | od -An -tu1 | tr -d ' ')"
 check "sdata.dat holds one date text" [ "$((first + 1))" = "$(e2e_size sdata.dat)" ]
 
-title1="$(probe title)"
-sleep 0.4
-title2="$(probe title)"
-check "the title animates ('$title1' then '$title2')" [ "$title1" != "$title2" ]
+# The longest hold of one frame is 3 seconds.
+titles="$(for _ in 1 2 3 4 5 6 7 8; do probe title; sleep 0.3; done | sort -u | wc -l)"
+check "the title animates ($titles different titles)" [ "$titles" -ge 2 ]
 e2e_shot start >/dev/null
 
 probe close >/dev/null

@@ -14,6 +14,7 @@
 //   select TITLE ID N           selects entry N of the drop-down list ID and tells the dialog
 //   show TITLE ID...            prints "ID enabled|disabled checked|unchecked text" per control
 //   list TITLE ID               prints the entries of the drop-down list ID
+//   children TITLE              prints id, class and text of every control of the window
 //   key TITLE VK                sends a key-down and key-up of virtual key VK to the window
 #include <windows.h>
 #include <commctrl.h>
@@ -44,6 +45,13 @@ std::string textOf(HWND control) {
     char text[2048] = {};
     SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+BOOL CALLBACK printControl(HWND control, LPARAM) {
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    std::printf("%d %s %s\n", GetDlgCtrlID(control), name, textOf(control).c_str());
+    return TRUE;
 }
 
 int usage() {
@@ -125,7 +133,16 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "settext" && argc >= 5) {
-        SendMessageA(GetDlgItem(holder, std::atoi(argv[3])), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
+        HWND target = GetDlgItem(holder, std::atoi(argv[3]));
+        // A combo box that can be typed in takes the text in its edit box.
+        char name[64] = {};
+        GetClassNameA(target, name, sizeof name);
+        if (std::string(name) != "Edit") {
+            if (HWND edit = FindWindowExA(target, nullptr, "Edit", nullptr)) target = edit;
+            else if (HWND combo = FindWindowExA(target, nullptr, "ComboBox", nullptr))
+                if (HWND inner = FindWindowExA(combo, nullptr, "Edit", nullptr)) target = inner;
+        }
+        SendMessageA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
         return 0;
     }
     if (command == "select" && argc >= 5) {
@@ -153,12 +170,19 @@ int main(int argc, char** argv) {
         HWND list = GetDlgItem(holder, std::atoi(argv[3]));
         const LRESULT count = SendMessageA(list, CB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {
-            char text[512] = {};
-            if (SendMessageA(list, CB_GETLBTEXTLEN, i, 0) < static_cast<LRESULT>(sizeof text))
-                SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            // The wide call: the entry crosses the process boundary whole.
+            wchar_t wide[512] = {};
+            if (SendMessageW(list, CB_GETLBTEXTLEN, i, 0) < 512)
+                SendMessageW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+            char text[1024] = {};
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
             std::printf("%s\n", text);
         }
         std::printf("selected %d\n", static_cast<int>(SendMessageA(list, CB_GETCURSEL, 0, 0)));
+        return 0;
+    }
+    if (command == "children") {
+        EnumChildWindows(dialog, printControl, 0);
         return 0;
     }
     if (command == "key" && argc >= 4) {
