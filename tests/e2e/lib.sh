@@ -292,6 +292,8 @@ e2e_cleanup() {
     for child in $(ps -o pid= --ppid "$E2E_PID" 2>/dev/null); do kill "$child" 2>/dev/null; done
     kill "$E2E_PID" 2>/dev/null
   fi
+  # A passed test's folder goes; a failed one stays for a look.
+  if [ "$E2E_FAILURES" -eq 0 ] && ! e2e_running; then rm -rf "$E2E_RUN"; fi
   # The desktop's own processes, named by this test's unique desktop name.
   if [ -n "$E2E_DESKTOP" ]; then
     local dir
