@@ -221,13 +221,13 @@ e2e_focus() {
   [ -n "$E2E_FOCUS" ] && xdotool windowfocus "$E2E_FOCUS" 2>/dev/null
 }
 
-# Key chords as xdotool names them (F2, ctrl+2, alt+g); each as one press,
-# with the program made the foreground application first (without a virtual
-# desktop), since a probe may have taken the foreground.
+# Key chords as xdotool names them (F2, ctrl+2, alt+g); each as one press.
+# After a probe has run, call e2e_activate first: the probe takes the
+# foreground from the program.
 e2e_keys() {
   local key
   for key in "$@"; do
-    if [ -z "$E2E_DESKTOP" ]; then e2e_activate; else e2e_focus; fi
+    e2e_focus
     e2e_chord "$key"
     sleep 0.3
   done

@@ -12,16 +12,19 @@ e2e_keys F2
 # The level animation of the new game holds the program for a moment; a
 # probe started before a key is handled would take the foreground from it.
 sleep 4
+e2e_activate
 e2e_keys ctrl+1
 sleep 1.5
 check "Ctrl+1 gives a 483 x 407 client area" client_is "483 407"
 e2e_shot normal >/dev/null
 corner="$(top_left)"
+e2e_activate
 e2e_keys ctrl+2
 sleep 1.5
 check "Ctrl+2 gives a 602 x 602 client area" [ "$(probe client)" = "602 602" ]
 check "the window keeps its top-left corner ($corner)" [ "$(top_left)" = "$corner" ]
 e2e_shot big >/dev/null
+e2e_activate
 e2e_keys ctrl+1
 sleep 1.5
 check "Ctrl+1 again gives 483 x 407" [ "$(probe client)" = "483 407" ]
