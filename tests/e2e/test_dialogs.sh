@@ -40,6 +40,16 @@ open_sheet() {
   e2e_wait_for "the options sheet" 15 dlg find "$SHEET"
 }
 
+# Waits until the open message box says TEXT (its last line).
+box_says() {
+  local i
+  for ((i = 0; i < 20; i++)); do
+    [ "$(dlg box | tail -1)" = "$1" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
 sheet_closed() { ! dlg find "$SHEET" >/dev/null 2>&1; }
 
 # OK or Cancel, then the sheet is gone.
@@ -86,9 +96,10 @@ open_sheet
 # The refusal's message box holds the change notice, so the text goes in from
 # the background.
 dlg settext "$SHEET" 1112 "abc" >/dev/null &
-check "a bad delay is refused with a message" [ "$(dlg box | tail -1)" = "ERROR! Please enter a whole number from 0 to 1000." ]
+settext_job=$!
+check "a bad delay is refused with a message" box_says "ERROR! Please enter a whole number from 0 to 1000."
 dlg boxpress 1 >/dev/null
-wait
+wait "$settext_job"
 check "the previous delay stays" [ "$(dlg show "$SHEET" 1112 | cut -d' ' -f4-)" = "50" ]
 
 # Timer mode and OK: offset 26 of the options file becomes 1.
@@ -126,10 +137,9 @@ dlg command 40009 >/dev/null
 e2e_wait_for "the load dialog" 15 dlg find "Load Tintfall Game"
 dlg settext "Load Tintfall Game" 1148 "$SAVED" >/dev/null
 dlg click "Load Tintfall Game" 1 >/dev/null
-check "loading over a running game asks first" [ "$(dlg box | tail -1)" = "Attention! Do you want to cancel current game?" ]
+check "loading over a running game asks first" box_says "Attention! Do you want to cancel current game?"
 dlg boxpress 6 >/dev/null
-sleep 1
-check "the saved game loads without a message" [ "$(dlg box | head -1)" = "no box" ]
+check "the saved game loads without a message" dlg nobox
 
 # A file of format 9 is refused.
 python3 -c "import sys; d=bytearray(open(sys.argv[1],'rb').read()); d[19]=9; open(sys.argv[2],'wb').write(d)" \
@@ -138,20 +148,17 @@ dlg command 40009 >/dev/null
 e2e_wait_for "the load dialog" 15 dlg find "Load Tintfall Game"
 dlg settext "Load Tintfall Game" 1148 "$(e2e_wine_folder)old.tfs" >/dev/null
 dlg click "Load Tintfall Game" 1 >/dev/null
-dlg box >/dev/null && dlg boxpress 6 >/dev/null
-sleep 0.5
-check "format 9 is refused" [ "$(dlg box | tail -1)" = "ERROR! Saved file is incorrect" ]
+box_says "Attention! Do you want to cancel current game?" && dlg boxpress 6 >/dev/null
+dlg nobox
+check "format 9 is refused" box_says "ERROR! Saved file is incorrect"
 dlg boxpress 1 >/dev/null
-sleep 0.5
+dlg nobox
 
 # The running game ends with pieces dropped straight down; the name prompt
 # follows and the result enters the Timer table, marked.
 NAME="Please enter your name"
-for _ in $(seq 1 40); do
-  dlg find "$NAME" >/dev/null 2>&1 && break
-  dlg mainkey 32 3 >/dev/null
-done
-if e2e_wait_for "the name prompt" 30 dlg find "$NAME"; then
+dlg mainkey 32 40 >/dev/null
+if e2e_wait_for "the name prompt" 60 dlg find "$NAME"; then
   dialog_shot "$NAME" name-prompt
   dlg settext "$NAME" 1012 "Blue Fox" >/dev/null
   dlg click "$NAME" 1 >/dev/null

@@ -4,6 +4,7 @@
 //   command ID                  posts menu command ID to the main window
 //   mainkey VK [COUNT]          posts COUNT key presses of virtual key VK to the main window
 //   box                         texts of an open message box titled "Tintfall" ("no box" if none)
+//   nobox                       exit code 0 once no such message box is open (waits up to 5 s)
 //   boxpress ID                 presses button ID (1 OK, 6 Yes, 7 No) of that message box
 //   find TITLE                  exit code 0 when a window with this title exists
 //   move TITLE X Y              moves the window (screen coordinates)
@@ -26,9 +27,52 @@
 
 namespace {
 
+// Only windows of the program started in this folder count: other runs of
+// the program may share the Wine server.
+bool ours(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    HANDLE handle = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process);
+    if (handle == nullptr) return false;
+    char image[MAX_PATH] = {};
+    DWORD size = sizeof image;
+    const bool named = QueryFullProcessImageNameA(handle, 0, image, &size) != 0;
+    CloseHandle(handle);
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    std::string path = image;
+    const std::size_t slash = path.find_last_of("\\/");
+    return named && slash != std::string::npos && lstrcmpiA(path.substr(0, slash).c_str(), folder) == 0;
+}
+
+struct Search {
+    const char* className;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    char text[512] = {};
+    char name[64] = {};
+    GetWindowTextA(window, text, sizeof text);
+    GetClassNameA(window, name, sizeof name);
+    if (search->title && std::string(text) != search->title) return TRUE;
+    if (search->className && std::string(name) != search->className) return TRUE;
+    if (!IsWindowVisible(window) || !ours(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND findOurs(const char* className, const char* title) {
+    Search search{className, title, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND findTitle(const char* title) {
     for (int tries = 0; tries < 50; ++tries) {
-        if (HWND window = FindWindowA(nullptr, title)) return window;
+        if (HWND window = findOurs(nullptr, title)) return window;
         Sleep(100);
     }
     return nullptr;
@@ -66,15 +110,22 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if ((command == "command" || command == "mainkey" || command == "boxpress") && argc < 3) return usage();
     if (command == "command") {
-        HWND main = FindWindowA("TintfallMainWindow", nullptr);
+        HWND main = findOurs("TintfallMainWindow", nullptr);
         if (main == nullptr) return 1;
         PostMessageA(main, WM_COMMAND, MAKEWPARAM(std::atoi(argv[2]), 0), 0);
         return 0;
     }
+    if (command == "nobox") {
+        for (int tries = 0; tries < 50; ++tries) {
+            if (findOurs("#32770", "Tintfall") == nullptr) return 0;
+            Sleep(100);
+        }
+        return 1;
+    }
     if (command == "box" || command == "boxpress") {
         HWND box = nullptr;
-        for (int tries = 0; tries < 30 && box == nullptr; ++tries) {
-            box = FindWindowA("#32770", "Tintfall");
+        for (int tries = 0; tries < 100 && box == nullptr; ++tries) {
+            box = findOurs("#32770", "Tintfall");
             if (box == nullptr) Sleep(100);
         }
         if (box == nullptr) {
@@ -93,7 +144,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "mainkey") {
-        HWND main = FindWindowA("TintfallMainWindow", nullptr);
+        HWND main = findOurs("TintfallMainWindow", nullptr);
         if (main == nullptr) return 1;
         const WPARAM key = static_cast<WPARAM>(std::atoi(argv[2]));
         const int count = argc >= 4 ? std::atoi(argv[3]) : 1;
