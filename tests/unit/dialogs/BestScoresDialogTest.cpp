@@ -6,7 +6,7 @@
 #include "scores/BestScoresDialog.h"
 #include "scores/GameInfo.h"
 #include "settings/GameSettings.h"
-#include "tests/unit/dialogs/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
 
 namespace tintfall {
 namespace {

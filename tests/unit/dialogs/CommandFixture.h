@@ -23,7 +23,7 @@
 #include "settings/CSndOpt.h"
 #include "shell/MainWindow.h"
 #include "shell/ModalDialogCommands.h"
-#include "tests/unit/dialogs/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
 
 namespace tintfall {
 

@@ -4,7 +4,7 @@
 #include "resources/dialog_ids.h"
 #include "scores/LastNameFile.h"
 #include "scores/NamePrompt.h"
-#include "tests/unit/dialogs/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
 
 namespace tintfall {
 namespace {

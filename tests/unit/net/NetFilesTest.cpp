@@ -5,7 +5,8 @@
 #include "net/UploadFile.h"
 #include "platform/DataReader.h"
 #include "scores/ScoreEntryCodec.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
+#include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
 
@@ -50,7 +51,7 @@ TEST(LastSendFile, TheFourDetailsComeBackInTheirOrder) {
 
     const SendDetails details{"Blue Fox", "fox@example.org", "Norway", "line one\r\nline two"};
     ASSERT_TRUE(writeLastSend(files, kFolder, details));
-    const std::vector<std::uint8_t>& bytes = files.files[kFolder + "lastsend.dat"];
+    const std::vector<std::uint8_t>& bytes = files.contents[kFolder + "lastsend.dat"];
     EXPECT_EQ(bytes[0], 22);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 23), "TINTFALL_LASTSEND_FILE");
     EXPECT_EQ(bytes[23], 8);
@@ -72,8 +73,8 @@ TEST(LastSendFile, ForeignOrShortFilesOpenWithEmptyBoxes) {
     EXPECT_EQ(parseLastSend(valid.data(), valid.size())->notes.size(), 400u);
 
     MemoryFiles files;
-    files.files[kFolder + "lastsend.dat"] = encodeLastSend({"a", "b", "c", "d"});
-    files.files[kFolder + "lastsend.dat"][1] = 'X';
+    files.contents[kFolder + "lastsend.dat"] = encodeLastSend({"a", "b", "c", "d"});
+    files.contents[kFolder + "lastsend.dat"][1] = 'X';
     EXPECT_EQ(readLastSend(files, kFolder).name, "");
 }
 
@@ -93,7 +94,7 @@ TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
     MemoryFiles files;
     ASSERT_TRUE(writeUploadFile(files, kFolder, record));
     ASSERT_TRUE(files.exists("C:\\Games\\K7Q2.tft"));
-    const std::vector<std::uint8_t>& bytes = files.files["C:\\Games\\K7Q2.tft"];
+    const std::vector<std::uint8_t>& bytes = files.contents["C:\\Games\\K7Q2.tft"];
 
     EXPECT_EQ(bytes[0], 23);
     DataReader in(bytes);
@@ -110,7 +111,7 @@ TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
     EXPECT_TRUE(in.ok());
     EXPECT_TRUE(in.atEnd());
 
-    files.failWrites = true;
+    files.allWritesFail = true;
     record.uploadKey = "other";
     EXPECT_FALSE(writeUploadFile(files, kFolder, record));
 }
@@ -118,9 +119,9 @@ TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
 TEST(Top10File, ACorrectFileGivesItsRowsAndIsDeleted) {
     MemoryFiles files;
     const ScoreRows served = someRows();
-    files.files[kTop10Path] = encodeTop10(served);
-    EXPECT_EQ(files.files[kTop10Path][0], 24);
-    EXPECT_EQ(int32At(files.files[kTop10Path], 25), 10);
+    files.contents[kTop10Path] = encodeTop10(served);
+    EXPECT_EQ(files.contents[kTop10Path][0], 24);
+    EXPECT_EQ(int32At(files.contents[kTop10Path], 25), 10);
 
     ScoreRows rows;
     EXPECT_EQ(loadDownloadedTop10(files, kFolder, rows), Top10Load::Loaded);
@@ -139,7 +140,7 @@ TEST(Top10File, AnIncorrectFileStaysOnDiskAndChangesNoRow) {
 
     for (const auto& bad : {nineRows, otherHeader, shortOfTenthRow}) {
         MemoryFiles files;
-        files.files[kTop10Path] = bad;
+        files.contents[kTop10Path] = bad;
         ScoreRows rows;
         rows[0].name = "kept";
         EXPECT_EQ(loadDownloadedTop10(files, kFolder, rows), Top10Load::Incorrect);

@@ -75,7 +75,7 @@ inline void addSyntheticArt(MemoryFiles& files, const std::string& base, int blo
         const AssetRole role = static_cast<AssetRole>(r);
         for (int size = 0; size < (hasTwoSizes(role) ? 2 : 1); ++size) {
             const FrameShape s = shapeOf(role, size);
-            files.files[base + assetFileName(role, size, blockSet)] =
+            files.contents[base + assetFileName(role, size, blockSet)] =
                 makeBmp(s.frameWidth * s.across, s.frameHeight * s.down, 24, [&](int x, int y) {
                     return artColour(role, size, x / s.frameWidth, y / s.frameHeight);
                 });

@@ -140,7 +140,7 @@ TEST(SoftwareCanvasFiles, BmpBytesReadBackAsTheSamePicture) {
 
     MemoryFiles files;
     ASSERT_TRUE(canvas.saveBmp(files, "shot.bmp"));
-    EXPECT_EQ(files.files["shot.bmp"], canvas.bmpBytes());
+    EXPECT_EQ(files.contents["shot.bmp"], canvas.bmpBytes());
 }
 
 namespace {

@@ -2,13 +2,12 @@
 // Hand-built .bmp files and an in-memory file store for the drawing tests.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/DataWriter.h"
-#include "platform/Files.h"
+#include "platform/headless/MemoryFiles.h"
 
 namespace tintfall::test {
 
@@ -63,23 +62,5 @@ inline std::vector<std::uint8_t> makeBmp(int width, int height, int bits,
     }
     return out.bytes();
 }
-
-class MemoryFiles : public Files {
-public:
-    std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override {
-        auto it = files.find(path);
-        if (it == files.end() || it->second.size() > maxBytes) return std::nullopt;
-        return it->second;
-    }
-    bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
-        files[path] = bytes;
-        return true;
-    }
-    bool exists(const std::string& path) override { return files.count(path) != 0; }
-    bool remove(const std::string& path) override { return files.erase(path) != 0; }
-    std::string fullPath(const std::string& name) override { return name; }
-
-    std::map<std::string, std::vector<std::uint8_t>> files;
-};
 
 }  // namespace tintfall::test

@@ -2,7 +2,8 @@
 
 #include "scores/ScoreBook.h"
 #include "settings/GameSettings.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
+#include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
 
@@ -99,7 +100,7 @@ TEST(ScoreBook, SaveAndLoadGiveBackTheSameBookLongTextsIncluded) {
 
     ScoreBook loaded;
     ASSERT_TRUE(loaded.load(files, kFolder));
-    EXPECT_EQ(loaded.encode(), files.files[kPath]);
+    EXPECT_EQ(loaded.encode(), files.contents[kPath]);
     const ScoreEntry& row = loaded.tables[RisingTable].rows[0];
     EXPECT_EQ(row.name, rich.name);
     EXPECT_EQ(row.startedText.size(), 70000u);
@@ -245,13 +246,13 @@ TEST(ScoreSummary, OnlyTheHeaderAndTheSixIntegersAreRead) {
     book.topScore = {10, 20, 30};
     book.entryScore = {1, 2, 3};
     const std::vector<std::uint8_t> bytes = book.encode();
-    files.files[kPath].assign(bytes.begin(), bytes.begin() + 48);
+    files.contents[kPath].assign(bytes.begin(), bytes.begin() + 48);
     EXPECT_EQ(bestLocalScore(files, kFolder, Rising), 30);
     EXPECT_EQ(qualifyingScore(files, kFolder, Timer), 2);
 
-    files.files[kPath].assign(bytes.begin(), bytes.begin() + 47);
+    files.contents[kPath].assign(bytes.begin(), bytes.begin() + 47);
     EXPECT_EQ(qualifyingScore(files, kFolder, Rising), 0);
-    files.files[kPath] = bytes;
-    files.files[kPath][20] = 11;
+    files.contents[kPath] = bytes;
+    files.contents[kPath][20] = 11;
     EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 0);
 }

@@ -4,7 +4,7 @@
 #include "scores/FirstStart.h"
 #include "scores/LastNameFile.h"
 #include "scores/UsageTime.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
 
 using namespace tintfall;
 
@@ -63,9 +63,9 @@ TEST(UsageTime, CarriesSecondsIntoMinutesAndMinutesIntoHours) {
 
 TEST(UsageTime, AddsTheRunToTheFileAcrossAClockWrap) {
     MemoryFiles files;
-    files.files[kFolder + "tdata.dat"] = usageFile(1, 59, 50);
+    files.contents[kFolder + "tdata.dat"] = usageFile(1, 59, 50);
     addUsageTime(files, kFolder, 15000, 0);
-    EXPECT_EQ(files.files[kFolder + "tdata.dat"], usageFile(2, 0, 5));
+    EXPECT_EQ(files.contents[kFolder + "tdata.dat"], usageFile(2, 0, 5));
     EXPECT_EQ(usageTimeText(files, kFolder), "2:0:5");
 
     // The millisecond clock wrapped during the run: 10 s before and 5 s after.
@@ -79,23 +79,23 @@ TEST(UsageTime, AMissingOrShortFileCountsAsNoTimeSoFar) {
     addUsageTime(files, kFolder, 61000, 0);
     EXPECT_EQ(usageTimeText(files, kFolder), "0:1:1");
 
-    files.files[kFolder + "tdata.dat"] = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
+    files.contents[kFolder + "tdata.dat"] = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
     EXPECT_EQ(usageTimeText(files, kFolder), "0:0:0");
     addUsageTime(files, kFolder, 3000, 0);
-    EXPECT_EQ(files.files[kFolder + "tdata.dat"], usageFile(0, 0, 3));
+    EXPECT_EQ(files.contents[kFolder + "tdata.dat"], usageFile(0, 0, 3));
 }
 
 TEST(UsageTime, TextIsUnsignedDecimalWithoutPadding) {
     MemoryFiles files;
-    files.files[kFolder + "tdata.dat"] = usageFile(3, 7, 45);
+    files.contents[kFolder + "tdata.dat"] = usageFile(3, 7, 45);
     EXPECT_EQ(usageTimeText(files, kFolder), "3:7:45");
-    files.files[kFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
+    files.contents[kFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
     EXPECT_EQ(usageTimeText(files, kFolder), "4294967295:0:0");
 }
 
 TEST(UsageTime, AFileThatCannotBeWrittenIsPassedOver) {
     MemoryFiles files;
-    files.failWrites = true;
+    files.allWritesFail = true;
     addUsageTime(files, kFolder, 5000, 0);
     EXPECT_FALSE(files.exists(kFolder + "tdata.dat"));
 }
@@ -106,7 +106,7 @@ TEST(FirstStart, TheFirstDateIsKeptAndOnlyRewrittenWhenTheFileIsGone) {
     EXPECT_TRUE(writeFirstStartIfAbsent(files, kFolder, "Sunday, 5 January 2003 9:05:07"));
     EXPECT_TRUE(writeFirstStartIfAbsent(files, kFolder, "Monday, 6 January 2003 9:05:07"));
     EXPECT_EQ(firstStartText(files, kFolder), "Sunday, 5 January 2003 9:05:07");
-    const std::vector<std::uint8_t>& bytes = files.files[kFolder + "sdata.dat"];
+    const std::vector<std::uint8_t>& bytes = files.contents[kFolder + "sdata.dat"];
     EXPECT_EQ(bytes.size(), 31u);  // one length byte, no header
     EXPECT_EQ(bytes[0], 30);
 
@@ -117,10 +117,10 @@ TEST(FirstStart, TheFirstDateIsKeptAndOnlyRewrittenWhenTheFileIsGone) {
 
 TEST(FirstStart, AnUnreadableTextIsUnknown) {
     MemoryFiles files;
-    files.files[kFolder + "sdata.dat"] = {10, 'a', 'b'};
+    files.contents[kFolder + "sdata.dat"] = {10, 'a', 'b'};
     EXPECT_EQ(firstStartText(files, kFolder), "UNKNOWN");
-    files.failWrites = true;
-    files.files.clear();
+    files.allWritesFail = true;
+    files.contents.clear();
     EXPECT_FALSE(writeFirstStartIfAbsent(files, kFolder, "x"));
 }
 
@@ -128,7 +128,7 @@ TEST(LastNameFile, TheConfirmedNameComesBackNextTime) {
     MemoryFiles files;
     EXPECT_EQ(readLastName(files, kFolder), "");
     ASSERT_TRUE(writeLastName(files, kFolder, "Blue Fox"));
-    const std::vector<std::uint8_t>& bytes = files.files[kFolder + "lastname.dat"];
+    const std::vector<std::uint8_t>& bytes = files.contents[kFolder + "lastname.dat"];
     EXPECT_EQ(bytes[0], 22);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 23), "TINTFALL_LASTNAME_FILE");
     EXPECT_EQ(bytes[23], 8);
@@ -136,7 +136,7 @@ TEST(LastNameFile, TheConfirmedNameComesBackNextTime) {
     EXPECT_EQ(readLastName(files, kFolder), "Blue Fox");
 
     ASSERT_TRUE(writeLastName(files, kFolder, ""));
-    EXPECT_EQ(files.files[kFolder + "lastname.dat"].size(), 24u);
+    EXPECT_EQ(files.contents[kFolder + "lastname.dat"].size(), 24u);
     EXPECT_EQ(readLastName(files, kFolder), "");
 
     const std::string longName(300, 'z');
@@ -151,6 +151,6 @@ TEST(LastNameFile, ForeignOrShortFilesGiveTheEmptyName) {
     std::vector<std::uint8_t> foreign = valid;
     foreign[5] = 'f';
     MemoryFiles files;
-    files.files[kFolder + "lastname.dat"] = foreign;
+    files.contents[kFolder + "lastname.dat"] = foreign;
     EXPECT_EQ(readLastName(files, kFolder), "");
 }

@@ -3,7 +3,8 @@
 #include <cctype>
 
 #include "settings/OptionsFile.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
+#include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
 
@@ -84,7 +85,7 @@ TEST(OptionsFile, FirstStartWritesTheDefaultsInTheFixedLayout) {
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
     ASSERT_TRUE(files.exists(kPath));
-    const std::vector<std::uint8_t>& bytes = files.files[kPath];
+    const std::vector<std::uint8_t>& bytes = files.contents[kPath];
 
     const std::vector<std::uint8_t> fixed = expectedFixedPartOfDefaults();
     ASSERT_EQ(fixed.size(), 170u);
@@ -108,8 +109,8 @@ TEST(OptionsFile, FirstStartWritesTheDefaultsInTheFixedLayout) {
 TEST(OptionsFile, StartUpKeepsAValidFileAndDoesNotRewriteIt) {
     MemoryFiles files;
     const GameSettings stored = distinctSettings();
-    files.files[kPath] = encodeOptions(stored);
-    files.failWrites = true;  // a rewrite would fail the start-up
+    files.contents[kPath] = encodeOptions(stored);
+    files.allWritesFail = true;  // a rewrite would fail the start-up
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::Loaded);
     expectSameSettings(settings, stored);
@@ -172,7 +173,7 @@ TEST(OptionsFile, ForeignFilesAreReplacedByDefaults) {
 
     for (const auto& foreign : {otherFormat, lowerCase, std::vector<std::uint8_t>{}}) {
         MemoryFiles files;
-        files.files[kPath] = foreign;
+        files.contents[kPath] = foreign;
         GameSettings settings = distinctSettings();
         EXPECT_FALSE(readOptions(files, kBase, settings));
         expectSameSettings(settings, distinctSettings());
@@ -181,7 +182,7 @@ TEST(OptionsFile, ForeignFilesAreReplacedByDefaults) {
         GameSettings defaults;
         defaults.resetToDefaults(kBase);
         expectSameSettings(settings, defaults);
-        EXPECT_EQ(int32At(files.files[kPath], 22), 155);
+        EXPECT_EQ(int32At(files.contents[kPath], 22), 155);
     }
 }
 
@@ -196,11 +197,11 @@ TEST(OptionsFile, AFileThatEndsEarlyChangesNothingAndIsRewritten) {
     }
 
     MemoryFiles files;
-    files.files[kPath] = std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1);
+    files.contents[kPath] = std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1);
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
     expectSameSettings(settings, untouched);
-    EXPECT_EQ(files.files[kPath], encodeOptions(untouched));
+    EXPECT_EQ(files.contents[kPath], encodeOptions(untouched));
 }
 
 TEST(OptionsFile, OutOfRangeValuesAreTakenAsTheyAre) {
@@ -216,7 +217,7 @@ TEST(OptionsFile, OutOfRangeValuesAreTakenAsTheyAre) {
 
 TEST(OptionsFile, AFileThatCannotBeCreatedStopsTheStartUp) {
     MemoryFiles files;
-    files.failWrites = true;
+    files.allWritesFail = true;
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CannotCreate);
     EXPECT_FALSE(writeOptions(files, kBase, settings));

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "settings/SavedGameFile.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
+#include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
 
@@ -183,11 +184,11 @@ TEST(SavedGameFile, ForeignOrShortFilesLeaveTheCurrentGameUntouched) {
     for (std::size_t length = 0; length < valid.size(); ++length) expectUntouched(valid, length);
 
     MemoryFiles files;
-    files.files[kPath] = format9;
+    files.contents[kPath] = format9;
     GameState state;
     GameSettings settings;
     EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::Incorrect);
-    files.files[kPath].assign(valid.begin(), valid.end() - 1);
+    files.contents[kPath].assign(valid.begin(), valid.end() - 1);
     EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::Incorrect);
     expectSameStoredFields(state, before);
 }
@@ -197,7 +198,7 @@ TEST(SavedGameFile, MissingOrUnwritableFilesAreReported) {
     GameState state;
     GameSettings settings;
     EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::CannotOpen);
-    files.failWrites = true;
+    files.allWritesFail = true;
     EXPECT_FALSE(saveGame(files, kPath, state, settings));
     EXPECT_FALSE(files.exists(kPath));
     EXPECT_EQ(saveGameErrorText("C:\\a b\\x.tfs"), "ERROR! It is impossible to save file \"C:\\a b\\x.tfs\"");

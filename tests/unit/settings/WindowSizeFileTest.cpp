@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "shell/WindowSizeFile.h"
-#include "tests/unit/scores/MemoryFiles.h"
+#include "platform/headless/MemoryFiles.h"
+#include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
 
@@ -15,7 +16,7 @@ const std::string kPath = "C:\\Games\\ws.dat";
 TEST(WindowSizeFile, IsTheHeaderAndTheModeInTwentyNineBytes) {
     MemoryFiles files;
     ASSERT_TRUE(writeWindowSizeMode(files, kFolder, 0));
-    const std::vector<std::uint8_t>& bytes = files.files[kPath];
+    const std::vector<std::uint8_t>& bytes = files.contents[kPath];
     ASSERT_EQ(bytes.size(), 29u);
     EXPECT_EQ(bytes[0], 24);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 25), "TINTFALL_WINDOWSIZE_FILE");
@@ -32,18 +33,18 @@ TEST(WindowSizeFile, MissingForeignOrShortFilesMeanAutomatic) {
 
     std::vector<std::uint8_t> foreign = encodeWindowSizeMode(1);
     foreign[1] = 't';
-    files.files[kPath] = foreign;
+    files.contents[kPath] = foreign;
     EXPECT_EQ(readWindowSizeMode(files, kFolder), 100);
 
     const std::vector<std::uint8_t> valid = encodeWindowSizeMode(1);
     for (std::size_t length = 0; length < valid.size(); ++length) {
-        files.files[kPath].assign(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
+        files.contents[kPath].assign(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(length));
         ASSERT_EQ(readWindowSizeMode(files, kFolder), 100) << "length " << length;
     }
 }
 
 TEST(WindowSizeFile, AnyStoredModeIsHandedOverForTheCallerToJudge) {
     MemoryFiles files;
-    files.files[kPath] = encodeWindowSizeMode(7);
+    files.contents[kPath] = encodeWindowSizeMode(7);
     EXPECT_EQ(readWindowSizeMode(files, kFolder), 7);
 }

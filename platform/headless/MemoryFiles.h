@@ -1,6 +1,6 @@
 #pragma once
-// Files kept in memory, with writes that can be made to fail, so the
-// dialogs' handling of unwritable files can be seen.
+// Files held in memory: exact paths are kept as given, reads are counted,
+// and writes can be made to fail, for one path or all, like a full disk.
 #include <map>
 #include <set>
 #include <string>
@@ -34,6 +34,7 @@ public:
     }
     bool exists(const std::string& path) override { return contents.count(path) != 0; }
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
+    // The working folder of the tests is C:\Games\.
     std::string fullPath(const std::string& name) override { return "C:\\Games\\" + name; }
 };
 
