@@ -1,5 +1,6 @@
 #include "net/UploadFile.h"
 
+#include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 #include "scores/ScoreEntryCodec.h"
 
@@ -22,6 +23,24 @@ std::vector<std::uint8_t> encodeUploadRecord(const UploadRecord& r) {
     for (const ScoreEntry& row : r.rows) writeScoreEntry(out, row);
     out.writeText(r.closingText);
     return out.bytes();
+}
+
+std::optional<UploadRecord> parseUploadRecord(const std::uint8_t* data, std::size_t size) {
+    DataReader in(data, size);
+    if (!in.expectText(kUploadHeader) || in.readInt32() != kScoreRows) return std::nullopt;
+    UploadRecord r;
+    r.uploadKey = in.readText();
+    r.playerName = in.readText();
+    r.email = in.readText();
+    r.country = in.readText();
+    r.notes = in.readText();
+    r.sentText = in.readText();
+    r.usageText = in.readText();
+    r.firstStartText = in.readText();
+    for (ScoreEntry& row : r.rows) row = readScoreEntry(in);
+    r.closingText = in.readText();
+    if (!in.ok()) return std::nullopt;
+    return r;
 }
 
 bool writeUploadFile(Files& files, const std::string& folder, const UploadRecord& record) {

@@ -1,6 +1,8 @@
 #pragma once
 // The upload record of a Send Result and its file uploadKey + ".tft".
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,9 @@ struct UploadRecord {
 // uploadKey + ".tft": the local name and the name on the server.
 std::string uploadFileName(const UploadRecord& record);
 std::vector<std::uint8_t> encodeUploadRecord(const UploadRecord& record);
+// The record, or nothing for another header, a row count other than 10 or a
+// file that ends before its closing text.
+std::optional<UploadRecord> parseUploadRecord(const std::uint8_t* data, std::size_t size);
 // Writes folder + uploadFileName(record); false when it cannot be created.
 bool writeUploadFile(Files& files, const std::string& folder, const UploadRecord& record);
 

@@ -15,12 +15,6 @@ std::string bookPath(const std::string& folder) { return folder + kScoreBookFile
 bool isLocal(ScoreTableId table) { return table >= ClassicTable && table < kLocalTableCount; }
 bool isTable(ScoreTableId table) { return table >= ClassicTable && table < kScoreTableCount; }
 
-bool ranksAbove(const ScoreEntry& entry, const ScoreEntry& row) {
-    if (entry.score != row.score) return entry.score > row.score;
-    if (entry.level != row.level) return entry.level > row.level;
-    return entry.blocksRemoved > row.blocksRemoved;
-}
-
 struct Summary {
     std::array<std::int32_t, kLocalTableCount> topScore{};
     std::array<std::int32_t, kLocalTableCount> entryScore{};
@@ -46,6 +40,12 @@ std::optional<Summary> readSummaryFromFile(Files& files, const std::string& fold
 bool isLocalMode(std::int32_t mode) { return mode >= 0 && mode < kLocalTableCount; }
 
 }  // namespace
+
+bool ranksAbove(const ScoreEntry& entry, const ScoreEntry& row) {
+    if (entry.score != row.score) return entry.score > row.score;
+    if (entry.level != row.level) return entry.level > row.level;
+    return entry.blocksRemoved > row.blocksRemoved;
+}
 
 std::vector<std::uint8_t> ScoreBook::encode() const {
     DataWriter out;

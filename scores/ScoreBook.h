@@ -54,6 +54,10 @@ struct ScoreBook {
     void setInternetTable(const ScoreRows& rows, const std::string& updateText);
 };
 
+// The ranking rule between two rows: entry ranks strictly above row on score,
+// then level, then blocks removed; equal on all three is not above.
+bool ranksAbove(const ScoreEntry& entry, const ScoreEntry& row);
+
 // The summary straight from the file: topScore / entryScore of the local
 // table of a game mode; 0 when the file is missing or invalid.
 std::int32_t bestLocalScore(Files& files, const std::string& folder, std::int32_t mode);

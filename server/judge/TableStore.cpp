@@ -1,0 +1,257 @@
+#include "server/judge/TableStore.h"
+
+#include <sqlite3.h>
+
+#include <stdexcept>
+#include <tuple>
+
+#include "platform/DataReader.h"
+#include "platform/DataWriter.h"
+#include "scores/ScoreEntryCodec.h"
+
+namespace tintfall {
+
+namespace {
+
+// One installation per key. score, level, blocks and since are the ranking
+// key of its best qualifying row (all NULL when it has none), row that row
+// as the Top 10 file stores it. The partial index holds only ranked
+// installations, in table order, so the leaders need no sort. The uploads
+// sit in their own table to keep the ranked one small.
+constexpr const char* kSchema = R"(
+CREATE TABLE IF NOT EXISTS installation(
+  id INTEGER PRIMARY KEY,
+  key TEXT NOT NULL UNIQUE,
+  received INTEGER NOT NULL,
+  score INTEGER, level INTEGER, blocks INTEGER, since INTEGER,
+  row BLOB);
+CREATE INDEX IF NOT EXISTS ranking
+  ON installation(score DESC, level DESC, blocks DESC, since) WHERE score IS NOT NULL;
+CREATE TABLE IF NOT EXISTS upload(id INTEGER PRIMARY KEY, bytes BLOB NOT NULL);
+CREATE TABLE IF NOT EXISTS counter(id INTEGER PRIMARY KEY CHECK (id = 1), uploads INTEGER NOT NULL);
+INSERT OR IGNORE INTO counter VALUES (1, 0);
+)";
+
+constexpr int kRederiveBatch = 1000;
+
+[[noreturn]] void fail(sqlite3* db, const char* what) {
+    throw std::runtime_error(std::string(what) + ": " + (db ? sqlite3_errmsg(db) : "out of memory"));
+}
+
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql) : db_(db) {
+        if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) fail(db, "prepare");
+    }
+    ~Statement() { sqlite3_finalize(statement_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& reset() {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+        return *this;
+    }
+    Statement& bind(int index, std::int64_t value) {
+        check(sqlite3_bind_int64(statement_, index, value));
+        return *this;
+    }
+    Statement& bind(int index, const std::string& text) {
+        check(sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+        return *this;
+    }
+    Statement& bind(int index, const std::vector<std::uint8_t>& bytes) {
+        check(sqlite3_bind_blob(statement_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT));
+        return *this;
+    }
+    Statement& bindNull(int index) {
+        check(sqlite3_bind_null(statement_, index));
+        return *this;
+    }
+    // True while a row is there to read.
+    bool step() {
+        const int result = sqlite3_step(statement_);
+        if (result == SQLITE_ROW) return true;
+        if (result != SQLITE_DONE) fail(db_, "step");
+        return false;
+    }
+    void run() {
+        while (step()) {
+        }
+    }
+    bool isNull(int column) { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
+    std::int64_t integer(int column) { return sqlite3_column_int64(statement_, column); }
+    std::string text(int column) {
+        const auto* data = sqlite3_column_text(statement_, column);
+        return std::string(reinterpret_cast<const char*>(data), static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
+    }
+    std::vector<std::uint8_t> blob(int column) {
+        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
+        return std::vector<std::uint8_t>(data, data + sqlite3_column_bytes(statement_, column));
+    }
+
+private:
+    void check(int result) {
+        if (result != SQLITE_OK) fail(db_, "bind");
+    }
+
+    sqlite3* db_;
+    sqlite3_stmt* statement_ = nullptr;
+};
+
+std::vector<std::uint8_t> encodeRow(const ScoreEntry& row) {
+    DataWriter out;
+    writeScoreEntry(out, row);
+    return out.bytes();
+}
+
+using RankKey = std::tuple<std::int64_t, std::int64_t, std::int64_t>;
+
+RankKey rankKey(const ScoreEntry& row) { return {row.score, row.level, row.blocksRemoved}; }
+
+}  // namespace
+
+struct TableStore::Statements {
+    explicit Statements(sqlite3* db)
+        : nextUpload(db, "UPDATE counter SET uploads = uploads + 1 WHERE id = 1 RETURNING uploads"),
+          find(db, "SELECT id, score, level, blocks, since FROM installation WHERE key = ?1"),
+          insert(db, "INSERT INTO installation(key, received) VALUES (?1, ?2)"),
+          received(db, "UPDATE installation SET received = ?2 WHERE id = ?1"),
+          setBest(db, "UPDATE installation SET score = ?2, level = ?3, blocks = ?4, since = ?5, row = ?6 WHERE id = ?1"),
+          keepBytes(db, "INSERT OR REPLACE INTO upload(id, bytes) VALUES (?1, ?2)"),
+          leaders(db, "SELECT row FROM installation WHERE score IS NOT NULL "
+                      "ORDER BY score DESC, level DESC, blocks DESC, since LIMIT ?1"),
+          batch(db, "SELECT i.id, i.received, i.score, i.level, i.blocks, i.since, u.bytes "
+                    "FROM installation i JOIN upload u ON u.id = i.id WHERE i.id > ?1 ORDER BY i.id LIMIT ?2") {}
+
+    Statement nextUpload, find, insert, received, setBest, keepBytes, leaders, batch;
+};
+
+TableStore::TableStore(const std::string& path) {
+    if (sqlite3_open(path.c_str(), &db_) != SQLITE_OK) {
+        const std::string why = db_ ? sqlite3_errmsg(db_) : "out of memory";
+        sqlite3_close(db_);
+        throw std::runtime_error("open " + path + ": " + why);
+    }
+    try {
+        sqlite3_busy_timeout(db_, 10000);
+        // The server is the only writer; a crash of the process loses no
+        // committed upload in WAL mode without a sync on every commit.
+        execute("PRAGMA journal_mode = WAL");
+        execute("PRAGMA synchronous = NORMAL");
+        execute(kSchema);
+        statements_ = std::make_unique<Statements>(db_);
+    } catch (...) {
+        sqlite3_close(db_);
+        throw;
+    }
+}
+
+TableStore::~TableStore() {
+    statements_.reset();
+    sqlite3_close(db_);
+}
+
+void TableStore::execute(const char* sql) {
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) fail(db_, sql);
+}
+
+void TableStore::transaction(const std::function<void()>& work) {
+    execute("BEGIN IMMEDIATE");
+    try {
+        work();
+    } catch (...) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    execute("COMMIT");
+}
+
+namespace {
+
+// The stored ranking key (score, level, blocks from column first on), or
+// nothing for an unranked installation.
+std::optional<RankKey> storedKey(Statement& row, int first) {
+    if (row.isNull(first)) return std::nullopt;
+    return RankKey{row.integer(first), row.integer(first + 1), row.integer(first + 2)};
+}
+
+void writeBest(Statement& setBest, std::int64_t id, const std::optional<ScoreEntry>& best, std::int64_t since) {
+    setBest.reset().bind(1, id);
+    if (best) {
+        setBest.bind(2, best->score).bind(3, best->level).bind(4, best->blocksRemoved).bind(5, since);
+        setBest.bind(6, encodeRow(*best));
+    } else {
+        for (int column = 2; column <= 6; ++column) setBest.bindNull(column);
+    }
+    setBest.run();
+}
+
+}  // namespace
+
+void TableStore::keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
+                            const std::optional<ScoreEntry>& best) {
+    const auto keep = [&] {
+        Statements& s = *statements_;
+        s.nextUpload.reset();
+        if (!s.nextUpload.step()) fail(db_, "counter");
+        const std::int64_t number = s.nextUpload.integer(0);
+        s.nextUpload.run();
+
+        std::int64_t id = 0;
+        std::int64_t since = number;
+        s.find.reset().bind(1, key);
+        if (s.find.step()) {
+            id = s.find.integer(0);
+            // The same result sent again keeps its place among equals.
+            if (best && storedKey(s.find, 1) == rankKey(*best)) since = s.find.integer(4);
+            s.find.run();
+            s.received.reset().bind(1, id).bind(2, number).run();
+        } else {
+            s.insert.reset().bind(1, key).bind(2, number).run();
+            id = sqlite3_last_insert_rowid(db_);
+        }
+        writeBest(s.setBest, id, best, since);
+        s.keepBytes.reset().bind(1, id).bind(2, bytes).run();
+    };
+    if (sqlite3_get_autocommit(db_)) {
+        transaction(keep);
+    } else {
+        keep();
+    }
+}
+
+std::vector<ScoreEntry> TableStore::leaders(int count) {
+    std::vector<ScoreEntry> rows;
+    Statement& leaders = statements_->leaders;
+    leaders.reset().bind(1, count);
+    while (leaders.step()) {
+        const std::vector<std::uint8_t> bytes = leaders.blob(0);
+        DataReader in(bytes);
+        ScoreEntry row = readScoreEntry(in);
+        if (in.ok()) rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+void TableStore::rederive(const Derive& derive) {
+    transaction([&] {
+        Statements& s = *statements_;
+        std::int64_t last = 0;
+        for (bool more = true; more;) {
+            more = false;
+            s.batch.reset().bind(1, last).bind(2, kRederiveBatch);
+            std::vector<std::tuple<std::int64_t, std::int64_t, std::optional<ScoreEntry>>> changes;
+            while (s.batch.step()) {
+                more = true;
+                last = s.batch.integer(0);
+                const std::optional<ScoreEntry> best = derive(s.batch.blob(6));
+                const bool same = best && storedKey(s.batch, 2) == rankKey(*best);
+                changes.emplace_back(last, same ? s.batch.integer(5) : s.batch.integer(1), best);
+            }
+            for (const auto& [id, since, best] : changes) writeBest(s.setBest, id, best, since);
+        }
+    });
+}
+
+}  // namespace tintfall

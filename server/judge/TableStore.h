@@ -1,0 +1,55 @@
+#pragma once
+// The table server's memory, an SQLite database: the latest accepted upload
+// of every installation, and beside it the installation's best qualifying
+// row with its ranking key, indexed so that the leaders are an index scan
+// and keeping an upload costs a few B-tree steps however many there are.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scores/ScoreEntry.h"
+
+struct sqlite3;
+
+namespace tintfall {
+
+class TableStore {
+public:
+    // Opens the database file, creating it and its tables when missing;
+    // ":memory:" gives a store that lives as long as the object. Every
+    // failure of the database throws std::runtime_error.
+    explicit TableStore(const std::string& path);
+    ~TableStore();
+    TableStore(const TableStore&) = delete;
+    TableStore& operator=(const TableStore&) = delete;
+
+    // Makes bytes the installation's latest upload and best its row in the
+    // table (nothing: not ranked). Of two installations equal on the ranking
+    // rule the one that reached that result first stays above.
+    void keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
+                    const std::optional<ScoreEntry>& best);
+
+    // The rows of the first count ranked installations, best first.
+    std::vector<ScoreEntry> leaders(int count);
+
+    // Works out every installation's row again from its stored upload.
+    using Derive = std::function<std::optional<ScoreEntry>(const std::vector<std::uint8_t>& upload)>;
+    void rederive(const Derive& derive);
+
+    // Runs work as one transaction (a bulk load); keepUpload inside it does
+    // not commit on its own.
+    void transaction(const std::function<void()>& work);
+
+private:
+    struct Statements;
+
+    void execute(const char* sql);
+
+    sqlite3* db_ = nullptr;
+    std::unique_ptr<Statements> statements_;
+};
+
+}  // namespace tintfall

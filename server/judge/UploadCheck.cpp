@@ -1,0 +1,98 @@
+#include "server/judge/UploadCheck.h"
+
+#include "platform/DataReader.h"
+#include "scores/ScoreBook.h"
+
+namespace tintfall {
+
+namespace {
+
+constexpr std::size_t kKeyLength = 32;
+constexpr const char* kUploadSuffix = ".tft";
+
+bool within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
+
+// Shown in the tables: no line breaks or other control characters.
+bool printable(const std::string& text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) return false;
+    }
+    return true;
+}
+
+// Why a row cannot come from the program's own table, or empty.
+std::string rowFault(const ScoreEntry& row) {
+    const bool real = row.hasInfo == 1;
+    if (row.name.size() > kMaxTextLength || row.startedText.size() > kMaxTextLength ||
+        row.finishedText.size() > kMaxTextLength || row.country.size() > kMaxTextLength) {
+        return "text too long";
+    }
+    if (!within(row.hasInfo, 0, 1)) return "hasInfo out of range";
+    if (!within(row.level, real ? 1 : 0, 20)) return "level out of range";
+    if (row.score < 0 || row.blocksRemoved < 0) return "score or blocks negative";
+    if (row.gameSeconds < 0 || row.piecesCount < 0 || row.bombsCount < 0 || row.minDropSeconds < 0 ||
+        row.maxDropSeconds < 0 || row.averageDropSeconds < 0) {
+        return "game statistics negative";
+    }
+    if (!within(row.bombsEnabled, 0, 1)) return "bombsEnabled out of range";
+    if (!within(row.gameMode, 0, 2)) return "gameMode out of range";
+    if (!(within(row.colourCount, 4, 6) || (!real && row.colourCount == 0))) return "colourCount out of range";
+    if (!within(row.blockCountCode, 0, 2)) return "blockCountCode out of range";
+    return {};
+}
+
+// Why the sender's details are unusable, or empty.
+std::string detailsFault(const UploadRecord& r) {
+    for (const std::string* text : {&r.playerName, &r.email, &r.country, &r.sentText, &r.usageText,
+                                    &r.firstStartText, &r.closingText}) {
+        if (text->size() > kMaxTextLength) return "text too long";
+    }
+    if (r.notes.size() > kMaxNotesLength) return "notes too long";
+    if (r.playerName.empty() || r.country.empty()) return "name or country empty";
+    if (!printable(r.playerName) || !printable(r.country)) return "control character in name or country";
+    return {};
+}
+
+// Why the bytes are not an upload file at all, or empty.
+std::string layoutFault(const std::vector<std::uint8_t>& bytes) {
+    DataReader in(bytes);
+    if (!in.expectText(kUploadHeader)) return "wrong header";
+    if (in.readInt32() != kScoreRows || !in.ok()) return "row count is not 10";
+    return "file ends early";
+}
+
+UploadCheck refused(std::string why) { return UploadCheck{std::nullopt, std::move(why)}; }
+
+}  // namespace
+
+bool isUploadKey(const std::string& key) {
+    if (key.size() != kKeyLength) return false;
+    for (const char c : key) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    }
+    return true;
+}
+
+UploadCheck checkUpload(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
+    const std::size_t suffix = std::char_traits<char>::length(kUploadSuffix);
+    const std::string key = fileName.size() > suffix ? fileName.substr(0, fileName.size() - suffix) : std::string();
+    if (!isUploadKey(key) || fileName.compare(key.size(), std::string::npos, kUploadSuffix) != 0) {
+        return refused("file name is not a key followed by .tft");
+    }
+    if (bytes.size() > kMaxUploadBytes) return refused("larger than 64 KiB");
+
+    std::optional<UploadRecord> record = parseUploadRecord(bytes.data(), bytes.size());
+    if (!record) return refused(layoutFault(bytes));
+    // Trailing bytes or a text prefix longer than needed: not the program's writing.
+    if (encodeUploadRecord(*record) != bytes) return refused("not written as the program writes");
+    if (record->uploadKey != key) return refused("key differs from the file name");
+    if (const std::string fault = detailsFault(*record); !fault.empty()) return refused(fault);
+    for (std::size_t place = 0; place < record->rows.size(); ++place) {
+        const std::string fault = rowFault(record->rows[place]);
+        if (!fault.empty()) return refused("row " + std::to_string(place + 1) + ": " + fault);
+    }
+    return UploadCheck{std::move(record), {}};
+}
+
+}  // namespace tintfall
