@@ -1,13 +1,14 @@
-// tintfall_judge: the table server runs it on every received upload, and at
-// start-up to publish what the database holds.
+// tintfall_judge: the judge of the table server.
 //
-//   tintfall_judge --data DIR --upload FILE --name NAME   judge FILE, sent as NAME
-//   tintfall_judge --data DIR --publish                   write the table files again
-//   tintfall_judge --data DIR --rebuild                   judge every stored upload again
+//   tintfall_judge --data DIR --serve     publish the table, then judge uploads
+//   tintfall_judge --data DIR --rebuild   judge every stored upload again, publish
 //
 // DIR holds table.sqlite, ftp/ (top10.tft, the FTP account's folder) and
-// web/ (index.html, top50.html). Exit status: 0 done, 1 upload refused (the
-// reason on standard error), 2 failure.
+// web/ (index.html, top50.html). The server keeps one judge serving, so the
+// database stays open between uploads: it writes a line "FILE<tab>NAME" for
+// each upload (NAME: the name it was sent under) and reads one line back,
+// "accepted", "refused: <why>" or "failed: <why>". After publishing, the
+// judge says "ready". Exit status: 0 done, 1 failure.
 #include <ctime>
 #include <exception>
 #include <filesystem>
@@ -24,8 +25,7 @@ using namespace tintfall;
 namespace {
 
 constexpr int kDone = 0;
-constexpr int kRefused = 1;
-constexpr int kFailed = 2;
+constexpr int kFailed = 1;
 
 std::string now() {
     const std::time_t seconds = std::time(nullptr);
@@ -43,47 +43,50 @@ std::string now() {
 }
 
 int usage() {
-    std::cerr << "usage: tintfall_judge --data DIR (--upload FILE --name NAME | --publish | --rebuild)\n";
+    std::cerr << "usage: tintfall_judge --data DIR (--serve | --rebuild)\n";
     return kFailed;
 }
 
+std::string verdictLine(Files& files, TableStore& store, const TableFolders& folders, const std::string& request) {
+    const std::size_t tab = request.find('\t');
+    if (tab == std::string::npos) return "failed: expected FILE<tab>NAME";
+    try {
+        const Verdict verdict =
+            judgeUpload(files, store, folders, request.substr(0, tab), request.substr(tab + 1), now());
+        if (!verdict.accepted) return "refused: " + verdict.refusal;
+        return verdict.published ? "accepted" : "failed: the table files could not be written";
+    } catch (const std::exception& error) {
+        return std::string("failed: ") + error.what();
+    }
+}
+
+int serve(Files& files, TableStore& store, const TableFolders& folders) {
+    if (!publishTable(files, store, folders, now())) {
+        std::cerr << "the table files could not be written\n";
+        return kFailed;
+    }
+    std::cout << "ready" << std::endl;
+    for (std::string request; std::getline(std::cin, request);) {
+        std::cout << verdictLine(files, store, folders, request) << std::endl;
+    }
+    return kDone;
+}
+
 int run(const std::map<std::string, std::string>& options) {
-    const auto option = [&](const std::string& name) {
-        const auto found = options.find(name);
-        return found == options.end() ? std::string() : found->second;
-    };
-    const std::filesystem::path data = option("--data");
-    if (data.empty()) return usage();
+    const auto found = options.find("--data");
+    if (found == options.end() || found->second.empty()) return usage();
+    const std::filesystem::path data = found->second;
     const TableFolders folders{(data / "ftp").string() + "/", (data / "web").string() + "/"};
     std::filesystem::create_directories(folders.published);
     std::filesystem::create_directories(folders.web);
 
     LocalFiles files;
     TableStore store((data / "table.sqlite").string());
-    if (options.count("--upload")) {
-        if (option("--name").empty()) return usage();
-        const Verdict verdict = judgeUpload(files, store, folders, option("--upload"), option("--name"), now());
-        if (!verdict.accepted) {
-            std::cerr << "refused: " << verdict.refusal << "\n";
-            return kRefused;
-        }
-        if (!verdict.published) {
-            std::cerr << "accepted, but the table files could not be written\n";
-            return kFailed;
-        }
-        std::cout << "accepted\n";
-        return kDone;
-    }
-    bool written = false;
-    if (options.count("--rebuild")) {
-        written = rebuildTable(files, store, folders, now());
-    } else if (options.count("--publish")) {
-        written = publishTable(files, store, folders, now());
-    } else {
-        return usage();
-    }
-    if (!written) std::cerr << "the table files could not be written\n";
-    return written ? kDone : kFailed;
+    if (options.count("--serve")) return serve(files, store, folders);
+    if (!options.count("--rebuild")) return usage();
+    if (rebuildTable(files, store, folders, now())) return kDone;
+    std::cerr << "the table files could not be written\n";
+    return kFailed;
 }
 
 }  // namespace
@@ -92,7 +95,7 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> options;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
-        const bool takesValue = name == "--data" || name == "--upload" || name == "--name";
+        const bool takesValue = name == "--data";
         if (takesValue && i + 1 >= argc) return usage();
         options[name] = takesValue ? argv[++i] : "";
     }

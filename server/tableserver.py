@@ -8,9 +8,10 @@ in, store a file named <key>.tft (32 lower-case hexadecimal digits) and
 retrieve top10.tft, and nothing else: no listing (it would show other
 players' keys), no directories, no delete or rename, no resume or append.
 Uploads go to an incoming folder outside the FTP folder, are cut off past
-64 KiB and are judged (tintfall_judge) before the transfer is answered, so a refused
-upload ends in an error reply. The judge publishes top10.tft into the FTP
-folder and index.html and top50.html into the web folder.
+64 KiB and are judged (tintfall_judge, kept running) before the transfer is
+answered, so a refused upload ends in an error reply. The judge publishes
+top10.tft into the FTP folder and index.html and top50.html into the web
+folder.
 
 Settings come from server/server.conf, then from environment variables of
 the same names, then from the options below.
@@ -21,6 +22,7 @@ import functools
 import logging
 import os
 import re
+import select
 import signal
 import subprocess
 import sys
@@ -36,7 +38,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 UPLOAD_LIMIT = 64 * 1024
 UPLOAD_NAME = re.compile(r"[0-9a-f]{32}\.tft")
 TOP10 = "top10.tft"
-JUDGE_SECONDS = 60
+JUDGE_SECONDS = 30
 # Everything else (LIST, NLST, MLSD, MLST, SIZE, MDTM, CWD, CDUP, MKD, RMD,
 # DELE, RNFR, RNTO, APPE, STOU, REST, SITE, PORT, EPRT ...) is not understood.
 ALLOWED_COMMANDS = (
@@ -129,9 +131,8 @@ class TableFTPHandler(FTPHandler):
     permit_foreign_addresses = False
     use_sendfile = False
     # Set by serve() before the server starts.
-    data_folder = None
     incoming_folder = None
-    judge_command = None
+    judge_process = None
 
     def pre_process_command(self, line, cmd, arg):
         # Bare names only, before any path is worked out.
@@ -149,22 +150,16 @@ class TableFTPHandler(FTPHandler):
         return super().ftp_STOR(target, mode)
 
     def judge(self, path):
-        """Runs the judge on a received upload: None when it was taken, else
-        the reply that tells the client why not."""
+        """The judge's verdict on a received upload: None when it was taken,
+        else the reply that tells the client why not."""
         name = os.path.basename(path).rsplit(".", 1)[0]
-        command = [self.judge_command, "--data", self.data_folder, "--upload", path, "--name", name]
-        try:
-            done = subprocess.run(command, capture_output=True, text=True, timeout=JUDGE_SECONDS)
-        except (OSError, subprocess.TimeoutExpired) as error:
-            log.error("judge did not run on %s: %s", name, error)
-            return ("451 The upload could not be judged.", log.error)
-        why = " ".join(done.stderr.split())
-        if done.returncode == 0:
+        verdict = self.judge_process.judge(path, name)
+        if verdict == "accepted":
             log.info("upload %s from %s accepted", name, self.remote_ip)
             return None
-        if done.returncode == 1:
-            return ("550 Upload refused (%s)." % why.removeprefix("refused: "), log.info)
-        log.error("judge failed on %s: %s", name, why)
+        if verdict.startswith("refused: "):
+            return ("550 Upload refused (%s)." % verdict.removeprefix("refused: "), log.info)
+        log.error("upload %s not judged: %s", name, verdict)
         return ("451 The upload could not be judged.", log.error)
 
     def on_file_received(self, file):
@@ -192,10 +187,60 @@ def remove_quietly(path):
         pass
 
 
-def publish(options):
-    done = subprocess.run([options.judge, "--data", options.data, "--publish"], capture_output=True, text=True)
-    if done.returncode != 0:
-        raise SystemExit("The judge cannot publish the table: " + (done.stderr.strip() or "exit %d" % done.returncode))
+class JudgeProcess:
+    """The judge, kept running so that its database stays open: one line
+    per upload to it, one verdict line back. A judge that dies or hangs is
+    started again for the next upload."""
+
+    def __init__(self, command, data):
+        self.command = [command, "--data", data, "--serve"]
+        self.process = None
+
+    def start(self):
+        """Starts the judge, which publishes the table first: True when it
+        is ready."""
+        self.process = subprocess.Popen(self.command, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        text=True, bufsize=1)
+        if self.answer() == "ready":
+            return True
+        self.stop()
+        return False
+
+    def answer(self):
+        """The judge's next line; "" when it has ended, None when it gives
+        no answer in time."""
+        ready, _, _ = select.select([self.process.stdout], [], [], JUDGE_SECONDS)
+        return self.process.stdout.readline().strip() if ready else None
+
+    def judge(self, path, name):
+        # A judge found ended is started again and asked once more.
+        for _ in range(2):
+            if (self.process is None or self.process.poll() is not None) and not self.start():
+                return "failed: the judge does not start"
+            try:
+                self.process.stdin.write("%s\t%s\n" % (path, name))
+                verdict = self.answer()
+            except OSError:
+                verdict = ""
+            if verdict != "":
+                break
+            self.stop()
+        if verdict is None or verdict.startswith("failed: "):
+            self.stop()
+        return verdict or "failed: no answer from the judge"
+
+    def stop(self):
+        """Ends the judge: at the end of its input it closes the database."""
+        if self.process is None:
+            return
+        try:
+            self.process.stdin.close()
+            self.process.wait(timeout=5)
+        except (OSError, subprocess.TimeoutExpired):
+            self.process.kill()
+            self.process.wait()
+        self.process.stdout.close()
+        self.process = None
 
 
 def serve(options):
@@ -204,22 +249,24 @@ def serve(options):
     os.makedirs(incoming, exist_ok=True)
     for leftover in os.listdir(incoming):
         remove_quietly(os.path.join(incoming, leftover))
-    publish(options)
+    judge = JudgeProcess(options.judge, options.data)
+    if not judge.start():
+        raise SystemExit("The judge cannot publish the table in " + options.data)
 
     authorizer = DummyAuthorizer()
     authorizer.add_user(options.user, options.password, ftp_folder, perm="rw")
     TableFTPHandler.authorizer = authorizer
     TableFTPHandler.passive_ports = list(options.passive_ports)
     TableFTPHandler.masquerade_address = options.masquerade
-    TableFTPHandler.data_folder = options.data
     TableFTPHandler.incoming_folder = incoming
-    TableFTPHandler.judge_command = options.judge
+    TableFTPHandler.judge_process = judge
 
     try:
         ftp = FTPServer((options.listen, options.ftp_port), TableFTPHandler)
         web = ThreadingHTTPServer((options.listen, options.web_port),
                                   functools.partial(PageHandler, directory=os.path.join(options.data, "web")))
     except OSError as error:
+        judge.stop()
         raise SystemExit("Cannot listen on %s: %s" % (options.listen, error))
     ftp.max_cons = options.max_connections
     ftp.max_cons_per_ip = options.max_connections_per_address
@@ -242,6 +289,7 @@ def serve(options):
     finally:
         web.shutdown()
         web.server_close()
+        judge.stop()
     print("Stopped.", flush=True)
 
 

@@ -91,17 +91,28 @@ class ServerCase(unittest.TestCase):
         web = re.search(r"Web:  http://127\.0\.0\.1:(\d+)/ \(home\)", banner)
         if not ftp or not web:
             cls.server.kill()
-            raise RuntimeError("server did not start:\n" + banner)
+            cls.log.seek(0)
+            raise RuntimeError("server did not start:\n" + banner + cls.log.read())
         cls.ftp_port, cls.web_port = int(ftp.group(1)), int(web.group(1))
+
+    def run(self, result=None):
+        result = super().run(result)
+        if result is not None and not result.wasSuccessful():
+            type(self).failed = True
+        return result
 
     @classmethod
     def tearDownClass(cls):
         cls.server.send_signal(signal.SIGTERM)
+        status = None
         try:
             status = cls.server.wait(timeout=20)
         finally:
             cls.server.kill()
             cls.server.stdout.close()
+            if status != 0 or getattr(cls, "failed", False):
+                cls.log.seek(0)
+                sys.stderr.write("server log:\n" + cls.log.read())
             cls.log.close()
             shutil.rmtree(cls.data, ignore_errors=True)
         assert status == 0, "server ended with %s" % status
@@ -176,6 +187,15 @@ class TableServerTest(ServerCase):
         with self.assertRaises(urllib.error.HTTPError):
             self.page("table.sqlite")
         self.assertEqual(os.listdir(os.path.join(self.data, "incoming")), [])
+
+    def test_a_judge_that_died_is_started_again(self):
+        with open("/proc/%d/task/%d/children" % (self.server.pid, self.server.pid)) as children:
+            judges = [int(pid) for pid in children.read().split()]
+        self.assertEqual(len(judges), 1)
+        os.kill(judges[0], signal.SIGKILL)
+        key = "d" * 32
+        self.assertTrue(self.store(key + ".tft", upload(key, "Green Eel", score=3000000)).startswith("226"))
+        self.assertEqual(top10_names(self.top10())[0], "Green Eel")
 
     def test_refused_and_oversize_uploads_fail_and_leave_nothing(self):
         key = "e" * 32
