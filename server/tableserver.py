@@ -85,7 +85,8 @@ def parse_settings(argv):
     parser.add_argument("--user")
     parser.add_argument("--password")
     parser.add_argument("--passive-ports", type=port_range, help="first-last")
-    parser.add_argument("--max-connections", type=int, default=256)
+    parser.add_argument("--max-connections", type=int,
+                        help="default: one per passive port, so a transfer always finds one in the range")
     parser.add_argument("--max-connections-per-address", type=int, default=8)
     options = parser.parse_args(argv)
 
@@ -98,6 +99,7 @@ def parse_settings(argv):
     options.user = options.user or values["TINTFALL_FTP_USER"]
     options.password = options.password or values["TINTFALL_FTP_PASSWORD"]
     options.passive_ports = options.passive_ports or port_range(values["TINTFALL_FTP_PASSIVE_PORTS"])
+    options.max_connections = options.max_connections or len(options.passive_ports)
     options.data = os.path.abspath(options.data)
     return options
 
