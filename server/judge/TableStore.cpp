@@ -81,10 +81,6 @@ public:
     }
     bool isNull(int column) { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     std::int64_t integer(int column) { return sqlite3_column_int64(statement_, column); }
-    std::string text(int column) {
-        const auto* data = sqlite3_column_text(statement_, column);
-        return std::string(reinterpret_cast<const char*>(data), static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)));
-    }
     std::vector<std::uint8_t> blob(int column) {
         const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
         return std::vector<std::uint8_t>(data, data + sqlite3_column_bytes(statement_, column));
