@@ -12,6 +12,14 @@ enum class MessageIcon { Exclamation, Information, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// The system the program runs on, as far as it decides how help opens.
+struct SystemRelease {
+    int major = 0;
+    int minor = 0;
+    // Wine, which brings its own help viewer whatever release it reports.
+    bool wine = false;
+};
+
 struct ScreenSize {
     int width = 0;
     int height = 0;
@@ -41,8 +49,12 @@ public:
     virtual void postQuit(int exitCode) = 0;
     // Opens a web page or a "mailto:" address with the user's default program.
     virtual void shellOpen(const std::string& target) = 0;
+    virtual SystemRelease systemRelease() = 0;
     // The help file beside the program file, at a context number.
     virtual void showHelp(int context) = 0;
+    // A help page of the folder beside the program file ("help\\contents.html")
+    // in the user's default browser.
+    virtual void showHelpPage(const std::string& page) = 0;
     // The program's own modal boxes: About and Champions.
     virtual void showAboutBox() = 0;
     virtual void showChampionsDialog() = 0;

@@ -2,15 +2,12 @@
 // window sizes and the two ways the program ends.
 #include "resources/resource_ids.h"
 #include "scores/UsageTime.h"
+#include "shell/HelpChoice.h"
 #include "shell/MainWindow.h"
 #include "shell/WebAddresses.h"
 #include "shell/WindowSizeFile.h"
 
 namespace tintfall {
-
-namespace {
-constexpr int kHelpIndexContext = 1;
-}
 
 void MainWindow::onCommand(int commandId) {
     switch (commandId) {
@@ -62,11 +59,11 @@ void MainWindow::showInternetTable() {
 
 void MainWindow::showHelpIndex() {
     suspendForModal();
-    services.showHelp(kHelpIndexContext);
+    openHelp(services, kHelpIndexContext);
     resumeAfterModal();
 }
 
-void MainWindow::showHelpContext(int context) { services.showHelp(context); }
+void MainWindow::showHelpContext(int context) { openHelp(services, context); }
 
 void MainWindow::openHomePage() { services.shellOpen(kHomePageUrl); }
 

@@ -3,9 +3,22 @@
 #include <shellapi.h>
 
 #include "platform/win32/SmallDialogs.h"
+#include "platform/win32/SystemRelease.h"
 #include "resources/resource_ids.h"
 
 namespace tintfall {
+
+namespace {
+
+// The full name of the program file; empty when it does not fit MAX_PATH.
+std::string programFile() {
+    char program[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    return std::string(program, length);
+}
+
+}  // namespace
 
 Win32WindowServices::Win32WindowServices(HINSTANCE instance)
     : instance_(instance),
@@ -72,17 +85,25 @@ void Win32WindowServices::shellOpen(const std::string& target) {
     ShellExecuteA(window_, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+SystemRelease Win32WindowServices::systemRelease() { return reportSystemRelease(); }
+
 void Win32WindowServices::showHelp(int context) {
     // The help file is the program file with the extension ".hlp".
-    char program[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    std::string helpFile(program, length);
+    std::string helpFile = programFile();
+    if (helpFile.empty()) return;
     const std::size_t dot = helpFile.find_last_of('.');
     const std::size_t slash = helpFile.find_last_of("\\/");
     if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) helpFile.erase(dot);
     helpFile += ".hlp";
     WinHelpA(window_, helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+}
+
+void Win32WindowServices::showHelpPage(const std::string& page) {
+    const std::string program = programFile();
+    const std::size_t slash = program.find_last_of("\\/");
+    if (slash == std::string::npos) return;
+    const std::string folder = program.substr(0, slash + 1);
+    ShellExecuteA(window_, "open", (folder + page).c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32WindowServices::showAboutBox() { runAboutBox(instance_, window_); }

@@ -32,7 +32,9 @@ public:
                              MessageButtons buttons) override;
     void postQuit(int exitCode) override;
     void shellOpen(const std::string& target) override;
+    SystemRelease systemRelease() override;
     void showHelp(int context) override;
+    void showHelpPage(const std::string& page) override;
     void showAboutBox() override;
     void showChampionsDialog() override;
     void createBackBuffer(int width, int height) override;

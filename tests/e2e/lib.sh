@@ -136,6 +136,20 @@ e2e_client_origin() {
   echo "$x $((y + height - $1))"
 }
 
+# The dialog helper (tests/e2e/dialogs), built when missing or older than
+# its source; dlg runs it in the run folder, where it finds the program's
+# windows.
+DLGTOOL="$E2E_ROOT/build/e2e-tools/dlgtool.exe"
+e2e_dialog_tool() {
+  local source="$E2E_ROOT/tests/e2e/dialogs/dlgtool.cpp"
+  if [ ! -f "$DLGTOOL" ] || [ "$source" -nt "$DLGTOOL" ]; then
+    mkdir -p "$(dirname "$DLGTOOL")"
+    x86_64-w64-mingw32-g++ -O1 -std=c++17 "$source" -o "$DLGTOOL" -static -lcomctl32 ||
+      { e2e_log "cannot build the dialog helper"; exit 1; }
+  fi
+}
+dlg() { (cd "$E2E_RUN" && wine "$DLGTOOL" "$@" 2>/dev/null | tr -d '\r'); }
+
 # Runs the probe in the run folder; prints its answer without carriage returns.
 probe() { (cd "$E2E_RUN" && wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'); }
 

@@ -8,14 +8,7 @@ source "$(dirname "$0")/lib.sh"
 
 # The dialogs are worked through window messages by a small helper that runs
 # under Wine beside the program.
-DLGTOOL="$E2E_ROOT/build/e2e-tools/dlgtool.exe"
-DLGTOOL_SOURCE="$E2E_ROOT/tests/e2e/dialogs/dlgtool.cpp"
-if [ ! -f "$DLGTOOL" ] || [ "$DLGTOOL_SOURCE" -nt "$DLGTOOL" ]; then
-  mkdir -p "$(dirname "$DLGTOOL")"
-  x86_64-w64-mingw32-g++ -O1 -std=c++17 "$DLGTOOL_SOURCE" -o "$DLGTOOL" -static -lcomctl32 ||
-    { e2e_log "cannot build the dialog helper"; exit 1; }
-fi
-dlg() { (cd "$E2E_RUN" && wine "$DLGTOOL" "$@" 2>/dev/null | tr -d '\r'); }
+e2e_dialog_tool
 
 SHEET="Properties for Tintfall"
 byte_at() { od -An -tu1 -j "$2" -N 1 "$E2E_RUN/$1" | tr -d ' '; }

@@ -1,15 +1,17 @@
-// helpc SOURCE OUTPUT: compiles a help source text into a WinHelp file.
+// helpc SOURCE OUTPUT [HTMLFOLDER]: compiles a help source text into a
+// WinHelp file and, when a folder is named, into one web page per topic there.
 #include <iostream>
 #include <string>
 
 #include "platform/headless/LocalFiles.h"
 #include "tools/helpc/HelpFileWriter.h"
 #include "tools/helpc/HelpSourceParser.h"
+#include "tools/helpc/HtmlHelpWriter.h"
 
 int main(int argc, char** argv) {
     using namespace tintfall;
-    if (argc != 3) {
-        std::cerr << "usage: helpc SOURCE OUTPUT\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: helpc SOURCE OUTPUT [HTMLFOLDER]\n";
         return 2;
     }
     const std::string sourcePath = argv[1];
@@ -35,6 +37,15 @@ int main(int argc, char** argv) {
     if (!files.write(argv[2], compiled.bytes)) {
         std::cerr << argv[2] << ": cannot be written\n";
         return 1;
+    }
+    if (argc == 4) {
+        for (const help::HtmlPage& page : help::writeHtmlHelp(*parsed.document)) {
+            const std::string path = std::string(argv[3]) + "/" + page.fileName;
+            if (!files.write(path, page.bytes)) {
+                std::cerr << path << ": cannot be written\n";
+                return 1;
+            }
+        }
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 //   press ID        presses button ID of the open message box (1 OK, 6 Yes, 7 No)
 //   close           closes the window as the close box does
 //   wait SECONDS    waits until the window exists (exit code 1 if it never does)
+//   version FILE    the version resource of a program file: "name: value" lines
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +36,31 @@ BOOL CALLBACK findBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
+// The version numbers and the texts of the US English, Windows-1252 block.
+int printVersion(const char* file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(file, &ignored);
+    if (size == 0) {
+        std::printf("no version\n");
+        return 1;
+    }
+    std::string data(size, '\0');
+    if (!GetFileVersionInfoA(file, 0, size, data.data())) return 1;
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+        std::printf("numbers: %lu.%lu.%lu.%lu\n", fixed->dwFileVersionMS >> 16, fixed->dwFileVersionMS & 0xFFFF,
+                    fixed->dwFileVersionLS >> 16, fixed->dwFileVersionLS & 0xFFFF);
+    }
+    for (const char* name : {"ProductName", "ProductVersion", "FileDescription", "FileVersion"}) {
+        char* text = nullptr;
+        const std::string key = std::string("\\StringFileInfo\\040904E4\\") + name;
+        if (VerQueryValueA(data.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) && text)
+            std::printf("%s: %s\n", name, text);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +74,7 @@ int main(int argc, char** argv) {
         }
         return 1;
     }
+    if (command == "version") return argc > 2 ? printVersion(argv[2]) : 2;
     HWND window = mainWindow();
     if (!window) {
         std::printf("no window\n");

@@ -56,7 +56,9 @@ public:
     }
     void postQuit(int) override {}
     void shellOpen(const std::string&) override {}
+    SystemRelease systemRelease() override { return {}; }
     void showHelp(int) override {}
+    void showHelpPage(const std::string&) override {}
     void showAboutBox() override {}
     void showChampionsDialog() override {}
     void createBackBuffer(int, int) override {}

@@ -270,4 +270,35 @@ TEST_F(MainWindowTest, WinnerAndQuestionBoxesCarryTheirTitlesAndIcons) {
 }
 
 }  // namespace
+// The viewer where the system has it (Windows up to XP, Wine whatever it
+// reports), the web page of the same topic everywhere else.
+TEST_F(MainWindowTest, HelpOpensInTheViewerOrAsTheSameTopicsPage) {
+    struct Case {
+        SystemRelease release;
+        bool viewer;
+    };
+    const Case cases[] = {
+        {{5, 1, false}, true}, {{6, 0, false}, false}, {{10, 0, false}, false},
+        {{10, 0, true}, true}, {{5, 1, true}, true},
+    };
+    MainWindow& window = createInstalled();
+    window.onCommand(CMD_START_STOP);
+    for (const Case& c : cases) {
+        this->window.release = c.release;
+        this->window.helpContexts.clear();
+        this->window.helpPages.clear();
+        window.onCommand(CMD_HELP_INDEX);
+        window.onRightButtonUp();
+        if (c.viewer) {
+            EXPECT_EQ(this->window.helpContexts, (std::vector<int>{1, 10})) << c.release.major;
+            EXPECT_TRUE(this->window.helpPages.empty());
+        } else {
+            EXPECT_EQ(this->window.helpPages, (std::vector<std::string>{"help\\contents.html", "help\\control_panel.html"}))
+                << c.release.major;
+            EXPECT_TRUE(this->window.helpContexts.empty());
+        }
+        EXPECT_EQ(window.state.notPaused, 1);
+    }
+}
+
 }  // namespace tintfall

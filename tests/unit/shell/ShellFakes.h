@@ -87,8 +87,13 @@ public:
     }
     void postQuit(int exitCode) override { quitCodes.push_back(exitCode); }
     void shellOpen(const std::string& target) override { opened.push_back(target); }
+    SystemRelease systemRelease() override { return release; }
     void showHelp(int context) override {
         helpContexts.push_back(context);
+        if (onModal) onModal();
+    }
+    void showHelpPage(const std::string& page) override {
+        helpPages.push_back(page);
         if (onModal) onModal();
     }
     void showAboutBox() override {
@@ -109,6 +114,8 @@ public:
     void present(int x, int y, int width, int height) override { presents.push_back({x, y, width, height}); }
 
     ScreenSize screen{1280, 1024};
+    // Wine as the tests under Wine see it: reporting Windows 10.
+    SystemRelease release{10, 0, true};
     // The order of titles, message boxes and back buffers.
     std::vector<std::string> events;
     std::vector<std::string> titles;
@@ -121,6 +128,7 @@ public:
     std::vector<int> quitCodes;
     std::vector<std::string> opened;
     std::vector<int> helpContexts;
+    std::vector<std::string> helpPages;
     int aboutShown = 0;
     int championsShown = 0;
     std::vector<ScreenSize> backBuffers;
