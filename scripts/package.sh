@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Packs the built program (dist/) for players: OUT/tintfall-VERSION.zip, the
+# program folder, and OUT/tintfall-VERSION-setup.exe, the Windows installer.
+# Only the program's own files go in, whatever a game played in dist/ left
+# there. Usage: package.sh [OUT] (default build/release).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(mkdir -p "${1:-$root/build/release}" && cd "${1:-$root/build/release}" && pwd)"
+
+version="$(cat "$root/build/win/version.txt")"
+name="tintfall-$version"
+icon="$root/build/native/generated/resources/tintfall.ico"
+for file in "$root/dist/tintfall.exe" "$root/dist/tintfall.hlp" "$root/dist/help/contents.html" "$icon"; do
+  [ -f "$file" ] || { echo "missing $file: run scripts/build.sh first" >&2; exit 1; }
+done
+
+stage="$out/$name"
+rm -rf "$stage"
+mkdir -p "$stage"
+cp "$root/dist/tintfall.exe" "$root/dist/tintfall.hlp" "$stage/"
+cp -r "$root/dist/graph" "$root/dist/snd" "$root/dist/help" "$stage/"
+
+rm -f "$out/$name.zip"
+(cd "$out" && zip -qr -X "$name.zip" "$name")
+
+makensis -V2 -DVERSION="$version" -DPROGRAM="$stage" -DICON="$icon" -DOUTFILE="$out/$name-setup.exe" \
+  "$root/installer/tintfall.nsi"
+rm -rf "$stage"
+echo "$out/$name.zip"
+echo "$out/$name-setup.exe"
