@@ -48,6 +48,30 @@ void BM_MarkRunsOnRandomFullBoards(benchmark::State& bench) {
 }
 BENCHMARK(BM_MarkRunsOnRandomFullBoards);
 
+// The floor of one matching wave: one pass that compares every cell with its
+// neighbour in each of the four directions and counts the equal pairs.
+void BM_NeighbourPassFloor(benchmark::State& bench) {
+    const std::vector<GameBoard> boards = randomFullBoards(256);
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        const GameBoard& board = boards[i++ & 255];
+        int equal = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            for (int row = 0; row < kRows; ++row) {
+                const std::int32_t c = board.cell(column, row);
+                if (column + 1 < kColumns) {
+                    equal += c == board.cell(column + 1, row);
+                    if (row + 1 < kRows) equal += c == board.cell(column + 1, row + 1);
+                    if (row > 0) equal += c == board.cell(column + 1, row - 1);
+                }
+                if (row + 1 < kRows) equal += c == board.cell(column, row + 1);
+            }
+        }
+        benchmark::DoNotOptimize(equal);
+    }
+}
+BENCHMARK(BM_NeighbourPassFloor);
+
 void BM_FindAndRemoveRunsOnRandomFullBoards(benchmark::State& bench) {
     const std::vector<GameBoard> boards = randomFullBoards(256);
     GameState state;

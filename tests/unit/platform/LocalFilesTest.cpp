@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <filesystem>
 
 #include "platform/headless/LocalFiles.h"
@@ -57,4 +60,33 @@ TEST_F(LocalFilesTest, RemoveReportsWhetherAFileWentAway) {
     ASSERT_TRUE(files_.write(base() + "z", {}));
     EXPECT_TRUE(files_.remove(base() + "z"));
     EXPECT_FALSE(files_.remove(base() + "z"));
+}
+
+// A disk that fills up in the middle of a write: the process may write only
+// 1000 bytes to any file, so the second, larger write stops halfway.
+TEST_F(LocalFilesTest, AWriteThatFailsHalfwayLeavesThePreviousFileWhole) {
+    const std::vector<std::uint8_t> previous(600, 1);
+    ASSERT_TRUE(files_.write(base() + "data.tft", previous));
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = files_.write(base() + "data.tft", std::vector<std::uint8_t>(4000, 2));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(files_.read(base() + "data.tft", Files::kDefaultReadLimit), previous);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "data.tft.tmp"));
+}
+
+// A directory standing where the file must go: nothing can be written there.
+TEST_F(LocalFilesTest, ADirectoryInThePlaceOfTheFileRefusesTheWrite) {
+    std::filesystem::create_directory(folder_ / "tintfall.dat");
+    EXPECT_FALSE(files_.write(base() + "tintfall.dat", {1, 2, 3}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_ / "tintfall.dat"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "tintfall.dat.tmp"));
 }

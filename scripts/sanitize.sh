@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The native test suite built a second time with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build/asan), run through CTest, then a short
+# soak of whole games in the same build (SOAK_GAMES, default 300; the full
+# soak by hand: build/asan/tests/soak/tintfall_soak 10000).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$root"
+jobs="$(nproc 2>/dev/null || echo 2)"
+build="$root/build/asan"
+
+cmake -S . -B "$build" -DTINTFALL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
+targets=(tintfall_soak)
+for area in tests/unit/*/CMakeLists.txt; do
+  targets+=("$(basename "$(dirname "$area")")_tests")
+done
+cmake --build "$build" --target "${targets[@]}" -j"$jobs"
+
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+status=0
+(cd "$build" && ctest --output-on-failure -j"$jobs") || status=1
+"$build/tests/soak/tintfall_soak" "${SOAK_GAMES:-300}" || status=1
+exit $status

@@ -1,0 +1,99 @@
+// A full redraw of a running game on the software canvas, from the real
+// artwork in dist/graph (the folder in TINTFALL_DIST_DIR, else the build's),
+// at both window sizes, beside its floor: a plain copy of the frame's bytes.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/headless/LocalFiles.h"
+#include "platform/headless/SoftwareCanvas.h"
+#include "shell/Renderer.h"
+
+using namespace tintfall;
+
+namespace {
+
+std::string distFolder() {
+    const char* folder = std::getenv("TINTFALL_DIST_DIR");
+    return std::string(folder != nullptr ? folder : TINTFALL_BENCH_DIST_DIR) + "\\";
+}
+
+class CopyPresenter : public WindowPresenter {
+public:
+    CopyPresenter(const SoftwareCanvas& back, SoftwareCanvas& window) : back_(back), window_(window) {}
+    void present(const Rect& area) override { window_.copyRect(back_, area.x, area.y, area.width, area.height); }
+
+private:
+    const SoftwareCanvas& back_;
+    SoftwareCanvas& window_;
+};
+
+// A game in progress on a board filled up to row 6 with every colour, the
+// piece and the next piece in view, the 3D field picture behind.
+void fillRunningGame(GameState& game) {
+    game.gameRunning = 1;
+    game.notPaused = 1;
+    game.appActive = 1;
+    game.level = 7;
+    game.score = 123456;
+    game.blocksToClear = 20;
+    game.timeLeft = -1;
+    game.riseCountdown = -1;
+    game.piece.kind = ThreeBlocks;
+    game.piece.colours = {0, 1, 2};
+    game.piece.column = 2;
+    game.piece.row = 3;
+    game.nextColours = {3, 4, 5};
+    for (int row = 6; row <= kFloorRow; ++row)
+        for (int column = 0; column < kColumns; ++column) game.board.setCell(column, row, (row + column) % 6);
+}
+
+// Argument: 0 Normal, 1 Big.
+void FullRedraw(benchmark::State& bench) {
+    const int size = static_cast<int>(bench.range(0));
+    LocalFiles files;
+    GameSettings settings;
+    settings.fieldBackground = ThreeDField;
+    AssetStore assets(files, distFolder());
+    assets.loadAll(settings.blockSet);
+    if (assets.image(AssetRole::Background, size).empty()) {
+        bench.SkipWithError("no artwork: build dist_files or set TINTFALL_DIST_DIR");
+        return;
+    }
+    PresentationState view;
+    view.windowReady = true;
+    view.paintingEnabled = true;
+    view.effectiveSize = size;
+    view.layout = applyLayout(size);
+    GameState game;
+    fillRunningGame(game);
+    SoftwareCanvas back(view.layout.clientWidth, view.layout.clientHeight);
+    SoftwareCanvas window(view.layout.clientWidth, view.layout.clientHeight);
+    CopyPresenter presenter(back, window);
+    const RenderContext context{assets, game, settings, view, back, window, presenter, {}};
+    for (auto _ : bench) {
+        redraw(context);
+        benchmark::ClobberMemory();
+    }
+    bench.counters["frameBytes"] = static_cast<double>(view.layout.clientWidth) * view.layout.clientHeight * sizeof(ColourRef);
+}
+BENCHMARK(FullRedraw)->ArgName("big")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The floor of a redraw: one copy of as many bytes as the frame holds.
+void PlainCopyOfFrameBytes(benchmark::State& bench) {
+    const WindowLayout layout = applyLayout(static_cast<int>(bench.range(0)));
+    const std::size_t bytes = static_cast<std::size_t>(layout.clientWidth) * layout.clientHeight * sizeof(ColourRef);
+    std::vector<unsigned char> from(bytes, 1);
+    std::vector<unsigned char> to(bytes, 0);
+    for (auto _ : bench) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+    bench.counters["frameBytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(PlainCopyOfFrameBytes)->ArgName("big")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

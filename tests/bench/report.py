@@ -1,0 +1,141 @@
+"""Writes docs/benchmarks.md from the figures of one scripts/bench.sh run:
+native.json (Google Benchmark), wine.txt (tests/bench/wine_figures.sh),
+machine.txt and, when the table server's benchmark ran, judge.txt."""
+import json
+import os
+import sys
+
+out = sys.argv[1]
+
+
+def read_lines(name):
+    path = os.path.join(out, name)
+    return open(path).read().strip().splitlines() if os.path.exists(path) else []
+
+
+bench = {b["name"]: b for b in json.load(open(os.path.join(out, "native.json")))["benchmarks"]}
+wine = dict(line.split(None, 1) for line in read_lines("wine.txt"))
+machine = read_lines("machine.txt")
+judge = read_lines("judge.txt")
+
+
+def us(name):
+    b = bench[name]
+    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[b["time_unit"]]
+    return b["real_time"] * scale
+
+
+def verdict(ok):
+    return "met" if ok else "**not met**"
+
+
+lines = []
+w = lines.append
+w("# Benchmarks")
+w("")
+w("Every figure here comes from one run of")
+w("")
+w("    bash scripts/bench.sh")
+w("")
+w("which rebuilds what it measures, runs the native benchmarks")
+w("(`build/native/tests/bench/tintfall_bench`), then `tests/bench/wine_figures.sh`")
+w("(tintfall.exe and the floor program under Wine and Xvfb, one after the other),")
+w("and writes this file. Each figure stands beside its floor, measured in the same run.")
+w("The machine is shared with other work, so single figures move by tens of percent")
+w("between runs; the ratios are what the targets name.")
+w("")
+w("## Machine")
+w("")
+for line in machine:
+    w("- " + line)
+w("")
+
+w("## Engine (native, g++ -O2)")
+w("")
+w("Command: `build/native/tests/bench/tintfall_bench --benchmark_filter='BM_|WholeGames'`")
+w("")
+w("| what | time | floor | ratio |")
+w("|---|---|---|---|")
+floor = us("BM_NeighbourPassFloor")
+w("| matcher, one wave on a random full board (`markRuns`) | %.3f µs | %.3f µs (one pass comparing each cell with its four neighbours) | %.1fx |"
+  % (us("BM_MarkRunsOnRandomFullBoards"), floor, us("BM_MarkRunsOnRandomFullBoards") / floor))
+w("| one wave found and removed (`findAndRemoveRuns`) | %.3f µs | same | %.1fx |"
+  % (us("BM_FindAndRemoveRunsOnRandomFullBoards"), us("BM_FindAndRemoveRunsOnRandomFullBoards") / floor))
+w("| one landing with a two-wave cascade (`landPiece`) | %.3f µs | — | — |" % us("BM_LandingWithTwoWaveCascade"))
+w("")
+w("Complete headless games, a random player, no animation delays (`WholeGames`):")
+w("")
+w("| mode | bombs | blocks | games per second | ticks per game | peak resident |")
+w("|---|---|---|---|---|---|")
+modes = ["Classic", "Timer", "Rising"]
+for name, b in bench.items():
+    if not name.startswith("WholeGames/"):
+        continue
+    args = dict(part.split(":") for part in name.split("/")[1:] if ":" in part)
+    w("| %s | %s | %s | %.0f | %.0f | %.1f MB |" % (
+        modes[int(args["mode"])], "on" if args["bombs"] == "1" else "off", args["blocks"],
+        b["items_per_second"], b["ticksPerGame"], b["peakRssKiB"] / 1024))
+w("")
+
+w("## Full redraw on the software canvas")
+w("")
+w("Command: `build/native/tests/bench/tintfall_bench --benchmark_filter='FullRedraw|PlainCopy'`")
+w("")
+w("A running game with a filled board over the 3D field picture, composed in the back buffer")
+w("and copied to the window, from the generated artwork of `dist/graph`. The floor is one")
+w("`memcpy` of as many bytes as the frame holds.")
+w("")
+w("| size | redraw | plain copy | ratio | target (within 4x) |")
+w("|---|---|---|---|---|")
+redraw_ok = True
+for arg, label in (("0", "Normal 483 x 407"), ("1", "Big 602 x 602")):
+    r = us("FullRedraw/big:" + arg)
+    c = us("PlainCopyOfFrameBytes/big:" + arg)
+    redraw_ok = redraw_ok and r <= 4 * c
+    w("| %s | %.1f µs | %.1f µs | %.1fx | %s |" % (label, r, c, r / c, verdict(r <= 4 * c)))
+w("")
+
+w("## Under Wine, beside the floor program")
+w("")
+w("Command: `bash tests/bench/wine_figures.sh` (the floor is `tests/bench/floor/floor.c`, built by")
+w("the same mingw-w64 tree: a bare window of the Normal client size with a 20 ms timer that does")
+w("nothing). Launch is the median of %s starts from `wine` to the mapped window; processor" % wine.get("launches", "5"))
+w("shares are user + system time of the program's process over %s s; the running game" % wine.get("seconds", "30"))
+w("uses two-block pieces with nothing pressed. Peak memory is VmHWM at the end.")
+w("")
+
+
+def f(key):
+    return float(wine[key])
+
+
+graph_mb = f("graph_bytes") / 1e6
+rows = [
+    ("launch to visible window", "%.2f s" % f("game.launch_s"), "%.2f s" % f("floor.launch_s"),
+     f("game.launch_s") / f("floor.launch_s"), "within 1.5x", f("game.launch_s") <= 1.5 * f("floor.launch_s")),
+    ("share of one core, no game", "%.2f%%" % f("game.idle_pct"), "%.2f%%" % f("floor.idle_pct"),
+     f("game.idle_pct") / max(f("floor.idle_pct"), 0.01), "within 1.1x",
+     f("game.idle_pct") <= 1.1 * f("floor.idle_pct")),
+    ("share of one core, running game", "%.2f%%" % f("game.running_pct"), "%.2f%%" % f("floor.running_pct"),
+     f("game.running_pct") / max(f("floor.running_pct"), 0.01), "within 1.3x",
+     f("game.running_pct") <= 1.3 * f("floor.running_pct")),
+]
+w("| what | tintfall.exe | floor | ratio | target | |")
+w("|---|---|---|---|---|---|")
+for what, game, fl, ratio, target, ok in rows:
+    w("| %s | %s | %s | %.2fx | %s | %s |" % (what, game, fl, ratio, target, verdict(ok)))
+above = (f("game.peak_kb") - f("floor.peak_kb")) * 1024 / 1e6
+w("| peak resident memory | %.1f MB | %.1f MB | %.1f MB above the floor = %.2fx the %.1f MB of graph/ | at most 1.3x graph/ | %s |"
+  % (f("game.peak_kb") * 1024 / 1e6, f("floor.peak_kb") * 1024 / 1e6, above, above / graph_mb, graph_mb,
+     verdict(above <= 1.3 * graph_mb)))
+w("")
+
+w("## Table server judge")
+w("")
+if judge:
+    for line in judge:
+        w(line)
+else:
+    w("Not measured in this run: the table server's benchmark is not in this checkout.")
+w("")
+sys.stdout.write("\n".join(lines))

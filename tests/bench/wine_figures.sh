@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# tintfall.exe under Wine beside the floor program (tintfall_floor.exe, a bare
+# window of the same client size with a 20 ms timer that does nothing), one
+# after the other in the same run. Prints one "name value" line per figure:
+#   <program>.launch_s      median seconds from starting wine to the window
+#                           being mapped (of LAUNCHES starts, default 5)
+#   <program>.idle_pct      share of one core over SECONDS (default 30) with no game
+#   <program>.running_pct   the same while a game runs and nothing is pressed
+#                           (the floor has no game: its second idle span)
+#   <program>.peak_kb       peak resident memory (VmHWM) at the end
+# and graph_bytes, the bytes of dist/graph. Not a test: it asserts nothing.
+source "$(dirname "$0")/../e2e/lib.sh"
+seconds="${SECONDS_PER_SPAN:-30}"
+launches="${LAUNCHES:-5}"
+FLOOR="${TINTFALL_FLOOR:-$E2E_ROOT/build/win/platform/win32/tintfall_floor.exe}"
+[ -f "$FLOOR" ] || { echo "no floor program at $FLOOR: build first" >&2; exit 1; }
+e2e_setup
+cp "$FLOOR" "$E2E_RUN/"
+# Two-block pieces so the unattended game lasts; no sound device here.
+e2e_options_bytes blockCountCode=1 bombsEnabled=0 soundOn=0 > "$E2E_RUN/tintfall.dat"
+
+now() { date +%s.%N; }
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+hz="$(getconf CLK_TCK)"
+
+# The mapped X window of a class at least 400 pixels wide.
+mapped_window() {
+  local w width
+  for w in $(xdotool search --onlyvisible --class "$1" 2>/dev/null); do
+    width="$(xwininfo -id "$w" 2>/dev/null | awk '/Width:/{print $2}')"
+    if [ -n "$width" ] && [ "$width" -ge 400 ]; then echo "$w"; return 0; fi
+  done
+  return 1
+}
+
+# start <exe> [args]: starts the program in the run folder, waits for its
+# window; sets PID and LAUNCH (seconds).
+start() {
+  local exe="$1" start_time i
+  shift
+  start_time="$(now)"
+  (cd "$E2E_RUN" && exec wine "./$exe" "$@" >/dev/null 2>&1) &
+  PID=$!
+  for ((i = 0; i < 3000; i++)); do
+    mapped_window "$exe" >/dev/null && break
+    sleep 0.01
+  done
+  LAUNCH="$(awk -v a="$start_time" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }')"
+}
+
+stop() {
+  kill "$PID" 2>/dev/null
+  wait "$PID" 2>/dev/null
+  wineserver -w 2>/dev/null
+}
+
+# Share of one core the process used over the span, in percent.
+core_share() {
+  local before after t0 t1
+  before="$(ticks "$1")"
+  t0="$(now)"
+  sleep "$seconds"
+  after="$(ticks "$1")"
+  t1="$(now)"
+  awk -v t=$((after - before)) -v hz="$hz" -v a="$t0" -v b="$t1" 'BEGIN { printf "%.2f", 100 * t / hz / (b - a) }'
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+measure() {
+  local name="$1" exe="$2" game="$3" times=() i
+  for ((i = 0; i < launches; i++)); do
+    start "$exe"
+    times+=("$LAUNCH")
+    stop
+  done
+  echo "$name.launch_s $(printf '%s\n' "${times[@]}" | median)"
+  start "$exe"
+  sleep 5
+  echo "$name.idle_pct $(core_share "$PID")"
+  if [ "$game" = yes ]; then
+    E2E_PID="$PID"
+    E2E_FOCUS=""
+    e2e_keys F2
+    sleep 4
+    e2e_shot "$name-running-start" >/dev/null
+  fi
+  echo "$name.running_pct $(core_share "$PID")"
+  [ "$game" = yes ] && e2e_shot "$name-running-end" >/dev/null
+  echo "$name.peak_kb $(awk '/VmHWM/{print $2}' "/proc/$PID/status")"
+  stop
+}
+
+# A warm start for both: the prefix and the server are up before any timing.
+start tintfall_floor.exe
+stop
+measure floor tintfall_floor.exe no
+measure game tintfall.exe yes
+echo "graph_bytes $(find "$E2E_DIST/graph" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')"
+E2E_PID=""

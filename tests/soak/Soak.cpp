@@ -1,0 +1,205 @@
+// Many whole headless games with a random player across every mode,
+// difficulty, piece size and bomb setting. Along the way games are saved,
+// loaded back and played on; results go through the score book on disk and
+// the options file is written now and then. At the end every written file
+// must read back valid, each local table must hold the best results it was
+// given, and the live heap must be as small after the last game as after the
+// first thousandth. Prints its figures; exits 1 on any failure.
+//
+//   tintfall_soak [games, default 10000] [seed, default 1]
+#include <malloc.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TINTFALL_SOAK_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TINTFALL_SOAK_ASAN 1
+#endif
+#endif
+#ifdef TINTFALL_SOAK_ASAN
+#include <sanitizer/allocator_interface.h>
+#endif
+
+#include "platform/headless/GameDriver.h"
+#include "platform/headless/RandomPlayer.h"
+#include "scores/LastNameFile.h"
+#include "scores/ScoreBook.h"
+#include "settings/OptionsFile.h"
+#include "settings/SavedGameFile.h"
+
+using namespace tintfall;
+
+namespace {
+
+constexpr int kMaxTicksPerGame = 2000000;
+constexpr const char* kSavedGameName = "soak.tfs";
+
+int failures = 0;
+
+void fail(const std::string& what) {
+    ++failures;
+    if (failures <= 20) std::fprintf(stderr, "soak: FAILED: %s\n", what.c_str());
+}
+
+// Bytes the program holds on the heap right now.
+std::size_t liveHeapBytes() {
+#ifdef TINTFALL_SOAK_ASAN
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
+
+std::size_t residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::strtoul(line.c_str() + 6, nullptr, 10);
+    return 0;
+}
+
+// Every combination of the rule settings, one per game in turn.
+void chooseSettings(GameSettings& settings, int game) {
+    int rest = game;
+    settings.gameMode = rest % 3;
+    rest /= 3;
+    settings.colourCount = Easy + rest % 3;
+    rest /= 3;
+    settings.blockCountCode = rest % 3;
+    rest /= 3;
+    settings.bombsEnabled = rest % 2;
+    settings.demolitionDelay = 0;
+    settings.levelAnimationDelay = 0;
+}
+
+// Ranking order of the tables: score, then level, then blocks removed.
+bool ranksAbove(const ScoreEntry& a, const ScoreEntry& b) {
+    if (a.score != b.score) return a.score > b.score;
+    if (a.level != b.level) return a.level > b.level;
+    return a.blocksRemoved > b.blocksRemoved;
+}
+
+// Each mode's table against the best of the results given to it.
+void checkBook(const ScoreBook& book, const std::vector<std::vector<ScoreEntry>>& recorded) {
+    for (int mode = 0; mode < kLocalTableCount; ++mode) {
+        std::vector<ScoreEntry> best = recorded[static_cast<std::size_t>(mode)];
+        std::stable_sort(best.begin(), best.end(), ranksAbove);
+        const std::size_t shown = std::min<std::size_t>(best.size(), kScoreRows);
+        for (std::size_t row = 0; row < shown; ++row) {
+            const ScoreEntry& held = book.tables[static_cast<std::size_t>(mode)].rows[row];
+            if (held.score != best[row].score || held.level != best[row].level ||
+                held.blocksRemoved != best[row].blocksRemoved || held.name != best[row].name)
+                fail("table " + std::to_string(mode) + " row " + std::to_string(row) + " holds " + held.name + " " +
+                     std::to_string(held.score) + ", expected " + best[row].name + " " + std::to_string(best[row].score));
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1u;
+    std::mt19937 random(seed);
+    GameDriver driver;
+    GameSettings& settings = driver.settings();
+    const std::string savedGame = driver.baseFolder() + kSavedGameName;
+
+    std::vector<std::vector<ScoreEntry>> recorded(kLocalTableCount);
+    long long ticks = 0;
+    int saves = 0;
+    int loads = 0;
+    int prompts = 0;
+    std::size_t heapAfterFirstThousand = 0;
+    std::size_t residentAfterFirstThousand = 0;
+    const auto started = std::chrono::steady_clock::now();
+
+    for (int game = 0; game < games; ++game) {
+        chooseSettings(settings, game);
+        driver.clock().setCalendarSeconds(GameDriver::kDefaultCalendarSeconds + game);
+        driver.host().clearRecords();
+        driver.host().nameAnswers.clear();
+        // One prompt in seven is cancelled; the others take one of a few names.
+        if (random() % 7 == 0) {
+            driver.host().nameAnswers.push_back(std::nullopt);
+        } else {
+            driver.host().nameAnswers.push_back("Soak " + std::to_string(random() % 5));
+        }
+        driver.pressStartStop();
+        RandomPlayer player(static_cast<std::uint32_t>(random()));
+        // Half the games are saved at a random moment, loaded back and played on.
+        if (random() % 2 == 0) {
+            ticks += driver.runWith(std::ref(player), static_cast<int>(random() % 400));
+            if (driver.state().gameRunning) {
+                const GameState before = driver.state();
+                if (!saveGame(driver.files(), savedGame, driver.state(), settings)) fail("saving a game");
+                ++saves;
+                GameSettings loadedSettings = settings;
+                if (loadGame(driver.files(), savedGame, driver.state(), loadedSettings) != SavedGameLoad::Loaded)
+                    fail("loading the game just saved");
+                ++loads;
+                if (driver.state().board.cells != before.board.cells || driver.state().score != before.score ||
+                    loadedSettings.gameMode != settings.gameMode)
+                    fail("the loaded game differs from the saved one");
+                settings = loadedSettings;
+                driver.game().seedRandom();
+            }
+        }
+        ticks += driver.runWith(std::ref(player), kMaxTicksPerGame);
+        if (driver.state().gameRunning) fail("game " + std::to_string(game) + " did not end");
+        prompts += static_cast<int>(
+            std::count(driver.host().dialogs.begin(), driver.host().dialogs.end(), std::string("name")));
+        for (const GameResult& result : driver.host().recordedResults)
+            recorded[static_cast<std::size_t>(result.gameMode)].push_back(result);
+        if (driver.host().tableUpdateFailures != 0) fail("the score book could not be updated");
+        if (game % 97 == 0 && !writeOptions(driver.files(), driver.baseFolder(), settings))
+            fail("writing the options file");
+        if (game + 1 == std::min(1000, games)) {
+            heapAfterFirstThousand = liveHeapBytes();
+            residentAfterFirstThousand = residentKilobytes();
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const std::size_t heapAtEnd = liveHeapBytes();
+    const std::size_t residentAtEnd = residentKilobytes();
+
+    // Every file written along the way reads back valid.
+    ScoreBook book;
+    if (!book.load(driver.files(), driver.baseFolder())) fail("data.tft does not read back");
+    checkBook(book, recorded);
+    GameSettings readBack;
+    if (!readOptions(driver.files(), driver.baseFolder(), readBack)) fail("tintfall.dat does not read back");
+    const auto name = driver.files().read(driver.baseFolder() + kLastNameFileName, 4096);
+    if (!name || !parseLastName(name->data(), name->size())) fail("lastname.dat does not read back");
+    if (saves > 0) {
+        GameState state;
+        GameSettings loaded;
+        if (loadGame(driver.files(), savedGame, state, loaded) != SavedGameLoad::Loaded) fail("soak.tfs does not read back");
+    }
+    // Flat memory: the heap after the last game is no larger than after the
+    // first thousandth, give or take 64 KiB of settled containers.
+    if (heapAtEnd > heapAfterFirstThousand + 65536)
+        fail("live heap grew from " + std::to_string(heapAfterFirstThousand) + " to " + std::to_string(heapAtEnd) +
+             " bytes");
+
+    std::size_t resultCount = 0;
+    for (const auto& mode : recorded) resultCount += mode.size();
+    std::printf("soak: %d games (%lld ticks) in %.1f s, %.0f games/s; %d saved and loaded back; %d name "
+                "prompts, %zu results recorded\n",
+                games, ticks, seconds, games / seconds, saves, prompts, resultCount);
+    std::printf("soak: live heap %zu bytes after game %d, %zu after the last; resident %zu KiB and %zu KiB\n",
+                heapAfterFirstThousand, std::min(1000, games), heapAtEnd, residentAfterFirstThousand,
+                residentAtEnd);
+    std::printf("soak: %s\n", failures == 0 ? "every file valid, tables right, memory flat" : "FAILED");
+    return failures == 0 ? 0 : 1;
+}
