@@ -1,8 +1,8 @@
 #include "platform/win32/DlgFileChooser.h"
 
-#include <commdlg.h>
-
 #include <vector>
+
+#include "platform/win32/OnDemandLibraries.h"
 
 namespace tintfall {
 
@@ -24,7 +24,8 @@ std::optional<std::string> runFileChooser(HWND owner, const FileDialogSpec& spec
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (spec.askBeforeOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
-    const BOOL chosen = kind == FileChooserKind::Save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+    const BOOL chosen = kind == FileChooserKind::Save ? onDemand::getSaveFileName(&dialog)
+                                                           : onDemand::getOpenFileName(&dialog);
     if (!chosen) return std::nullopt;
     return std::string(path.data());
 }

@@ -1,7 +1,5 @@
 #include "platform/win32/DlgOptionsSheet.h"
 
-#include <commctrl.h>
-#include <commdlg.h>
 #include <mmsystem.h>
 
 #include <array>
@@ -9,6 +7,7 @@
 #include "platform/win32/DlgControls.h"
 #include "platform/win32/DlgFileChooser.h"
 #include "platform/win32/DlgKeyCapture.h"
+#include "platform/win32/OnDemandLibraries.h"
 #include "settings/CConOpt.h"
 #include "settings/CGameOpt.h"
 #include "settings/CIntOpt.h"
@@ -35,7 +34,7 @@ public:
         chooser.rgbResult = static_cast<COLORREF>(initial);
         chooser.lpCustColors = customColours_.data();
         chooser.Flags = CC_RGBINIT;
-        if (!ChooseColorA(&chooser)) return std::nullopt;
+        if (!onDemand::chooseColour(&chooser)) return std::nullopt;
         return static_cast<std::int32_t>(chooser.rgbResult);
     }
 
@@ -125,6 +124,7 @@ INT_PTR CALLBACK pageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 
 bool runOptionsSheet(HINSTANCE instance, HWND owner, CGameOpt& game, CIntOpt& interfacePage, CConOpt& control,
                      CSndOpt& sound) {
+    if (!onDemand::initCommonControls()) return false;
     SheetServices services(instance);
     SheetState sheet;
     sheet.services = &services;
@@ -141,9 +141,9 @@ bool runOptionsSheet(HINSTANCE instance, HWND owner, CGameOpt& game, CIntOpt& in
         page.pszTemplate = MAKEINTRESOURCEA(pages[i]->templateId());
         page.pfnDlgProc = pageProc;
         page.lParam = reinterpret_cast<LPARAM>(&contexts[i]);
-        handles[i] = CreatePropertySheetPageA(&page);
+        handles[i] = onDemand::createPropertySheetPage(&page);
         if (handles[i] == nullptr) {
-            for (std::size_t made = 0; made < i; ++made) DestroyPropertySheetPage(handles[made]);
+            for (std::size_t made = 0; made < i; ++made) onDemand::destroyPropertySheetPage(handles[made]);
             return false;
         }
     }
@@ -157,7 +157,7 @@ bool runOptionsSheet(HINSTANCE instance, HWND owner, CGameOpt& game, CIntOpt& in
     header.nPages = static_cast<UINT>(handles.size());
     header.nStartPage = 0;
     header.phpage = handles.data();
-    const INT_PTR result = PropertySheetA(&header);
+    const INT_PTR result = onDemand::propertySheet(&header);
     return result != -1 && sheet.accepted;
 }
 

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include <commctrl.h>
-
 #include "platform/win32/DlgRunner.h"
 #include "platform/win32/MenuUpdate.h"
 #include "platform/win32/Win32Clock.h"
@@ -106,8 +104,6 @@ void centreInWorkArea(HWND hwnd) {
 }
 
 int runProgram(HINSTANCE instance) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
     timeBeginPeriod(1);
 
     Program owner(instance);
