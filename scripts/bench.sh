@@ -31,8 +31,5 @@ SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-5}" bash tests/
 echo "seconds ${SECONDS_PER_SPAN:-30}" >>"$out/wine.txt"
 echo "launches ${LAUNCHES:-5}" >>"$out/wine.txt"
 
-rm -f "$out/judge.txt"
-if [ -f server/bench.sh ]; then bash server/bench.sh >"$out/judge.txt"; fi
-
 /usr/bin/python3 tests/bench/report.py "$out" >docs/benchmarks.md
 echo "docs/benchmarks.md written"

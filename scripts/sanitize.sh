@@ -9,7 +9,9 @@ cd "$root"
 jobs="$(nproc 2>/dev/null || echo 2)"
 build="$root/build/asan"
 
-cmake -S . -B "$build" -DTINTFALL_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
+# -O1 with line tables: quick to build, and findings still name their lines.
+cmake -S . -B "$build" -DTINTFALL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -g1" \
+  -DCMAKE_C_FLAGS_RELEASE="-O1 -g1" -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
 targets=(tintfall_soak)
 for area in tests/unit/*/CMakeLists.txt; do
   targets+=("$(basename "$(dirname "$area")")_tests")

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "platform/DataWriter.h"
 
@@ -160,11 +161,23 @@ bool dibPixel(const DibView& image, int x, int y, ColourRef& colour) {
 SoftwareCanvas::SoftwareCanvas(int width, int height, ColourRef background)
     : width_(std::max(0, width)),
       height_(std::max(0, height)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), background) {}
+      stride_((static_cast<std::size_t>(width_) * 3 + 3) & ~static_cast<std::size_t>(3)),
+      pixels_(stride_ * static_cast<std::size_t>(height_), 0) {
+    fill(0, 0, width_, height_, background);
+}
+
+std::uint8_t* SoftwareCanvas::at(int x, int y) {
+    return pixels_.data() + static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x) * 3;
+}
+
+const std::uint8_t* SoftwareCanvas::at(int x, int y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * stride_ + static_cast<std::size_t>(x) * 3;
+}
 
 ColourRef SoftwareCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    const std::uint8_t* p = at(x, y);
+    return fromBgr(p[0], p[1], p[2]);
 }
 
 void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, int height, int dstX, int dstY) {
@@ -172,50 +185,56 @@ void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, i
     const Span s = clip({srcX, srcY, dstX, dstY, width, height}, image.width, image.height, width_, height_);
     const std::size_t bytesPerPixel = image.bitsPerPixel >= 24 ? static_cast<std::size_t>(image.bitsPerPixel / 8) : 0;
     for (int row = 0; row < s.height; ++row) {
-        ColourRef* out = &pixels_[static_cast<std::size_t>(s.dstY + row) * static_cast<std::size_t>(width_) +
-                                  static_cast<std::size_t>(s.dstX)];
+        std::uint8_t* out = at(s.dstX, s.dstY + row);
         // True-colour rows that lie wholly inside the pixel data are copied
-        // directly; everything else goes pixel by pixel with its checks.
+        // directly, 24-bit ones as they are; everything else goes pixel by
+        // pixel with its checks.
         const std::size_t rowStart = static_cast<std::size_t>(image.height - 1 - (s.srcY + row)) * image.stride;
         const std::size_t first = rowStart + static_cast<std::size_t>(s.srcX) * bytesPerPixel;
         if (bytesPerPixel != 0 && first + static_cast<std::size_t>(s.width) * bytesPerPixel <= image.pixelBytes) {
             const std::uint8_t* in = image.pixels + first;
-            for (int column = 0; column < s.width; ++column, in += bytesPerPixel) out[column] = fromBgr(in[0], in[1], in[2]);
+            if (bytesPerPixel == 3) {
+                std::memcpy(out, in, static_cast<std::size_t>(s.width) * 3);
+                continue;
+            }
+            for (int column = 0; column < s.width; ++column, in += bytesPerPixel, out += 3) {
+                out[0] = in[0];
+                out[1] = in[1];
+                out[2] = in[2];
+            }
             continue;
         }
-        for (int column = 0; column < s.width; ++column) {
+        for (int column = 0; column < s.width; ++column, out += 3) {
             ColourRef colour = 0;
-            if (dibPixel(image, s.srcX + column, s.srcY + row, colour)) out[column] = colour;
+            if (!dibPixel(image, s.srcX + column, s.srcY + row, colour)) continue;
+            out[0] = blue(colour);
+            out[1] = green(colour);
+            out[2] = red(colour);
         }
     }
 }
 
 void SoftwareCanvas::fill(int x, int y, int width, int height, ColourRef colour) {
     const Span s = clip({x, y, x, y, width, height}, width_, height_, width_, height_);
-    for (int row = 0; row < s.height; ++row) {
-        auto start = pixels_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(s.dstY + row) *
-                                                                       static_cast<std::size_t>(width_) +
-                                                                   static_cast<std::size_t>(s.dstX));
-        std::fill(start, start + s.width, colour & 0x00FFFFFFu);
+    if (s.width <= 0 || s.height <= 0) return;
+    // One row is made pixel by pixel; the others are copies of it.
+    std::uint8_t* first = at(s.dstX, s.dstY);
+    for (int column = 0; column < s.width; ++column) {
+        first[3 * column] = blue(colour);
+        first[3 * column + 1] = green(colour);
+        first[3 * column + 2] = red(colour);
     }
+    for (int row = 1; row < s.height; ++row) std::memcpy(at(s.dstX, s.dstY + row), first, static_cast<std::size_t>(s.width) * 3);
 }
 
 void SoftwareCanvas::copyRect(const SoftwareCanvas& from, int x, int y, int width, int height) {
     const Span s = clip({x, y, x, y, width, height}, from.width_, from.height_, width_, height_);
-    for (int row = 0; row < s.height; ++row) {
-        const auto in = from.pixels_.begin() + static_cast<std::ptrdiff_t>(
-                                                   static_cast<std::size_t>(s.srcY + row) * static_cast<std::size_t>(from.width_) +
-                                                   static_cast<std::size_t>(s.srcX));
-        std::copy(in, in + s.width,
-                  pixels_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(s.dstY + row) *
-                                                                    static_cast<std::size_t>(width_) +
-                                                                static_cast<std::size_t>(s.dstX)));
-    }
+    for (int row = 0; row < s.height; ++row)
+        std::memcpy(at(s.dstX, s.dstY + row), from.at(s.srcX, s.srcY + row), static_cast<std::size_t>(s.width) * 3);
 }
 
 std::vector<std::uint8_t> SoftwareCanvas::bmpBytes() const {
-    const std::uint32_t stride = (static_cast<std::uint32_t>(width_) * 3 + 3) & ~3u;
-    const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height_);
+    const std::uint32_t imageSize = static_cast<std::uint32_t>(pixels_.size());
     DataWriter out;
     out.writeByte('B');
     out.writeByte('M');
@@ -233,23 +252,23 @@ std::vector<std::uint8_t> SoftwareCanvas::bmpBytes() const {
     out.writeInt32(2835);
     out.writeUint32(0);
     out.writeUint32(0);
-    std::vector<std::uint8_t> row(stride, 0);
+    // The file stores its rows bottom-up, each as the canvas holds it.
     for (int y = height_ - 1; y >= 0; --y) {
-        for (int x = 0; x < width_; ++x) {
-            const ColourRef c = pixel(x, y);
-            row[static_cast<std::size_t>(x) * 3] = blue(c);
-            row[static_cast<std::size_t>(x) * 3 + 1] = green(c);
-            row[static_cast<std::size_t>(x) * 3 + 2] = red(c);
-        }
-        out.writeBytes(row);
+        const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * stride_);
+        out.writeBytes(std::vector<std::uint8_t>(row, row + static_cast<std::ptrdiff_t>(stride_)));
     }
     return out.bytes();
 }
 
 std::vector<std::uint8_t> SoftwareCanvas::pngBytes() const {
     std::vector<std::uint8_t> rgb;
-    rgb.reserve(pixels_.size() * 3);
-    for (ColourRef c : pixels_) rgb.insert(rgb.end(), {red(c), green(c), blue(c)});
+    rgb.reserve(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_) * 3);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const std::uint8_t* p = at(x, y);
+            rgb.insert(rgb.end(), {p[2], p[1], p[0]});
+        }
+    }
     return encodePng(width_, height_, rgb);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // A canvas of 24-bit pixels in memory. It performs the same 1:1 copies as
 // the window's canvas, so a frame composed here looks like the window, and
-// it can be saved as a .bmp or .png picture for tests and for looking.
+// it can be saved as a .bmp or .png picture for tests and for looking. The
+// frame is held as the pictures are (blue, green, red; rows padded to four
+// bytes), so a picture's row is copied as it is.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,6 +26,8 @@ public:
 
     int width() const { return width_; }
     int height() const { return height_; }
+    // The bytes the frame takes.
+    std::size_t frameBytes() const { return pixels_.size(); }
     // The colour of one pixel as 0x00BBGGRR; 0 outside the canvas.
     ColourRef pixel(int x, int y) const;
 
@@ -35,9 +39,13 @@ public:
     bool savePng(Files& files, const std::string& path) const;
 
 private:
+    std::uint8_t* at(int x, int y);
+    const std::uint8_t* at(int x, int y) const;
+
     int width_;
     int height_;
-    std::vector<ColourRef> pixels_;  // rows top-down
+    std::size_t stride_;
+    std::vector<std::uint8_t> pixels_;  // rows top-down
 };
 
 // A minimal PNG file: 8-bit RGB, unfiltered rows, a zlib stream of stored

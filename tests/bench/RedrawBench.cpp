@@ -78,14 +78,14 @@ void FullRedraw(benchmark::State& bench) {
         redraw(context);
         benchmark::ClobberMemory();
     }
-    bench.counters["frameBytes"] = static_cast<double>(view.layout.clientWidth) * view.layout.clientHeight * sizeof(ColourRef);
+    bench.counters["frameBytes"] = static_cast<double>(back.frameBytes());
 }
 BENCHMARK(FullRedraw)->ArgName("big")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The floor of a redraw: one copy of as many bytes as the frame holds.
 void PlainCopyOfFrameBytes(benchmark::State& bench) {
     const WindowLayout layout = applyLayout(static_cast<int>(bench.range(0)));
-    const std::size_t bytes = static_cast<std::size_t>(layout.clientWidth) * layout.clientHeight * sizeof(ColourRef);
+    const std::size_t bytes = SoftwareCanvas(layout.clientWidth, layout.clientHeight).frameBytes();
     std::vector<unsigned char> from(bytes, 1);
     std::vector<unsigned char> to(bytes, 0);
     for (auto _ : bench) {
