@@ -36,6 +36,9 @@ public:
     virtual int spinPosition(int id) = 0;
 
     virtual void setWindowTitle(const std::string& title) = 0;
+    // A timer of the dialog; each tick reaches the model as a timer event.
+    virtual void startTimer(int id, unsigned periodMs) = 0;
+    virtual void stopTimer(int id) = 0;
     // Closes a modal dialog with the given result (1 OK, 2 Cancel).
     virtual void endDialog(int result) = 0;
 

@@ -21,6 +21,9 @@ public:
     virtual bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;
     virtual bool exists(const std::string& path) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // Gives a file another name; fails and changes nothing when a file of
+    // that name exists already.
+    virtual bool rename(const std::string& from, const std::string& to) = 0;
     // Full path of a file name relative to the current working folder.
     virtual std::string fullPath(const std::string& name) = 0;
 

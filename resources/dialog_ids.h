@@ -10,6 +10,9 @@
 #define IDD_KEY_CAPTURE 164
 #define IDD_BEST_SCORES 165
 #define IDD_NAME_PROMPT 166
+#define IDD_SEND_RESULT 167
+#define IDD_UPLOAD 168
+#define IDD_DOWNLOAD 169
 
 /* Game page */
 #define IDC_MODE_CLASSIC 1101
@@ -72,5 +75,16 @@
 
 /* Name prompt */
 #define IDC_PLAYER_NAME 1012
+
+/* Send Result */
+#define IDC_SEND_NAME 1012
+#define IDC_SEND_EMAIL 1058
+#define IDC_SEND_COUNTRY 1059
+#define IDC_SEND_NOTES 1060
+#define IDC_SEND_CONDITIONS 1063
+
+/* Transfer Data */
+#define IDC_TRANSFER_TEXT 1056
+#define IDT_TRANSFER_START 1
 
 #endif

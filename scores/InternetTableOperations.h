@@ -1,7 +1,7 @@
 #pragma once
 // What the Best Scores dialog asks of the internet table: fetching the Top 10
 // (UPDATE) and sending the Classic table (SEND). The transfers live above
-// this folder and implement the interface.
+// this folder (net/InternetTransfers) and implement the interface.
 #include <optional>
 #include <string>
 
@@ -22,13 +22,6 @@ public:
     virtual std::optional<Top10Download> downloadTop10(const std::string& folder) = 0;
     // The Send Result dialog for the Classic table.
     virtual void sendResults(const std::string& folder, const std::string& uploadKey, const ScoreTable& classic) = 0;
-};
-
-// Until the transfers are built: UPDATE fetches nothing and SEND sends nothing.
-class NoInternetTable : public InternetTableOperations {
-public:
-    std::optional<Top10Download> downloadTop10(const std::string&) override { return std::nullopt; }
-    void sendResults(const std::string&, const std::string&, const ScoreTable&) override {}
 };
 
 }  // namespace tintfall

@@ -30,6 +30,9 @@ public:
     void showBestScores(MainWindow& window, BestScoresStart start) override;
     void recordResult(MainWindow& window, const GameResult& result) override;
 
+    // The installation's upload key, handed on to SEND.
+    void setUploadKey(std::string key) { uploadKey_ = std::move(key); }
+
     // The name prompt over baseFolder's "lastname.dat"; nothing on Cancel.
     std::optional<std::string> askPlayerName(MainWindow& window);
 

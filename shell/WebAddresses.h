@@ -1,12 +1,14 @@
 #pragma once
-// The product's web site and support address.
+// The product's web pages, published by the internet table server's web
+// site (a build option), and the support address.
+#include "TableServerConfig.h"
+
 namespace tintfall {
 
-inline constexpr const char* kHomeSite = "http://www.tintfall.example";
-inline constexpr const char* kHomePageUrl = "http://www.tintfall.example/tintfall/index.htm";
-inline constexpr const char* kTop50PageUrl = "http://www.tintfall.example/tintfall/top.htm";
-// The About box's button shows this address and opens it.
-inline constexpr const char* kAboutHomeUrl = "http://www.tintfall.example/tintfall/";
+inline constexpr const char* kHomePageUrl = TINTFALL_WEB_URL "index.html";
+inline constexpr const char* kTop50PageUrl = TINTFALL_WEB_URL "top50.html";
+// The About box's button shows the site's address and opens it.
+inline constexpr const char* kAboutHomeUrl = TINTFALL_WEB_URL;
 inline constexpr const char* kSupportMail = "support@tintfall.example";
 
 }  // namespace tintfall

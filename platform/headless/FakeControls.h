@@ -40,6 +40,8 @@ public:
     void setSpinPosition(int id, int position) override;
     int spinPosition(int id) override { return controls_[id].spinPosition; }
     void setWindowTitle(const std::string& title) override { title_ = title; }
+    void startTimer(int id, unsigned periodMs) override { timers_[id] = periodMs; }
+    void stopTimer(int id) override { timers_.erase(id); }
     void endDialog(int result) override { endResult_ = result; }
     void showError(const std::string& text) override;
     void showInformation(const std::string& title, const std::string& text) override;
@@ -49,8 +51,15 @@ public:
     const Control& control(int id) { return controls_[id]; }
     bool enabled(int id) { return controls_[id].enabled; }
     const std::string& title() const { return title_; }
+    // The period of a running timer, 0 when it is not running.
+    unsigned timerPeriod(int id) const {
+        const auto found = timers_.find(id);
+        return found == timers_.end() ? 0 : found->second;
+    }
     // 0 while the dialog is open.
     int endResult() const { return endResult_; }
+    // The same controls for the next dialog: open again, messages kept.
+    void reopen() { endResult_ = 0; }
     const std::vector<Message>& messages() const { return messages_; }
     void clearMessages() { messages_.clear(); }
 
@@ -68,6 +77,7 @@ public:
 private:
     std::map<int, Control> controls_;
     std::string title_;
+    std::map<int, unsigned> timers_;
     int endResult_ = 0;
     std::vector<Message> messages_;
     std::deque<bool> answers_;

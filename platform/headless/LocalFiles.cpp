@@ -61,6 +61,14 @@ bool LocalFiles::exists(const std::string& path) {
 
 bool LocalFiles::remove(const std::string& path) { return std::remove(hostPath(path).c_str()) == 0; }
 
+bool LocalFiles::rename(const std::string& from, const std::string& to) {
+    const std::string target = hostPath(to);
+    std::error_code error;
+    if (std::filesystem::exists(target, error) || error) return false;
+    std::filesystem::rename(hostPath(from), target, error);
+    return !error;
+}
+
 std::string LocalFiles::fullPath(const std::string& name) {
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(hostPath(name), error);

@@ -34,6 +34,13 @@ public:
     }
     bool exists(const std::string& path) override { return contents.count(path) != 0; }
     bool remove(const std::string& path) override { return contents.erase(path) != 0; }
+    bool rename(const std::string& from, const std::string& to) override {
+        const auto found = contents.find(from);
+        if (found == contents.end() || contents.count(to) != 0 || unwritable.count(to)) return false;
+        contents[to] = std::move(found->second);
+        contents.erase(from);
+        return true;
+    }
     // The working folder of the tests is C:\Games\.
     std::string fullPath(const std::string& name) override { return "C:\\Games\\" + name; }
 };

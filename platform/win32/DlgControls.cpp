@@ -10,7 +10,11 @@ namespace {
 constexpr const char* kTitle = "Tintfall";
 }  // namespace
 
-void Win32DialogControls::setText(int id, const std::string& text) { SetDlgItemTextA(dialog_, id, text.c_str()); }
+// Painted at once: a blocking step may follow before the next message.
+void Win32DialogControls::setText(int id, const std::string& text) {
+    SetDlgItemTextA(dialog_, id, text.c_str());
+    UpdateWindow(GetDlgItem(dialog_, id));
+}
 
 std::string Win32DialogControls::text(int id) {
     HWND control = GetDlgItem(dialog_, id);
@@ -53,6 +57,10 @@ int Win32DialogControls::spinPosition(int id) {
 }
 
 void Win32DialogControls::setWindowTitle(const std::string& title) { SetWindowTextA(dialog_, title.c_str()); }
+
+void Win32DialogControls::startTimer(int id, unsigned periodMs) { SetTimer(dialog_, static_cast<UINT_PTR>(id), periodMs, nullptr); }
+
+void Win32DialogControls::stopTimer(int id) { KillTimer(dialog_, static_cast<UINT_PTR>(id)); }
 
 void Win32DialogControls::endDialog(int result) { EndDialog(dialog_, result); }
 

@@ -22,6 +22,8 @@ public:
     void setSpinPosition(int id, int position) override;
     int spinPosition(int id) override;
     void setWindowTitle(const std::string& title) override;
+    void startTimer(int id, unsigned periodMs) override;
+    void stopTimer(int id) override;
     void endDialog(int result) override;
     void showError(const std::string& text) override;
     void showInformation(const std::string& title, const std::string& text) override;

@@ -1,8 +1,11 @@
 #include "platform/win32/DlgRunner.h"
 
+#include "net/UploadKey.h"
 #include "platform/win32/DlgFileChooser.h"
+#include "platform/win32/DlgInternet.h"
 #include "platform/win32/DlgOptionsSheet.h"
 #include "platform/win32/DlgScores.h"
+#include "resources/dialog_ids.h"
 #include "shell/MainWindow.h"
 
 namespace tintfall {
@@ -23,9 +26,21 @@ void Win32DialogRunner::runNamePrompt(NamePrompt& prompt) { runNamePromptDialog(
 
 void Win32DialogRunner::runBestScores(BestScoresDialog& dialog) { runBestScoresDialog(instance_, owner_, dialog); }
 
+void Win32DialogRunner::runSendResult(SendResultDialog& dialog) { runSendResultDialog(instance_, owner_, dialog); }
+
+void Win32DialogRunner::runUpload(TransferDialog& dialog) { runTransferDialog(instance_, owner_, IDD_UPLOAD, dialog); }
+
+void Win32DialogRunner::runDownload(TransferDialog& dialog) {
+    runTransferDialog(instance_, owner_, IDD_DOWNLOAD, dialog);
+}
+
 void ProgramDialogs::attach(HWND owner, MainWindow& window) {
     runner.attach(owner);
     window.dialogCommands = &commands;
+}
+
+void ProgramDialogs::loadUploadKey(MainWindow& window) {
+    commands.setUploadKey(loadOrCreateUploadKey(window.files, random, window.baseFolder));
 }
 
 }  // namespace tintfall

@@ -2,7 +2,10 @@
 // The dialogs of the commands as real windows, owned by the main window.
 #include <windows.h>
 
-#include "scores/InternetTableOperations.h"
+#include "net/InternetDialogRunner.h"
+#include "net/InternetTransfers.h"
+#include "platform/win32/WinInetFtpClient.h"
+#include "platform/win32/Win32SecureRandom.h"
 #include "shell/DialogRunner.h"
 #include "shell/ModalDialogCommands.h"
 
@@ -10,7 +13,7 @@ namespace tintfall {
 
 class MainWindow;
 
-class Win32DialogRunner : public DialogRunner {
+class Win32DialogRunner : public DialogRunner, public InternetDialogRunner {
 public:
     explicit Win32DialogRunner(HINSTANCE instance) : instance_(instance) {}
     void attach(HWND owner) { owner_ = owner; }
@@ -20,6 +23,9 @@ public:
     std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override;
     void runNamePrompt(NamePrompt& prompt) override;
     void runBestScores(BestScoresDialog& dialog) override;
+    void runSendResult(SendResultDialog& dialog) override;
+    void runUpload(TransferDialog& dialog) override;
+    void runDownload(TransferDialog& dialog) override;
 
 private:
     HINSTANCE instance_;
@@ -27,13 +33,18 @@ private:
 };
 
 // Everything the program needs for its dialog commands; attach hands the
-// commands to the main window once its window exists.
+// commands to the main window once its window exists, and once the window
+// knows its folder, loadUploadKey gives them the installation's key.
 struct ProgramDialogs {
-    explicit ProgramDialogs(HINSTANCE instance) : runner(instance), commands(runner, internet) {}
+    ProgramDialogs(HINSTANCE instance, Files& files, Clock& clock)
+        : runner(instance), internet(files, clock, ftp, runner), commands(runner, internet) {}
     void attach(HWND owner, MainWindow& window);
+    void loadUploadKey(MainWindow& window);
 
     Win32DialogRunner runner;
-    NoInternetTable internet;
+    WinInetFtpClient ftp;
+    Win32SecureRandom random;
+    InternetTransfers internet;
     ModalDialogCommands commands;
 };
 

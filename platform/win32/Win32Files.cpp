@@ -52,6 +52,11 @@ bool Win32Files::exists(const std::string& path) {
 
 bool Win32Files::remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
+// Without MOVEFILE_REPLACE_EXISTING an existing target makes the move fail.
+bool Win32Files::rename(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) != 0;
+}
+
 std::string Win32Files::fullPath(const std::string& name) {
     char buffer[MAX_PATH * 4];
     const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);

@@ -11,6 +11,7 @@ public:
     bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
     bool exists(const std::string& path) override;
     bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
     std::string fullPath(const std::string& name) override;
 };
 

@@ -26,7 +26,8 @@ struct Program {
     Win32WindowServices services;
     MainWindow window;
     ProgramDialogs dialogs;
-    explicit Program(HINSTANCE instance) : services(instance), window(files, clock, sound, services), dialogs(instance) {}
+    explicit Program(HINSTANCE instance)
+        : services(instance), window(files, clock, sound, services), dialogs(instance, files, clock) {}
 };
 
 Program* program = nullptr;
@@ -39,6 +40,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             program->services.attach(hwnd);
             program->dialogs.attach(hwnd, window);
             window.onCreate();
+            program->dialogs.loadUploadKey(window);
             SetTimer(hwnd, kTimerId, kTickMilliseconds, nullptr);
             // The class has no background brush: every pixel comes from the back buffer.
             SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, 0);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "net/InternetTransfers.h"
+#include "net/Top10File.h"
 #include "platform/headless/FakeControls.h"
+#include "platform/headless/ScriptedInternetDialogs.h"
+#include "platform/headless/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
 #include "resources/dialog_ids.h"
 #include "scores/BestScoresDialog.h"
@@ -13,23 +17,6 @@ namespace {
 
 constexpr const char* kFolder = "C:\\Games\\";
 const std::string kBookPath = std::string(kFolder) + "data.tft";
-
-class FakeInternet : public InternetTableOperations {
-public:
-    std::optional<Top10Download> answer;
-    int downloads = 0;
-    std::vector<ScoreTable> sent;
-    std::vector<std::string> sentKeys;
-
-    std::optional<Top10Download> downloadTop10(const std::string&) override {
-        ++downloads;
-        return answer;
-    }
-    void sendResults(const std::string&, const std::string& key, const ScoreTable& classic) override {
-        sent.push_back(classic);
-        sentKeys.push_back(key);
-    }
-};
 
 ScoreEntry result(std::int32_t mode, std::int32_t score, std::int32_t level, std::int32_t blocks,
                   const std::string& name = "Player") {
@@ -47,7 +34,9 @@ ScoreEntry result(std::int32_t mode, std::int32_t score, std::int32_t level, std
 struct BestScores : ::testing::Test {
     MemoryFiles files;
     ManualClock clock;
-    FakeInternet internet;
+    TestFtpClient ftp{files};
+    ScriptedInternetDialogs internetDialogs;
+    InternetTransfers internet{files, clock, ftp, internetDialogs};
     FakeControls controls;
 
     BestScores() {
@@ -234,12 +223,12 @@ TEST_F(BestScores, InfoShowsTheRowsGameInfo) {
 
 TEST_F(BestScores, UpdateKeepsTheShownTableAndFillsTop10) {
     auto dialog = open(ClassicTable);
-    Top10Download download;
-    download.rows[0] = result(Classic, 99999, 20, 900, "Champion");
-    download.rows[0].country = "Netherlands";
-    download.rows[1].name = "No info";
-    download.lastUpdateText = "Monday, 6 January 2003 10:00:00";
-    internet.answer = download;
+    ScoreRows served;
+    served[0] = result(Classic, 99999, 20, 900, "Champion");
+    served[0].country = "Netherlands";
+    served[1].name = "No info";
+    ftp.served["top10.tft"] = encodeTop10(served);
+    clock.setLocalTime({2003, 1, 6, 1, 10, 0, 0});
     dialog.onCommand(controls, IDC_SCORES_UPDATE);
     EXPECT_EQ(controls.title(), "Local Best Scores - Classic mode");
     EXPECT_EQ(name(1), "Empty");
@@ -257,7 +246,7 @@ TEST_F(BestScores, FailedUpdateChangesNothing) {
     auto dialog = open(InternetTable);
     const int writesBefore = files.writeCount;
     dialog.onCommand(controls, IDC_SCORES_UPDATE);
-    EXPECT_EQ(internet.downloads, 1);
+    EXPECT_EQ(internetDialogs.downloadsShown, 1);
     EXPECT_EQ(files.writeCount, writesBefore);
     EXPECT_EQ(name(1), "Empty");
     EXPECT_EQ(controls.endResult(), 0);
@@ -266,10 +255,15 @@ TEST_F(BestScores, FailedUpdateChangesNothing) {
 TEST_F(BestScores, SendHandsOverTheClassicTableWhateverIsShown) {
     storeTable(ClassicTable, {321});
     auto dialog = open(RisingTable);
+    internetDialogs.typeDetails = true;
+    internetDialogs.typed = {"Blue Fox", "fox@example.org", "Norway", ""};
     dialog.onCommand(controls, IDC_SCORES_SEND);
-    ASSERT_EQ(internet.sent.size(), 1u);
-    EXPECT_EQ(internet.sent[0].rows[0].score, 321);
-    EXPECT_EQ(internet.sentKeys[0], "KEY");
+    ASSERT_EQ(ftp.received.count("KEY.tft"), 1u);
+    const auto& bytes = ftp.received["KEY.tft"];
+    const auto sent = parseUploadRecord(bytes.data(), bytes.size());
+    ASSERT_TRUE(sent.has_value());
+    EXPECT_EQ(sent->rows[0].score, 321);
+    EXPECT_EQ(sent->uploadKey, "KEY");
 }
 
 TEST_F(BestScores, OkAndEscapeCloseWithoutWriting) {

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "net/InternetTransfers.h"
 #include "platform/headless/FakeControls.h"
+#include "platform/headless/ScriptedInternetDialogs.h"
+#include "platform/headless/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
 #include "platform/headless/RecordingCanvas.h"
 #include "platform/headless/RecordingSound.h"
@@ -141,7 +144,9 @@ struct CommandFixture : ::testing::Test {
     QuietWindow services;
     MainWindow window{files, clock, sound, services};
     ScriptedRunner runner{window};
-    NoInternetTable internet;
+    TestFtpClient ftp{files};
+    ScriptedInternetDialogs internetDialogs;
+    InternetTransfers internet{files, clock, ftp, internetDialogs};
     ModalDialogCommands commands{runner, internet};
 
     CommandFixture() {

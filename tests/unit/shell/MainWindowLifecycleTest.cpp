@@ -1,4 +1,5 @@
 // Ticks, activation, the modal wrap, quitting and the close box.
+#include "TableServerConfig.h"
 #include "scores/UsageTime.h"
 #include "settings/OptionsFile.h"
 #include "tests/unit/shell/MainWindowFixture.h"
@@ -116,8 +117,9 @@ TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {
     window.onCommand(CMD_HOME_PAGE);
     window.onCommand(CMD_TOP50_PAGE);
     ASSERT_EQ(this->window.opened.size(), 2u);
-    EXPECT_EQ(this->window.opened[0], "http://www.tintfall.example/tintfall/index.htm");
-    EXPECT_EQ(this->window.opened[1], "http://www.tintfall.example/tintfall/top.htm");
+    // Pages of the table server's own web site.
+    EXPECT_EQ(this->window.opened[0], TINTFALL_WEB_URL "index.html");
+    EXPECT_EQ(this->window.opened[1], TINTFALL_WEB_URL "top50.html");
     EXPECT_EQ(window.state.notPaused, 1);
     EXPECT_TRUE(this->window.messages.empty());
 }

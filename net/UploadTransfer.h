@@ -1,0 +1,31 @@
+#pragma once
+// The upload of a Send Result: the record is written to uploadKey + ".tft" in
+// the folder, sent under the same name and deleted again, whatever happens.
+#include <string>
+
+#include "net/Transfer.h"
+#include "net/UploadFile.h"
+#include "platform/Files.h"
+#include "platform/FtpClient.h"
+
+namespace tintfall {
+
+inline constexpr const char* kUploadCreateFailed = "ERROR! It is impossible to create file for transfer";
+inline constexpr const char* kUploadingText = "Uploading...";
+inline constexpr const char* kUploadingFailed = "Uploading Failed";
+inline constexpr const char* kUploadCompletedText = "Uploading completed";
+inline constexpr const char* kUploadDone = "Your results was uploaded successfully\nThank you and Good Luck!";
+
+class UploadTransfer : public Transfer {
+public:
+    UploadTransfer(Files& files, FtpClient& ftp, std::string folder, UploadRecord record);
+    bool run(DialogControls& dialog) override;
+
+private:
+    Files& files_;
+    FtpClient& ftp_;
+    std::string folder_;
+    UploadRecord record_;
+};
+
+}  // namespace tintfall
