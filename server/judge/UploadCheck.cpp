@@ -1,5 +1,6 @@
 #include "server/judge/UploadCheck.h"
 
+#include "net/UploadKey.h"
 #include "platform/DataReader.h"
 #include "scores/ScoreBook.h"
 
@@ -7,7 +8,6 @@ namespace tintfall {
 
 namespace {
 
-constexpr std::size_t kKeyLength = 32;
 constexpr const char* kUploadSuffix = ".tft";
 
 bool within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
@@ -66,18 +66,10 @@ UploadCheck refused(std::string why) { return UploadCheck{std::nullopt, std::mov
 
 }  // namespace
 
-bool isUploadKey(const std::string& key) {
-    if (key.size() != kKeyLength) return false;
-    for (const char c : key) {
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
-    }
-    return true;
-}
-
 UploadCheck checkUpload(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
     const std::size_t suffix = std::char_traits<char>::length(kUploadSuffix);
     const std::string key = fileName.size() > suffix ? fileName.substr(0, fileName.size() - suffix) : std::string();
-    if (!isUploadKey(key) || fileName.compare(key.size(), std::string::npos, kUploadSuffix) != 0) {
+    if (!isValidUploadKey(key) || fileName.compare(key.size(), std::string::npos, kUploadSuffix) != 0) {
         return refused("file name is not a key followed by .tft");
     }
     if (bytes.size() > kMaxUploadBytes) return refused("larger than 64 KiB");

@@ -17,9 +17,6 @@ inline constexpr std::size_t kMaxUploadBytes = 64u * 1024u;
 inline constexpr std::size_t kMaxTextLength = 255;
 inline constexpr std::size_t kMaxNotesLength = 4096;
 
-// 32 lower-case hexadecimal digits, the form of every installation's key.
-bool isUploadKey(const std::string& key);
-
 struct UploadCheck {
     std::optional<UploadRecord> record;  // set when the upload is taken
     std::string refusal;                 // why it was not, for the server's log

@@ -317,6 +317,33 @@ e2e_cleanup() {
   fi
 }
 
+# Waits until the open message box titled "Tintfall" says TEXT (its last line).
+box_says() {
+  local i
+  for ((i = 0; i < 20; i++)); do
+    [ "$(dlg box | tail -1)" = "$1" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
+# Screenshot of one window (the newest of that title) into
+# build/e2e-shots/<test>-<name>.png. This display only shows a window opened
+# over the main window once the window has been moved; the main window goes
+# to the left edge and each dialog, when it first appears, to the right of it.
+dialog_shot() {
+  local title="$1" name="$2" w info wd ht
+  w="$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | sort -n | tail -1)"
+  [ -n "$w" ] || { fail "no window '$title' for the screenshot"; return 1; }
+  xdotool windowmove --sync "$w" 620 40
+  info="$(xwininfo -id "$w")"
+  wd="$(echo "$info" | awk '/Width:/{print $2}')"
+  ht="$(echo "$info" | awk '/Height:/{print $2}')"
+  sleep 1
+  # import reads each window with its own visual, as e2e_shot does.
+  /usr/bin/import -display "$DISPLAY" -window root -crop "${wd}x${ht}+620+40" +repage "$E2E_SHOTS/$E2E_NAME-$name.png"
+}
+
 e2e_finish() {
   if [ "$E2E_FAILURES" -eq 0 ]; then
     e2e_log "passed"

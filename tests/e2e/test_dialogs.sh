@@ -13,34 +13,9 @@ e2e_dialog_tool
 SHEET="Properties for Tintfall"
 byte_at() { od -An -tu1 -j "$2" -N 1 "$E2E_RUN/$1" | tr -d ' '; }
 
-# This display only shows a window opened over the main window once the window
-# has been moved; the main window goes to the left edge and each dialog, when
-# it first appears, to the right of it.
-dialog_shot() {
-  local title="$1" name="$2" w info wd ht
-  w="$(xdotool search --name "^$title\$" 2>/dev/null | head -1)"
-  [ -n "$w" ] || { fail "no window '$title' for the screenshot"; return 1; }
-  xdotool windowmove --sync "$w" 620 40
-  sleep 1
-  info="$(xwininfo -id "$w")"
-  wd="$(echo "$info" | awk '/Width:/{print $2}')"
-  ht="$(echo "$info" | awk '/Height:/{print $2}')"
-  xwd -root -silent -display "$DISPLAY" | /usr/bin/convert xwd:- -crop "${wd}x${ht}+620+40" +repage "$E2E_SHOTS/$E2E_NAME-$name.png"
-}
-
 open_sheet() {
   dlg command 40022 >/dev/null
   e2e_wait_for "the options sheet" 15 dlg find "$SHEET"
-}
-
-# Waits until the open message box says TEXT (its last line).
-box_says() {
-  local i
-  for ((i = 0; i < 20; i++)); do
-    [ "$(dlg box | tail -1)" = "$1" ] && return 0
-    sleep 0.5
-  done
-  return 1
 }
 
 sheet_closed() { ! dlg find "$SHEET" >/dev/null 2>&1; }
