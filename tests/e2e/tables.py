@@ -36,17 +36,17 @@ def entry(name="Empty", score=0, level=0, blocks=0, colours=0, block_code=0, inf
     return out + text(country)
 
 
-def rows_of(specs):
+def rows_of(row_texts):
     rows = []
-    for spec in specs:
-        name, score, level, blocks, colours, code = spec.split(":")
+    for row_text in row_texts:
+        name, score, level, blocks, colours, code = row_text.split(":")
         rows.append(entry(name, int(score), int(level), int(blocks), int(colours), int(code), 1))
     return rows + [entry()] * (10 - len(rows))
 
 
-def book(path, specs):
-    classic = rows_of(specs)
-    scores = [int(spec.split(":")[1]) for spec in specs] + [0] * 10
+def book(path, row_texts):
+    classic = rows_of(row_texts)
+    scores = [int(row_text.split(":")[1]) for row_text in row_texts] + [0] * 10
     out = text("TINTFALL_TABLE_FILE") + struct.pack("<i", 10)
     out += struct.pack("<3i", scores[0], 0, 0) + struct.pack("<3i", scores[9], 0, 0)
     out += b"".join(classic) + entry() * 30
@@ -55,11 +55,11 @@ def book(path, specs):
         f.write(out)
 
 
-def upload(path, key, name, country, specs):
+def upload(path, key, name, country, row_texts):
     out = text("TINTFALL_SENDTABLE_FILE") + struct.pack("<i", 10)
     for value in (key, name, name.lower().replace(" ", ".") + "@example.org", country, "", WHEN, "1:2:3", WHEN):
         out += text(value)
-    out += b"".join(rows_of(specs)) + text(WHEN)
+    out += b"".join(rows_of(row_texts)) + text(WHEN)
     with open(path, "wb") as f:
         f.write(out)
 
