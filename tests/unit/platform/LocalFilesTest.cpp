@@ -62,6 +62,16 @@ TEST_F(LocalFilesTest, RemoveReportsWhetherAFileWentAway) {
     EXPECT_FALSE(files_.remove(base() + "z"));
 }
 
+TEST_F(LocalFilesTest, RenameNeverReplacesAnExistingFile) {
+    ASSERT_TRUE(files_.write(base() + "key.dat", {1}));
+    ASSERT_TRUE(files_.write(base() + "key.dat.damaged", {2}));
+    EXPECT_FALSE(files_.rename(base() + "key.dat", base() + "key.dat.damaged"));
+    EXPECT_EQ(*files_.read(base() + "key.dat.damaged", 10), std::vector<std::uint8_t>{2});
+    EXPECT_TRUE(files_.rename(base() + "key.dat", base() + "key.dat.damaged2"));
+    EXPECT_FALSE(files_.exists(base() + "key.dat"));
+    EXPECT_EQ(*files_.read(base() + "key.dat.damaged2", 10), std::vector<std::uint8_t>{1});
+}
+
 // A disk that fills up in the middle of a write: the process may write only
 // 1000 bytes to any file, so the second, larger write stops halfway.
 TEST_F(LocalFilesTest, AWriteThatFailsHalfwayLeavesThePreviousFileWhole) {
