@@ -10,10 +10,13 @@ namespace {
 constexpr const char* kTitle = "Tintfall";
 }  // namespace
 
-// Painted at once: a blocking step may follow before the next message.
+// Painted at once: a blocking step may follow before the next message. The
+// look at the queue, which waits for nothing, is what makes Wine copy the
+// painted window to the screen.
 void Win32DialogControls::setText(int id, const std::string& text) {
     SetDlgItemTextA(dialog_, id, text.c_str());
     UpdateWindow(GetDlgItem(dialog_, id));
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
 std::string Win32DialogControls::text(int id) {

@@ -3,7 +3,8 @@
 # on loopback: UPDATE fetches the judged Top 10, shown with countries; SEND
 # uploads the Classic table, the judge takes it and the next UPDATE shows the
 # sender's row; with the server stopped both fail at the connection and leave
-# no file; a served top10.tft with 9 rows is reported as incorrect after the
+# no file, and one that never answers shows the progress while it waits; a
+# served top10.tft with 9 rows is reported as incorrect after the
 # success message, stays on disk and changes no table. Screenshots of Send
 # Result, the Transfer Data dialog and the Top 10 go to build/e2e-shots/.
 source "$(dirname "$0")/lib.sh"
@@ -47,8 +48,10 @@ server_stop() {
   wait "$SERVER_PID" 2>/dev/null
   SERVER_PID=""
 }
+SILENT_PID=""
 finish_run() {
   server_stop
+  [ -n "$SILENT_PID" ] && kill "$SILENT_PID" 2>/dev/null
   [ "$E2E_FAILURES" -eq 0 ] && rm -rf "$SERVER_DATA" "$SERVER_DATA.log" "$SERVER_DATA.upload"
   e2e_cleanup
 }
@@ -66,6 +69,19 @@ transfer_closed() { ! dlg find "$TRANSFER" >/dev/null 2>&1; }
 # Name column of places 1 to 3.
 top_names() { dlg show "$BEST" 1016 1027 1033 | cut -d' ' -f4- | tr '\n' ','; }
 byte_at() { od -An -tu1 -j "$2" -N 1 "$1" | tr -d ' '; }
+# A window busy in a blocking call cannot draw itself again after a move, so
+# it is taken where it stands.
+in_place_shot() {
+  local w info x y wd ht
+  w="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | sort -n | tail -1)"
+  [ -n "$w" ] || { fail "no window '$1' for the screenshot"; return 1; }
+  info="$(xwininfo -id "$w")"
+  x="$(echo "$info" | awk '/Absolute upper-left X/{print $4}')"
+  y="$(echo "$info" | awk '/Absolute upper-left Y/{print $4}')"
+  wd="$(echo "$info" | awk '/Width:/{print $2}')"
+  ht="$(echo "$info" | awk '/Height:/{print $2}')"
+  /usr/bin/import -display "$DISPLAY" -window root -crop "${wd}x${ht}+$x+$y" +repage "$E2E_SHOTS/$E2E_NAME-$2.png"
+}
 
 e2e_setup
 e2e_dialog_tool
@@ -154,6 +170,28 @@ check "SEND without a server fails at the connection" box_says "Connection to th
 box_ok
 e2e_wait_for "the transfer dialog to close" 10 transfer_closed
 check "the failed SEND leaves no upload file" [ ! -e "$E2E_RUN/$KEY.tft" ]
+
+# A server that takes the connection and says nothing for a while: the
+# dialog shows its progress while the connection waits.
+/usr/bin/python3 - <<'PY' &
+import socket, time
+s = socket.socket()
+s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+s.bind(("127.0.0.1", 2121))
+s.listen(1)
+connection, _ = s.accept()
+time.sleep(4)
+PY
+SILENT_PID=$!
+sleep 1
+dlg click "$BEST" 1024 >/dev/null
+sleep 2
+in_place_shot "$TRANSFER" transfer-waiting
+check "the waiting connection fails in the end" box_says "Connection to the FTP Server Failed"
+box_ok
+e2e_wait_for "the transfer dialog to close" 10 transfer_closed
+wait "$SILENT_PID"
+SILENT_PID=""
 
 # A served table of 9 rows: success first, then the incorrect file, which stays.
 server_start || e2e_finish
