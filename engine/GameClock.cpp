@@ -24,7 +24,11 @@ void Game::preTranslateKey(bool isKeyDown, std::int32_t keyCode) {
         if (isKeyDown) {
             key.held = 1;  // repeated key-downs of a held key change nothing more
         } else {
+            // A tick may come long after a key that was down and up between
+            // two ticks (animations block the thread); it still acts once.
+            const bool tapped = key.tapped || (key.held && key.repeatPhase == Idle);
             key = KeyTracker{};
+            key.tapped = tapped ? 1 : 0;
         }
     }
 }
@@ -60,6 +64,14 @@ void Game::playStep() {
 
     for (ControlAction action : kTickOrder) {
         KeyTracker& key = state_.keys[action];
+        // A tap pressed again since is simply a held key from here on.
+        if (key.tapped) {
+            key.tapped = 0;
+            if (!key.held) {
+                if (!performKeyAction(action) || !state_.gameRunning) return;
+                continue;
+            }
+        }
         if (!key.held) continue;
         if (key.repeatPhase == Idle) {
             key.pressTime = now;

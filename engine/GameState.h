@@ -64,6 +64,8 @@ struct KeyTracker {
     std::int32_t held = 0;
     std::int32_t repeatPhase = Idle;
     std::uint32_t pressTime = 0;
+    // Went down and up again before a tick acted on it: acts once on the next.
+    std::int32_t tapped = 0;
 };
 
 // The one program-wide generator: state * 214013 + 2531011, bits 16..30.

@@ -41,11 +41,54 @@ TEST_F(GameClock, ATapMovesOneColumnHoweverLateTheTickComes) {
     EXPECT_EQ(state.piece.column, 1);
 }
 
-TEST_F(GameClock, AKeyDownAndUpBetweenTwoTicksDoesNothing) {
+TEST_F(GameClock, AKeyDownAndUpBetweenTwoTicksActsOnceOnTheNextTick) {
+    press(kLeft);
+    release(kLeft);
+    release(kLeft);  // a stray second key-up loses nothing
+    tick();
+    EXPECT_EQ(state.piece.column, 1);
+    ticks(5);
+    EXPECT_EQ(state.piece.column, 1);
+
+    // Space tapped in the same way drops exactly one piece.
+    press(kSpace);
+    release(kSpace);
+    ticks(5);
+    EXPECT_EQ(state.stats.piecesCount, 1);
+}
+
+TEST_F(GameClock, ATapDuringARemovalAnimationMovesTheNextPiece) {
+    settings.demolitionDelay = 200;
+    playing(ThreeBlocks, {1, 1, 1});
+    state.piece.row = 14;
+    state.lastFallTime = 0;
+    state.fallInterval = 10;
+    tick();  // lands, removes three blocks and sleeps through the animation
+    ASSERT_EQ(state.stats.piecesCount, 1);
+    ASSERT_GT(clock.milliseconds(), 600u);
+    ASSERT_EQ(state.piece.column, 2);
+    state.fallInterval = 1000;
+    // The key messages of the blocked time all arrive before the next tick.
     press(kLeft);
     release(kLeft);
     tick();
-    EXPECT_EQ(state.piece.column, 2);
+    EXPECT_EQ(state.piece.column, 1);
+}
+
+TEST_F(GameClock, ATapFollowedByAHoldActsOnceAndThenRepeatsAsAHold) {
+    state.piece.column = 0;
+    press(kRight);
+    release(kRight);
+    press(kRight);
+    std::vector<int> columns;
+    for (int i = 0; i < 6; ++i) {
+        tick();
+        columns.push_back(state.piece.column);
+    }
+    EXPECT_EQ(columns, (std::vector<int>{1, 1, 1, 1, 2, 3}));
+    release(kRight);
+    ticks(3);
+    EXPECT_EQ(state.piece.column, 3);
 }
 
 TEST_F(GameClock, HoldingRepeatsOnEveryTickOnceTheDelayHasRunOut) {
@@ -139,6 +182,18 @@ TEST_F(GameClock, KeysAreForgottenWhilePlayDoesNotProceed) {
     state.notPaused = 0;
     tick();
     state.notPaused = 1;
+    ticks(3);
+    EXPECT_EQ(state.piece.column, 2);
+
+    // A tap not yet acted on is forgotten the same way.
+    press(kLeft);
+    release(kLeft);
+    state.notPaused = 0;
+    tick();
+    state.notPaused = 1;
+    press(kRight);
+    release(kRight);
+    game.clearKeys();  // deactivation
     ticks(3);
     EXPECT_EQ(state.piece.column, 2);
 
