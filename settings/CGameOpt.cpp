@@ -53,6 +53,11 @@ void CGameOpt::onInit(DialogControls& controls) {
     for (int level = 1; level <= kLevelCount; ++level) controls.addListItem(IDC_START_LEVEL, "Level " + std::to_string(level));
     controls.selectListItem(IDC_START_LEVEL, startLevelIndex);
     controls.setChecked(IDC_BOMBS, bombsEnabled != 0);
+    shownMode_ = modeChoice;
+    shownDifficulty_ = difficultyChoice;
+    shownBlocks_ = blocksChoice;
+    shownBombs_ = controls.isChecked(IDC_BOMBS);
+    shownLevel_ = controls.listSelection(IDC_START_LEVEL);
 
     demolition_ = DelayEdit(IDC_DEMOLITION_EDIT, IDC_DEMOLITION_SPIN, demolitionDelay);
     levelAnimation_ = DelayEdit(IDC_LEVEL_ANIMATION_EDIT, IDC_LEVEL_ANIMATION_SPIN, levelAnimationDelay);
@@ -86,12 +91,16 @@ void CGameOpt::onControl(DialogControls& controls, OptionsPageServices&, int id,
 
 bool CGameOpt::onOk(DialogControls& controls) {
     if (!demolition_.read(controls) || !levelAnimation_.read(controls)) return false;
-    gameMode = modeChoice;
-    colourCount = 4 + difficultyChoice;
-    blockCountCode = 2 - blocksChoice;
-    bombsEnabled = controls.isChecked(IDC_BOMBS) ? 1 : 0;
-    // A stored level outside the list selects nothing and is kept as it was.
-    if (const int level = controls.listSelection(IDC_START_LEVEL); level >= 0) startLevelIndex = level;
+    // The rules of a running game stay as they are, whatever the controls say.
+    if (gameRunning == 0) {
+        if (modeChoice != shownMode_) gameMode = modeChoice;
+        if (difficultyChoice != shownDifficulty_) colourCount = 4 + difficultyChoice;
+        if (blocksChoice != shownBlocks_) blockCountCode = 2 - blocksChoice;
+        if (const bool bombs = controls.isChecked(IDC_BOMBS); bombs != shownBombs_) bombsEnabled = bombs ? 1 : 0;
+        // A stored level outside the list selects nothing and is kept as it was.
+        const int level = controls.listSelection(IDC_START_LEVEL);
+        if (level >= 0 && level != shownLevel_) startLevelIndex = level;
+    }
     demolitionDelay = demolition_.value();
     levelAnimationDelay = levelAnimation_.value();
     return true;

@@ -30,6 +30,14 @@ public:
     bool onOk(DialogControls& controls) override;
 
 private:
+    // What the rule controls showed when the page opened: OK stores a rule
+    // only when its control was changed, so a stored value the buttons
+    // cannot show is kept as it is.
+    int shownMode_ = 0;
+    int shownDifficulty_ = 1;
+    int shownBlocks_ = 2;
+    bool shownBombs_ = true;
+    int shownLevel_ = 0;
     DelayEdit demolition_{0, 0, 0};
     DelayEdit levelAnimation_{0, 0, 0};
 };

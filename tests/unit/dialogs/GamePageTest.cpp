@@ -113,6 +113,41 @@ TEST_F(GamePage, OkTakesEveryChoice) {
     EXPECT_EQ(page.demolitionDelay, 50);
 }
 
+TEST_F(GamePage, OkStoresOnlyTheRulesWhoseControlsChanged) {
+    page.gameMode = 5;
+    page.colourCount = 7;
+    page.blockCountCode = -3;
+    page.bombsEnabled = 4;
+    page.startLevelIndex = 25;
+    page.onInit(controls);
+    EXPECT_TRUE(controls.isChecked(IDC_DIFFICULTY_HARD));  // the nearest button is shown
+    click(IDC_MODE_CLASSIC);
+    click(IDC_MODE_RISING);  // and back: unchanged
+    click(IDC_BLOCKS_TWO);
+    ASSERT_TRUE(page.onOk(controls));
+    EXPECT_EQ(page.gameMode, 5);
+    EXPECT_EQ(page.colourCount, 7);
+    EXPECT_EQ(page.blockCountCode, 1);
+    EXPECT_EQ(page.bombsEnabled, 4);
+    EXPECT_EQ(page.startLevelIndex, 25);
+}
+
+TEST_F(GamePage, DuringAGameOkStoresNoRule) {
+    page.gameRunning = 1;
+    page.colourCount = 7;
+    page.onInit(controls);
+    // Greyed controls send nothing; even if they did, the rules stay.
+    click(IDC_DIFFICULTY_EASY);
+    click(IDC_MODE_TIMER);
+    controls.tick(IDC_BOMBS, false);
+    controls.selectListItem(IDC_START_LEVEL, 3);
+    ASSERT_TRUE(page.onOk(controls));
+    EXPECT_EQ(page.colourCount, 7);
+    EXPECT_EQ(page.gameMode, Classic);
+    EXPECT_EQ(page.bombsEnabled, 1);
+    EXPECT_EQ(page.startLevelIndex, 0);
+}
+
 TEST_F(GamePage, TypedDelayMovesTheSpin) {
     page.onInit(controls);
     type(IDC_DEMOLITION_EDIT, "999");

@@ -101,6 +101,23 @@ TEST_F(OptionsCommand, OkWithTimerModeReachesTheFile) {
     EXPECT_EQ(bytes[27], 0);
 }
 
+TEST_F(OptionsCommand, OkKeepsStoredRulesTheButtonsCannotShow) {
+    window.settings.gameMode = 5;
+    window.settings.colourCount = 7;
+    window.settings.blockCountCode = -3;
+    window.settings.startLevelIndex = 25;
+    const GameSettings before = window.settings;
+    runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
+        return onPage<CGameOpt>(game, [](CGameOpt&, FakeControls&) {});
+    };
+    for (const std::int32_t running : {1, 0}) {
+        window.state.gameRunning = running;
+        window.showOptions();
+        EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before)) << running;
+        EXPECT_EQ(files.contents[optionsPath()], encodeOptions(before)) << running;
+    }
+}
+
 TEST_F(OptionsCommand, OkCopiesBackEveryPage) {
     runner.optionsSheet = [](CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
         game.levelAnimationDelay = 99;  // as the page's OK handler would leave it
