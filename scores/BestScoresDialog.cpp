@@ -45,14 +45,10 @@ void BestScoresDialog::setPendingResult(const ScoreEntry& result) {
 
 void BestScoresDialog::onInit(DialogControls& controls) {
     book.reset();
-    if (!book.load(files_, folder)) {
-        // A missing or foreign file is replaced by an empty book.
-        ScoreBook empty;
-        if (!empty.save(files_, folder) || !book.load(files_, folder)) {
-            if (pending) controls.showError(kTablesSaveError);
-            controls.endDialog(kDialogCancel);
-            return;
-        }
+    if (!book.loadOrStartEmpty(files_, folder)) {
+        if (pending) controls.showError(kTablesSaveError);
+        controls.endDialog(kDialogCancel);
+        return;
     }
     showTableButton(controls);
     markedRow.reset();

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/DamagedCopy.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 #include "scores/ScoreEntryCodec.h"
@@ -28,13 +29,6 @@ std::optional<Summary> readSummary(DataReader& in) {
     for (std::int32_t& score : summary.entryScore) score = in.readInt32();
     if (!in.ok()) return std::nullopt;
     return summary;
-}
-
-std::optional<Summary> readSummaryFromFile(Files& files, const std::string& folder) {
-    const auto bytes = files.read(bookPath(folder));
-    if (!bytes) return std::nullopt;
-    DataReader in(*bytes);
-    return readSummary(in);
 }
 
 bool isLocalMode(std::int32_t mode) { return mode >= 0 && mode < kLocalTableCount; }
@@ -81,6 +75,12 @@ bool ScoreBook::load(Files& files, const std::string& folder) {
 
 bool ScoreBook::save(Files& files, const std::string& folder) const { return files.write(bookPath(folder), encode()); }
 
+bool ScoreBook::loadOrStartEmpty(Files& files, const std::string& folder) {
+    if (load(files, folder)) return true;
+    reset();
+    return keepDamagedCopy(files, bookPath(folder)) && save(files, folder) && load(files, folder);
+}
+
 std::optional<int> ScoreBook::insertEntry(ScoreTableId id, const ScoreEntry& entry, const std::string& updateText) {
     if (!isTable(id)) return std::nullopt;
     ScoreTable& table = tables[id];
@@ -114,14 +114,14 @@ void ScoreBook::setInternetTable(const ScoreRows& rows, const std::string& updat
 
 std::int32_t bestLocalScore(Files& files, const std::string& folder, std::int32_t mode) {
     if (!isLocalMode(mode)) return 0;
-    const auto summary = readSummaryFromFile(files, folder);
-    return summary ? summary->topScore[mode] : 0;
+    ScoreBook book;
+    return book.load(files, folder) ? book.topScore[mode] : 0;
 }
 
 std::int32_t qualifyingScore(Files& files, const std::string& folder, std::int32_t mode) {
     if (!isLocalMode(mode)) return 0;
-    const auto summary = readSummaryFromFile(files, folder);
-    return summary ? summary->entryScore[mode] : 0;
+    ScoreBook book;
+    return book.load(files, folder) ? book.entryScore[mode] : 0;
 }
 
 }  // namespace tintfall

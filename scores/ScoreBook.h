@@ -41,6 +41,10 @@ struct ScoreBook {
     // is missing, foreign or ends early.
     bool load(Files& files, const std::string& folder);
     bool save(Files& files, const std::string& folder) const;
+    // The book as the Best Scores dialog opens it: a file that does not load
+    // is replaced by an empty book, after a damaged one has been kept beside
+    // it ("data.tft.damaged"). False when nothing usable could be written.
+    bool loadOrStartEmpty(Files& files, const std::string& folder);
 
     std::vector<std::uint8_t> encode() const;
     // Replaces the book only when the bytes hold a complete valid file.
@@ -58,8 +62,9 @@ struct ScoreBook {
 // then level, then blocks removed; equal on all three is not above.
 bool ranksAbove(const ScoreEntry& entry, const ScoreEntry& row);
 
-// The summary straight from the file: topScore / entryScore of the local
-// table of a game mode; 0 when the file is missing or invalid.
+// The summary of the file: topScore / entryScore of the local table of a
+// game mode; 0 when the file does not load, as for the empty book that
+// replaces it.
 std::int32_t bestLocalScore(Files& files, const std::string& folder, std::int32_t mode);
 std::int32_t qualifyingScore(Files& files, const std::string& folder, std::int32_t mode);
 

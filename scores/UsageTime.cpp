@@ -1,5 +1,8 @@
 #include "scores/UsageTime.h"
 
+#include <optional>
+
+#include "platform/DamagedCopy.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -9,18 +12,24 @@ namespace {
 
 std::string usagePath(const std::string& folder) { return folder + kUsageTimeFileName; }
 
-}  // namespace
-
-UsageTime readUsageTime(Files& files, const std::string& folder) {
+// Nothing when the file is missing or holds no complete time.
+std::optional<UsageTime> loadUsageTime(Files& files, const std::string& folder) {
     const auto bytes = files.read(usagePath(folder));
-    if (!bytes) return {};
+    if (!bytes) return std::nullopt;
     DataReader in(*bytes);
     UsageTime time;
     time.hours = in.readUint32();
     time.minutes = in.readUint32();
     time.seconds = in.readUint32();
+    if (!in.ok()) return std::nullopt;
+    return time;
+}
+
+}  // namespace
+
+UsageTime readUsageTime(Files& files, const std::string& folder) {
     // A short file holds no complete time: count it as none so far.
-    return in.ok() ? time : UsageTime{};
+    return loadUsageTime(files, folder).value_or(UsageTime{});
 }
 
 UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
@@ -38,7 +47,9 @@ UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
 }
 
 void addUsageTime(Files& files, const std::string& folder, std::uint32_t nowMs, std::uint32_t runStartTime) {
-    const UsageTime sum = addElapsed(readUsageTime(files, folder), nowMs - runStartTime);
+    const std::optional<UsageTime> stored = loadUsageTime(files, folder);
+    if (!stored && !keepDamagedCopy(files, usagePath(folder))) return;
+    const UsageTime sum = addElapsed(stored.value_or(UsageTime{}), nowMs - runStartTime);
     DataWriter out;
     out.writeUint32(sum.hours);
     out.writeUint32(sum.minutes);

@@ -22,6 +22,7 @@ UsageTime readUsageTime(Files& files, const std::string& folder);
 UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs);
 // Adds the run from runStartTime to nowMs (unsigned difference, so the
 // wrapping clock is handled); a file that cannot be written is passed over.
+// A damaged file is kept beside the new one first (see keepDamagedCopy).
 void addUsageTime(Files& files, const std::string& folder, std::uint32_t nowMs, std::uint32_t runStartTime);
 // "%u:%u:%u" of the stored time.
 std::string usageTimeText(Files& files, const std::string& folder);

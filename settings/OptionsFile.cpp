@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/DamagedCopy.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -84,6 +85,9 @@ bool writeOptions(Files& files, const std::string& baseFolder, const GameSetting
 OptionsStartUp loadOptionsAtStartUp(Files& files, const std::string& baseFolder, GameSettings& settings) {
     settings.resetToDefaults(baseFolder);
     if (readOptions(files, baseFolder, settings)) return OptionsStartUp::Loaded;
+    // A damaged file is kept beside the defaults that replace it; one that
+    // cannot be kept is not replaced either.
+    if (!keepDamagedCopy(files, optionsPath(baseFolder))) return OptionsStartUp::CannotCreate;
     writeOptions(files, baseFolder, settings);
     if (readOptions(files, baseFolder, settings)) return OptionsStartUp::CreatedDefaults;
     return OptionsStartUp::CannotCreate;

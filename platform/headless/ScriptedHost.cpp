@@ -47,16 +47,12 @@ void ScriptedHost::recordResult(const GameResult& result) {
     entry.name = *name;
     recordedResults.push_back(entry);
 
-    // As the Best Scores dialog opens with a pending result: a missing or
-    // foreign file is replaced by an empty book first.
+    // As the Best Scores dialog opens with a pending result.
     ScoreBook book;
-    if (!book.load(files_, folder_)) {
-        book.reset();
-        if (!book.save(files_, folder_) || !book.load(files_, folder_)) {
-            ++tableUpdateFailures;
-            recordedPlaces.push_back(std::nullopt);
-            return;
-        }
+    if (!book.loadOrStartEmpty(files_, folder_)) {
+        ++tableUpdateFailures;
+        recordedPlaces.push_back(std::nullopt);
+        return;
     }
     if (entry.gameMode < ClassicTable || entry.gameMode > RisingTable) {
         ++tableUpdateFailures;

@@ -119,6 +119,33 @@ TEST_F(BestScores, ForeignFileIsReplacedByAnEmptyBook) {
     EXPECT_TRUE(book.load(files, kFolder));
 }
 
+TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
+    storeTable(ClassicTable, {900, 800, 700});
+    std::vector<std::uint8_t> damaged = files.contents[kBookPath];
+    damaged.pop_back();
+    files.contents[kBookPath] = damaged;
+    open(ClassicTable);
+    EXPECT_EQ(name(1), "Empty");
+    EXPECT_TRUE(controls.messages().empty());
+    EXPECT_EQ(files.contents[kBookPath + ".damaged"], damaged);
+
+    const std::vector<std::uint8_t> foreign = {3, 'B', 'A', 'D'};
+    files.contents[kBookPath] = foreign;
+    open(ClassicTable, result(Classic, 10, 1, 1));
+    EXPECT_EQ(name(1), "Player");
+    EXPECT_EQ(files.contents[kBookPath + ".damaged"], damaged);
+    EXPECT_EQ(files.contents[kBookPath + ".damaged2"], foreign);
+
+    // A copy that cannot be written leaves the damaged book where it is.
+    files.contents[kBookPath] = foreign;
+    files.unwritable.insert(kBookPath + ".damaged3");
+    FakeControls other;
+    BestScoresDialog dialog(files, clock, internet, kFolder, "KEY", ClassicTable);
+    dialog.onInit(other);
+    EXPECT_NE(other.endResult(), 0);
+    EXPECT_EQ(files.contents[kBookPath], foreign);
+}
+
 TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {
     storeTable(TimerTable, {900, 800, 300, 200});
     auto dialog = open(TimerTable, result(Timer, 500, 3, 40, "Blue Fox"));

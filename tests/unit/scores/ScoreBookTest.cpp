@@ -240,18 +240,23 @@ TEST(ScoreSummary, SavedBookGivesBestAndQualifyingScorePerMode) {
     EXPECT_EQ(bestLocalScore(files, kFolder, -1), 0);
 }
 
-TEST(ScoreSummary, OnlyTheHeaderAndTheSixIntegersAreRead) {
+TEST(ScoreSummary, AFileThatDoesNotLoadGivesTheEmptyBooksZero) {
     MemoryFiles files;
     ScoreBook book;
     book.topScore = {10, 20, 30};
     book.entryScore = {1, 2, 3};
     const std::vector<std::uint8_t> bytes = book.encode();
-    files.contents[kPath].assign(bytes.begin(), bytes.begin() + 48);
+    files.contents[kPath] = bytes;
     EXPECT_EQ(bestLocalScore(files, kFolder, Rising), 30);
     EXPECT_EQ(qualifyingScore(files, kFolder, Timer), 2);
 
-    files.contents[kPath].assign(bytes.begin(), bytes.begin() + 47);
-    EXPECT_EQ(qualifyingScore(files, kFolder, Rising), 0);
+    // Cut anywhere, even right after the summary, the book does not load and
+    // the queries agree with the empty book that replaces it.
+    for (const std::size_t length : {std::size_t{48}, std::size_t{47}, bytes.size() - 1}) {
+        files.contents[kPath].assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+        EXPECT_EQ(bestLocalScore(files, kFolder, Rising), 0) << length;
+        EXPECT_EQ(qualifyingScore(files, kFolder, Timer), 0) << length;
+    }
     files.contents[kPath] = bytes;
     files.contents[kPath][20] = 11;
     EXPECT_EQ(bestLocalScore(files, kFolder, Classic), 0);

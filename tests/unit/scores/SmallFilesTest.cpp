@@ -79,10 +79,13 @@ TEST(UsageTime, AMissingOrShortFileCountsAsNoTimeSoFar) {
     addUsageTime(files, kFolder, 61000, 0);
     EXPECT_EQ(usageTimeText(files, kFolder), "0:1:1");
 
-    files.contents[kFolder + "tdata.dat"] = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
+    const std::vector<std::uint8_t> shortFile = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
+    files.contents[kFolder + "tdata.dat"] = shortFile;
     EXPECT_EQ(usageTimeText(files, kFolder), "0:0:0");
     addUsageTime(files, kFolder, 3000, 0);
     EXPECT_EQ(files.contents[kFolder + "tdata.dat"], usageFile(0, 0, 3));
+    // The short file is kept beside the new one.
+    EXPECT_EQ(files.contents[kFolder + "tdata.dat.damaged"], shortFile);
 }
 
 TEST(UsageTime, TextIsUnsignedDecimalWithoutPadding) {

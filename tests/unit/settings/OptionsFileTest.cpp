@@ -204,6 +204,32 @@ TEST(OptionsFile, AFileThatEndsEarlyChangesNothingAndIsRewritten) {
     EXPECT_EQ(files.contents[kPath], encodeOptions(untouched));
 }
 
+TEST(OptionsFile, ADamagedFileIsKeptBesideTheDefaultsThatReplaceIt) {
+    const std::vector<std::uint8_t> valid = encodeOptions(distinctSettings());
+    const std::vector<std::uint8_t> damaged(valid.begin(), valid.end() - 3);
+    MemoryFiles files;
+    files.contents[kPath] = damaged;
+    files.contents[kPath + ".damaged"] = {1, 2, 3};  // kept at an earlier start
+    GameSettings settings;
+    EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
+    EXPECT_EQ(files.contents[kPath + ".damaged"], (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(files.contents[kPath + ".damaged2"], damaged);
+    EXPECT_EQ(int32At(files.contents[kPath], 22), 155);
+
+    // A valid file and a missing one leave no copy.
+    MemoryFiles clean;
+    EXPECT_EQ(loadOptionsAtStartUp(clean, kBase, settings), OptionsStartUp::CreatedDefaults);
+    EXPECT_EQ(loadOptionsAtStartUp(clean, kBase, settings), OptionsStartUp::Loaded);
+    EXPECT_EQ(clean.contents.size(), 1u);
+
+    // One that cannot be kept is not replaced either.
+    MemoryFiles stuck;
+    stuck.contents[kPath] = damaged;
+    stuck.unwritable.insert(kPath + ".damaged");
+    EXPECT_EQ(loadOptionsAtStartUp(stuck, kBase, settings), OptionsStartUp::CannotCreate);
+    EXPECT_EQ(stuck.contents[kPath], damaged);
+}
+
 TEST(OptionsFile, OutOfRangeValuesAreTakenAsTheyAre) {
     GameSettings s = distinctSettings();
     s.colourCount = 99;
