@@ -1,5 +1,7 @@
 #include "engine/Game.h"
 
+#include "engine/PlayedRules.h"
+
 namespace tintfall {
 
 Game::Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock)
@@ -9,18 +11,9 @@ std::int32_t Game::nextRandom() { return state_.random.next(); }
 
 void Game::seedRandom() { state_.random.seed(clock_.calendarSeconds()); }
 
-std::int32_t Game::colourCount() const {
-    // The options file is read without range checks; a count of 0 or 1 would
-    // divide by zero or never finish a Rising row, one above 6 would draw
-    // bomb colours into the board.
-    const std::int32_t count = settings_.colourCount;
-    return count >= Easy && count <= Hard ? count : Normal;
-}
+std::int32_t Game::colourCount() const { return playedColourCount(settings_); }
 
-std::int32_t Game::normalKind() const {
-    const std::int32_t code = settings_.blockCountCode;
-    return code >= ThreeBlocks && code <= OneBlock ? code : ThreeBlocks;
-}
+std::int32_t Game::normalKind() const { return playedBlockCountCode(settings_); }
 
 std::int32_t Game::randomColour() { return nextRandom() % colourCount(); }
 

@@ -1,12 +1,13 @@
 #include "engine/Game.h"
 #include "engine/GameRecord.h"
+#include "engine/PlayedRules.h"
 
 namespace tintfall {
 
 void Game::newGame() {
     GameState& s = state_;
     s.board.reset();
-    s.bestScoreToBeat = host_.bestLocalScore(settings_.gameMode);
+    s.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     s.piece.kind = normalKind();
     s.level = settings_.startLevelIndex >= 0 && settings_.startLevelIndex < 20 ? settings_.startLevelIndex : 0;
     s.bestSoundPending = 1;
@@ -21,12 +22,13 @@ void Game::newGame() {
     s.stats.minDropSeconds = 1000;
     clearKeys();
 
-    if (settings_.gameMode == Timer) {
+    const std::int32_t mode = playedGameMode(settings_);
+    if (mode == Timer) {
         s.timeLeft = 180;
         s.clockRunning = 1;
         s.timerStamp = now;
         s.riseCountdownMax = s.riseCountdown = -1;
-    } else if (settings_.gameMode == Rising) {
+    } else if (mode == Rising) {
         s.timeLeft = -1;
         s.riseCountdownMax = s.riseCountdown = 10;
     } else {
@@ -84,7 +86,7 @@ void Game::endGame(bool won) {
     state_.gameRunning = 0;
     host_.redraw();
     if (won) host_.showWinnerMessage();
-    if (state_.score < host_.qualifyingScore(settings_.gameMode)) return;
+    if (state_.score < host_.qualifyingScore(playedGameMode(settings_))) return;
     host_.recordResult(makeGameResult(state_, settings_));
     host_.redraw();
 }

@@ -1,5 +1,7 @@
 #include "engine/GameRecord.h"
 
+#include "engine/PlayedRules.h"
+
 namespace tintfall {
 
 GameResult makeGameResult(const GameState& state, const GameSettings& settings) {
@@ -17,10 +19,11 @@ GameResult makeGameResult(const GameState& state, const GameSettings& settings) 
     result.minDropSeconds = state.stats.minDropSeconds;
     result.maxDropSeconds = state.stats.maxDropSeconds;
     result.averageDropSeconds = state.stats.sumDropSeconds;
-    result.bombsEnabled = settings.bombsEnabled;
-    result.gameMode = settings.gameMode;
-    result.colourCount = settings.colourCount;
-    result.blockCountCode = settings.blockCountCode;
+    // What was played, which a stored value out of range is not.
+    result.bombsEnabled = playedBombs(settings);
+    result.gameMode = playedGameMode(settings);
+    result.colourCount = playedColourCount(settings);
+    result.blockCountCode = playedBlockCountCode(settings);
     result.country = "Local";
     return result;
 }

@@ -1,3 +1,4 @@
+#include "engine/PlayedRules.h"
 #include "settings/SavedGameFile.h"
 #include "shell/MainWindow.h"
 #include "shell/ModalDialogCommands.h"
@@ -50,7 +51,7 @@ void ModalDialogCommands::loadGame(MainWindow& window) {
         case SavedGameLoad::Loaded:
             break;
     }
-    window.state.bestScoreToBeat = window.bestLocalScore(window.settings.gameMode);
+    window.state.bestScoreToBeat = window.bestLocalScore(playedGameMode(window.settings));
     window.resumeAfterModal();
     window.game.seedRandom();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "GameTestSupport.h"
+#include "scores/GameInfo.h"
 #include "scores/LastNameFile.h"
 
 using namespace tintfall;
@@ -147,4 +148,24 @@ TEST_F(ResultRecordTest, ForeignScoreFileIsReplacedByABookWithTheResult) {
     const ScoreBook book = loadBook(driver_);
     EXPECT_EQ(book.tables[ClassicTable].rows[0].name, "Fresh");
     EXPECT_EQ(book.tables[ClassicTable].rows[1].name, "Empty");
+}
+
+TEST_F(ResultRecordTest, StoredRulesOutOfRangeAreRecordedAsTheRulesPlayed) {
+    // A hand-edited options file: played as Classic, Normal, three-block
+    // pieces with bombs, and recorded so.
+    driver_.settings().gameMode = 5;
+    driver_.settings().colourCount = 7;
+    driver_.settings().blockCountCode = -3;
+    driver_.settings().bombsEnabled = 9;
+    driver_.host().nameAnswers.push_back(std::string("Edited"));
+    playUntilLost();
+    const ScoreEntry& entry = loadBook(driver_).tables[ClassicTable].rows[0];
+    ASSERT_EQ(entry.name, "Edited");
+    EXPECT_EQ(entry.gameMode, Classic);
+    EXPECT_EQ(entry.colourCount, Normal);
+    EXPECT_EQ(entry.blockCountCode, 0);
+    EXPECT_EQ(entry.bombsEnabled, 1);
+    const std::string info = gameInfoText(entry).body;
+    EXPECT_NE(info.find("Game mode: Classic\nDifficulty: Normal\nNumber of blocks: 3 blocks\n"), std::string::npos)
+        << info;
 }
