@@ -18,9 +18,6 @@ constexpr std::array<const char*, kAssetRoleCount> kBaseNames = {
 
 bool isBlockSetRole(AssetRole role) { return role == AssetRole::BlockCells || role == AssetRole::RemovalAnimation; }
 
-// Bitmaps of the program stay far below this; a bigger file is foreign.
-constexpr std::size_t kMaxBitmapBytes = 16u * 1024u * 1024u;
-
 }  // namespace
 
 bool hasTwoSizes(AssetRole role) { return static_cast<int>(role) <= static_cast<int>(AssetRole::Explosion); }
@@ -70,10 +67,6 @@ void AssetStore::load(AssetRole role) {
 
 // A file that cannot be opened is drawn as nothing, like one that is not a
 // bitmap: the missing-files warning has told the player, and the game runs on.
-DibImage AssetStore::read(const std::string& name) {
-    std::optional<std::vector<std::uint8_t>> bytes = files_.read(baseFolder_ + name, kMaxBitmapBytes);
-    if (!bytes) return DibImage();
-    return DibImage::fromFileBytes(*bytes);
-}
+DibImage AssetStore::read(const std::string& name) { return DibImage::fromFile(files_, baseFolder_ + name); }
 
 }  // namespace tintfall

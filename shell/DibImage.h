@@ -1,12 +1,14 @@
 #pragma once
-// One device-independent bitmap read from a .bmp file and kept in its file
-// form: a single block with the information header, the colour table and the
-// pixel rows (bottom-up), drawn straight from memory.
+// One device-independent bitmap read from a .bmp file and kept in its plain
+// form: a single block with the information header, the colour table and
+// uncompressed pixel rows (bottom-up), drawn straight from memory.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/Files.h"
 
 namespace tintfall {
 
@@ -14,12 +16,18 @@ class DibImage {
 public:
     DibImage() = default;
 
-    // Parses the bytes of a whole .bmp file. Anything that is not a bitmap
-    // this program can draw (no "BM", an unknown header, a bit depth other
-    // than 1, 4, 8, 24 or 32, compression, a top-down or zero-sized image,
-    // or a colour table or pixel rows reaching past the end of the file)
-    // gives an empty image, which draws nothing.
+    // Parses the bytes of a whole .bmp file: 1, 4, 8, 16, 24 or 32 bits per
+    // pixel, uncompressed, run-length encoded or with bit fields, rows
+    // bottom-up or top-down, with the 40-byte, V4 or V5 information header.
+    // Uncompressed bottom-up images of 1, 4, 8, 24 or 32 bits are kept as in
+    // the file; the other forms are turned into that form (see DibDecode.h).
+    // Anything else (no "BM", an unknown header or form, a zero-sized image,
+    // a colour table or pixel rows reaching past the end of the file) gives
+    // an empty image, which draws nothing.
     static DibImage fromFileBytes(const std::vector<std::uint8_t>& bytes);
+    // The file at path, read with a size limit no picture comes near; empty
+    // when it cannot be read or is not a bitmap drawn here.
+    static DibImage fromFile(Files& files, const std::string& path);
 
     bool empty() const { return block_.empty(); }
     // Pointers into the image's own block; valid while the image lives

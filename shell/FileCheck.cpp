@@ -1,5 +1,7 @@
 #include "shell/FileCheck.h"
 
+#include "shell/DibImage.h"
+
 namespace tintfall {
 namespace {
 
@@ -25,6 +27,8 @@ std::vector<std::string> buildList() {
     return names;
 }
 
+bool isBitmap(const std::string& name) { return name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0; }
+
 }  // namespace
 
 const std::vector<std::string>& checkedFileNames() {
@@ -35,7 +39,9 @@ const std::vector<std::string>& checkedFileNames() {
 std::string checkFiles(Files& files, const std::string& baseFolder) {
     std::string missing;
     for (const std::string& name : checkedFileNames()) {
-        if (!files.exists(baseFolder + name)) missing += name + "\n";
+        const std::string path = baseFolder + name;
+        // A picture that is there but cannot be drawn is as good as missing.
+        if (!files.exists(path) || (isBitmap(name) && DibImage::fromFile(files, path).empty())) missing += name + "\n";
     }
     if (missing.empty()) return missing;
     return "Attention! This files were not found:\n" + missing + "\nProgram may work incorrectly";

@@ -12,7 +12,8 @@ namespace tintfall {
 const std::vector<std::string>& checkedFileNames();
 
 // The warning text listing every file of checkedFileNames() that cannot be
-// opened under baseFolder, or an empty text when none is missing.
+// opened under baseFolder, and every picture among them that is not a bitmap
+// that can be drawn, or an empty text when none is missing.
 std::string checkFiles(Files& files, const std::string& baseFolder);
 
 }  // namespace tintfall

@@ -6,7 +6,9 @@
 
 #include "platform/headless/LocalFiles.h"
 #include "shell/FileCheck.h"
+#include "tests/unit/assets/BitmapForms.h"
 #include "tests/unit/assets/TempFolder.h"
+#include "tests/unit/assets/TestBitmaps.h"
 
 namespace tintfall {
 namespace {
@@ -15,8 +17,16 @@ class FileCheckTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const std::string& name : checkedFileNames()) {
-            std::ofstream(LocalFiles::hostPath(folder.base() + name)) << "x";
+            if (name.find(".bmp") != std::string::npos) {
+                write(name, makeBitmap({3, 2, 24, 0, 0}));
+            } else {
+                std::ofstream(LocalFiles::hostPath(folder.base() + name)) << "x";
+            }
         }
+    }
+    void write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream out(LocalFiles::hostPath(folder.base() + name), std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     void removeFile(const std::string& name) {
         ASSERT_TRUE(std::filesystem::remove(LocalFiles::hostPath(folder.base() + name))) << name;
@@ -65,6 +75,24 @@ TEST_F(FileCheckTest, HelpFileAndTwoSoundsAreListedInOrder) {
               "tintfall.hlp\n"
               "snd\\bomb.wav\n"
               "snd\\time.wav\n"
+              "\nProgram may work incorrectly");
+}
+
+TEST_F(FileCheckTest, PicturesThatCannotBeDrawnAreListedInTheirPlace) {
+    write("graph\\back.bmp", {'B', 'M', 1, 2, 3});
+    std::vector<std::uint8_t> cut = makeBitmap({3, 2, 24, 0, 0});
+    cut.resize(cut.size() - 1);
+    write("graph\\items5b.bmp", cut);
+    BitmapForm rle4;
+    rle4.bits = 4;
+    rle4.compression = 2;
+    write("graph\\digits.bmp", writeForm(rle4));  // a usual form: fine
+    removeFile("snd\\line.wav");
+    EXPECT_EQ(checkFiles(files, folder.base()),
+              "Attention! This files were not found:\n"
+              "snd\\line.wav\n"
+              "graph\\back.bmp\n"
+              "graph\\items5b.bmp\n"
               "\nProgram may work incorrectly");
 }
 

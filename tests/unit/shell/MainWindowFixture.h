@@ -8,6 +8,7 @@
 #include "platform/headless/RecordingSound.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
+#include "tests/unit/assets/TestBitmaps.h"
 #include "tests/unit/shell/ShellFakes.h"
 
 namespace tintfall {
@@ -22,7 +23,8 @@ protected:
                 if (c == '\\') c = '/';
             }
             std::filesystem::create_directories(std::filesystem::path(files.folder + "/" + host).parent_path());
-            files.put(name, {0});
+            const bool picture = name.size() > 4 && name.compare(name.size() - 4, 4, ".bmp") == 0;
+            files.put(name, picture ? makeBitmap({1, 1, 24, 0, 0}) : std::vector<std::uint8_t>{0});
         }
     }
 
