@@ -144,7 +144,7 @@ e2e_dialog_tool() {
   local source="$E2E_ROOT/tests/e2e/dialogs/dlgtool.cpp"
   if [ ! -f "$DLGTOOL" ] || [ "$source" -nt "$DLGTOOL" ]; then
     mkdir -p "$(dirname "$DLGTOOL")"
-    x86_64-w64-mingw32-g++ -O1 -std=c++17 "$source" -o "$DLGTOOL" -static -lcomctl32 ||
+    x86_64-w64-mingw32-g++ -O1 -std=c++17 "$source" -o "$DLGTOOL" -static -lcomctl32 -lgdi32 ||
       { e2e_log "cannot build the dialog helper"; exit 1; }
   fi
 }

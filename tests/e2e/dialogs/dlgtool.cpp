@@ -16,6 +16,10 @@
 //   show TITLE ID...            prints "ID enabled|disabled checked|unchecked text" per control
 //   list TITLE ID               prints the entries of the drop-down list ID
 //   children TITLE              prints id, class and text of every control of the window
+//   rects TITLE                 prints "picture|text|other LEFT TOP RIGHT BOTTOM [WIDTH]" per
+//                               control, in client pixels of the window; WIDTH is the width
+//                               a text needs in the dialogs' font, "MS Sans Serif" 8 (a
+//                               font handle of the program means nothing in this process)
 //   key TITLE VK                sends a key-down and key-up of virtual key VK to the window
 #include <windows.h>
 #include <commctrl.h>
@@ -95,6 +99,34 @@ BOOL CALLBACK printControl(HWND control, LPARAM) {
     char name[64] = {};
     GetClassNameA(control, name, sizeof name);
     std::printf("%d %s %s\n", GetDlgCtrlID(control), name, textOf(control).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK printRect(HWND control, LPARAM dialog) {
+    char name[64] = {};
+    GetClassNameA(control, name, sizeof name);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const char* kind = "other";
+    if (lstrcmpiA(name, "Static") == 0) kind = (style & SS_TYPEMASK) == SS_BITMAP ? "picture" : "text";
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, reinterpret_cast<HWND>(dialog), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%s %ld %ld %ld %ld", kind, r.left, r.top, r.right, r.bottom);
+    if (std::string(kind) == "text") {
+        const std::string text = textOf(control);
+        HDC dc = GetDC(nullptr);
+        HFONT font = CreateFontA(-MulDiv(8, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                 FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH, "MS Sans Serif");
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(nullptr, dc);
+        std::printf(" %ld", size.cx);
+    }
+    std::printf("\n");
     return TRUE;
 }
 
@@ -234,6 +266,10 @@ int main(int argc, char** argv) {
     }
     if (command == "children") {
         EnumChildWindows(dialog, printControl, 0);
+        return 0;
+    }
+    if (command == "rects") {
+        EnumChildWindows(dialog, printRect, reinterpret_cast<LPARAM>(dialog));
         return 0;
     }
     if (command == "key" && argc >= 4) {
