@@ -1,5 +1,6 @@
 #include "shell/DibDecode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -21,8 +22,9 @@ std::uint32_t get32(const std::uint8_t* at) {
            static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
 }
 
-// The output block: a 40-byte header, the colour table copied from the
-// file, and zeroed rows to fill. Empty when the rows would be too large.
+// The output block: a 40-byte header, a colour table of colourCount entries
+// filled from the file's (the rest black), and zeroed rows to fill. Empty
+// when the rows would be too large.
 struct PlainImage {
     std::vector<std::uint8_t> block;
     std::size_t stride = 0;
@@ -44,7 +46,8 @@ struct PlainImage {
         put32(b + 24, static_cast<std::uint32_t>(h.xResolution));
         put32(b + 28, static_cast<std::uint32_t>(h.yResolution));
         put32(b + 32, colourCount);
-        if (tableBytes != 0) std::memcpy(b + kPlainHeaderSize, source + h.colourTableOffset, tableBytes);
+        const std::size_t copied = 4u * std::min(colourCount, h.colourCount);
+        if (copied != 0) std::memcpy(b + kPlainHeaderSize, source + h.colourTableOffset, copied);
         rows = b + kPlainHeaderSize + tableBytes;
     }
     // Row 0 is the bottom row.
@@ -87,9 +90,10 @@ std::vector<std::uint8_t> decodeRows(const DibHeader& h, const std::uint8_t* blo
 
 // Runs of RLE8 or RLE4 data from the bottom-left corner; pixels outside the
 // image are dropped, skipped ones stay colour 0, and data that ends early
-// leaves the rest of the image as it is.
+// leaves the rest of the image as it is. The table gets all 256 entries, so
+// an index past the file's own table draws black.
 std::vector<std::uint8_t> decodeRuns(const DibHeader& h, const std::uint8_t* block, std::size_t size) {
-    PlainImage out(h, block, 8, h.colourCount);
+    PlainImage out(h, block, 8, 256);
     if (out.block.empty()) return {};
     std::size_t end = size;
     if (h.imageSize != 0 && h.imageSize < size - h.pixelsOffset) end = h.pixelsOffset + h.imageSize;

@@ -3,8 +3,8 @@
 // (run-length encoded, 16-bit, bit-field and top-down images) into the plain
 // form: a 40-byte information header, the colour table, and uncompressed
 // rows stored bottom-up. Run-length images become 8 bits per pixel with
-// their own colour table, 16-bit and bit-field images 24 bits without one;
-// the others keep their depth.
+// their own colour table made up to 256 entries, 16-bit and bit-field images
+// 24 bits without one; the others keep their depth and table.
 #include <cstddef>
 #include <cstdint>
 #include <vector>

@@ -50,7 +50,10 @@ TEST(DibImageForms, ConvertedFormsGetAFortyByteHeaderAndKeepTheirPalette) {
     ASSERT_FALSE(runs.empty());
     EXPECT_EQ(get32(runs.block(), 0), 40u);
     EXPECT_EQ(runs.bitsPerPixel(), 8);
-    EXPECT_EQ(runs.colourCount(), 16u);
+    ASSERT_EQ(runs.colourCount(), 256u);  // made up with black
+    const std::uint8_t* table = runs.view().colourTable;
+    EXPECT_EQ(table[4 * 1 + 2], 0xFF);  // entry 1 is red, as in the file
+    EXPECT_EQ(table[4 * 16] | table[4 * 16 + 1] | table[4 * 16 + 2], 0);
     EXPECT_EQ(runs.view().colourTable, runs.view().info + 40);
 
     BitmapForm fields;
