@@ -41,7 +41,11 @@ void DelayEdit::onSpinMoved(DialogControls& controls) {
 }
 
 bool DelayEdit::read(DialogControls& controls) {
-    if (const auto typed = parseDelay(controls.text(editId_))) {
+    const std::string text = controls.text(editId_);
+    // The value shown and not changed is kept as it is, even one from the
+    // options file outside the range the box accepts.
+    if (text == std::to_string(value_)) return true;
+    if (const auto typed = parseDelay(text)) {
         value_ = *typed;
         return true;
     }

@@ -26,7 +26,8 @@ public:
     void onTextChanged(DialogControls& controls);
     // The arrows stepped the spin position: the box shows it.
     void onSpinMoved(DialogControls& controls);
-    // On OK: false, after the message, when the box holds no good value.
+    // On OK: false, after the message, when the box holds no good value;
+    // the value it was given and still shows is always good.
     bool read(DialogControls& controls);
 
     int value() const { return value_; }

@@ -129,6 +129,17 @@ TEST_F(ControlPage, BadDelayIsRefusedAtOnceAndOnOk) {
     EXPECT_EQ(shownDelay(DropBottom), "1000");
 }
 
+TEST_F(ControlPage, StoredDelaysOutsideTheRangeAreKeptWhenNotTouched) {
+    page.keyDelay[MoveLeft] = -1;
+    page.keyDelay[Rotate] = 5000;
+    page.onInit(controls);
+    EXPECT_EQ(shownDelay(MoveLeft), "-1");
+    ASSERT_TRUE(page.onOk(controls));
+    EXPECT_TRUE(controls.messages().empty());
+    EXPECT_EQ(page.keyDelay[MoveLeft], -1);
+    EXPECT_EQ(page.keyDelay[Rotate], 5000);
+}
+
 TEST_F(ControlPage, NeverShownPageKeepsItsCopies) {
     page.keyDelay = {5, 6, 7, 8, 9};
     ASSERT_TRUE(page.onOk(controls));
