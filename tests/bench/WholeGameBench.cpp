@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/headless/GameDriver.h"
-#include "platform/headless/RandomPlayer.h"
+#include "tests/support/GameDriver.h"
+#include "tests/support/RandomPlayer.h"
 
 using namespace tintfall;
 

@@ -5,7 +5,7 @@
 #include "platform/headless/LocalFiles.h"
 #include "shell/AssetStore.h"
 #include "shell/FileCheck.h"
-#include "tests/unit/assets/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/unit/assets/TestBitmaps.h"
 
 namespace tintfall {

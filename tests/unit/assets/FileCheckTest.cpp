@@ -6,8 +6,8 @@
 
 #include "platform/headless/LocalFiles.h"
 #include "shell/FileCheck.h"
+#include "tests/support/TempFolder.h"
 #include "tests/unit/assets/BitmapForms.h"
-#include "tests/unit/assets/TempFolder.h"
 #include "tests/unit/assets/TestBitmaps.h"
 
 namespace tintfall {

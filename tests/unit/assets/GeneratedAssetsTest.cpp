@@ -10,7 +10,7 @@
 #include "shell/FileCheck.h"
 #include "settings/GameSettings.h"
 #include "shell/WindowLayout.h"
-#include "tests/unit/assets/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tools/assetgen/AssetGenerator.h"
 
 namespace tintfall {

@@ -2,7 +2,7 @@
 
 #include "net/InternetTransfers.h"
 #include "net/Top10File.h"
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 #include "platform/headless/ScriptedInternetDialogs.h"
 #include "platform/headless/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
@@ -10,7 +10,7 @@
 #include "scores/BestScoresDialog.h"
 #include "scores/GameInfo.h"
 #include "settings/GameSettings.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {

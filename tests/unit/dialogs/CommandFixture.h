@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "net/InternetTransfers.h"
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 #include "platform/headless/ScriptedInternetDialogs.h"
 #include "platform/headless/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
-#include "platform/headless/RecordingCanvas.h"
-#include "platform/headless/RecordingSound.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RecordingSound.h"
 #include "resources/dialog_ids.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
@@ -26,7 +26,7 @@
 #include "settings/CSndOpt.h"
 #include "shell/MainWindow.h"
 #include "shell/ModalDialogCommands.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 

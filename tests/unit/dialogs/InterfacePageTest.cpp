@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 #include "resources/dialog_ids.h"
 #include "settings/CIntOpt.h"
 #include "settings/GameSettings.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 #include "resources/dialog_ids.h"
 #include "scores/LastNameFile.h"
 #include "scores/NamePrompt.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 #include "resources/dialog_ids.h"
 #include "settings/CSndOpt.h"
 #include "tests/unit/dialogs/FakePageServices.h"

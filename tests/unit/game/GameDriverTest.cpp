@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/headless/GameDriver.h"
+#include "tests/support/GameDriver.h"
 
 using namespace tintfall;
 

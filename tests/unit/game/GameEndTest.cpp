@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "GameTestSupport.h"
-#include "platform/headless/RandomPlayer.h"
+#include "tests/support/RandomPlayer.h"
 
 using namespace tintfall;
 using namespace tintfall::testing;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "engine/GameState.h"
-#include "platform/headless/GameDriver.h"
+#include "tests/support/GameDriver.h"
 #include "scores/ScoreBook.h"
 
 namespace tintfall::testing {

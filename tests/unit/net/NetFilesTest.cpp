@@ -5,7 +5,7 @@
 #include "net/UploadFile.h"
 #include "platform/DataReader.h"
 #include "scores/ScoreEntryCodec.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;

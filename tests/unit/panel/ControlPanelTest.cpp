@@ -5,7 +5,7 @@
 
 #include "engine/ControlPanel.h"
 #include "engine/PanelHitTest.h"
-#include "platform/headless/GameDriver.h"
+#include "tests/support/GameDriver.h"
 #include "shell/WindowLayout.h"
 
 using namespace tintfall;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/headless/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 #include "shell/NumberDisplay.h"
 #include "shell/DibImage.h"
 #include "tests/unit/render/TestBitmaps.h"

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/headless/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 #include "platform/headless/SoftwareCanvas.h"
 #include "shell/Renderer.h"
 #include "tests/unit/render/TestBitmaps.h"

@@ -7,7 +7,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/DataWriter.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 namespace tintfall::test {
 

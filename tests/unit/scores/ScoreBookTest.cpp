@@ -2,7 +2,7 @@
 
 #include "scores/ScoreBook.h"
 #include "settings/GameSettings.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;

@@ -4,7 +4,7 @@
 #include "scores/FirstStart.h"
 #include "scores/LastNameFile.h"
 #include "scores/UsageTime.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 using namespace tintfall;
 

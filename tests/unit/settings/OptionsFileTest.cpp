@@ -3,7 +3,7 @@
 #include <cctype>
 
 #include "settings/OptionsFile.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;

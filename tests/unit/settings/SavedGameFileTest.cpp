@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/SavedGameFile.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;

@@ -5,7 +5,7 @@
 
 #include "platform/headless/ManualClock.h"
 #include "resources/resource_ids.h"
-#include "platform/headless/RecordingSound.h"
+#include "tests/support/RecordingSound.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
 #include "tests/unit/assets/TestBitmaps.h"

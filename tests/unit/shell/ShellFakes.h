@@ -12,7 +12,7 @@
 
 #include "platform/WindowServices.h"
 #include "platform/headless/LocalFiles.h"
-#include "platform/headless/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace tintfall {
 

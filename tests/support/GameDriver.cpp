@@ -1,4 +1,4 @@
-#include "platform/headless/GameDriver.h"
+#include "tests/support/GameDriver.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "platform/headless/ScriptedHost.h"
+#include "tests/support/ScriptedHost.h"
 
 #include <utility>
 

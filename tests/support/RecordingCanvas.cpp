@@ -1,4 +1,4 @@
-#include "platform/headless/RecordingCanvas.h"
+#include "tests/support/RecordingCanvas.h"
 
 namespace tintfall {
 

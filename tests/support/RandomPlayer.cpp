@@ -1,6 +1,6 @@
-#include "platform/headless/RandomPlayer.h"
+#include "tests/support/RandomPlayer.h"
 
-#include "platform/headless/GameDriver.h"
+#include "tests/support/GameDriver.h"
 
 namespace tintfall {
 

@@ -11,7 +11,7 @@
 #include "engine/GameState.h"
 #include "platform/headless/LocalFiles.h"
 #include "platform/headless/ManualClock.h"
-#include "platform/headless/ScriptedHost.h"
+#include "tests/support/ScriptedHost.h"
 #include "settings/GameSettings.h"
 
 namespace tintfall {

@@ -1,4 +1,4 @@
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 
 #include <algorithm>
 
