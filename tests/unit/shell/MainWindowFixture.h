@@ -8,7 +8,7 @@
 #include "tests/support/RecordingSound.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
-#include "tests/unit/assets/TestBitmaps.h"
+#include "tests/unit/shell/BitmapSpec.h"
 #include "tests/unit/shell/ShellFakes.h"
 
 namespace tintfall {

@@ -3,7 +3,7 @@
 #include "tests/support/FakeControls.h"
 #include "resources/dialog_ids.h"
 #include "settings/CConOpt.h"
-#include "tests/unit/dialogs/FakePageServices.h"
+#include "tests/unit/settings/FakePageServices.h"
 
 namespace tintfall {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "platform/headless/SoftwareCanvas.h"
 #include "shell/DibImage.h"
-#include "tests/unit/render/TestBitmaps.h"
+#include "tests/unit/shell/TestBitmaps.h"
 
 using namespace tintfall;
 using namespace tintfall::test;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/unit/render/RenderRig.h"
+#include "tests/unit/shell/RenderRig.h"
 
 using namespace tintfall;
 using namespace tintfall::test;

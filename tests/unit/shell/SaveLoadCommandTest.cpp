@@ -1,5 +1,5 @@
 #include "settings/SavedGameFile.h"
-#include "tests/unit/dialogs/CommandFixture.h"
+#include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
 namespace {

@@ -7,8 +7,8 @@
 #include "platform/headless/LocalFiles.h"
 #include "shell/FileCheck.h"
 #include "tests/support/TempFolder.h"
-#include "tests/unit/assets/BitmapForms.h"
-#include "tests/unit/assets/TestBitmaps.h"
+#include "tests/unit/shell/BitmapForms.h"
+#include "tests/unit/shell/BitmapSpec.h"
 
 namespace tintfall {
 namespace {

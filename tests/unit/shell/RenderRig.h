@@ -10,7 +10,7 @@
 #include "tests/support/RecordingCanvas.h"
 #include "platform/headless/SoftwareCanvas.h"
 #include "shell/Renderer.h"
-#include "tests/unit/render/TestBitmaps.h"
+#include "tests/unit/shell/TestBitmaps.h"
 
 namespace tintfall::test {
 

@@ -1,6 +1,6 @@
 #include "settings/OptionsFile.h"
 #include "shell/TitleAnimation.h"
-#include "tests/unit/dialogs/CommandFixture.h"
+#include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "shell/PanelPainter.h"
-#include "tests/unit/render/RenderRig.h"
+#include "tests/unit/shell/RenderRig.h"
 
 using namespace tintfall;
 using namespace tintfall::test;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "shell/DibImage.h"
-#include "tests/unit/assets/BitmapForms.h"
-#include "tests/unit/assets/TestBitmaps.h"
+#include "tests/unit/shell/BitmapForms.h"
+#include "tests/unit/shell/BitmapSpec.h"
 
 namespace tintfall {
 namespace {

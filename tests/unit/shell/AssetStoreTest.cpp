@@ -6,7 +6,7 @@
 #include "shell/AssetStore.h"
 #include "shell/FileCheck.h"
 #include "tests/support/TempFolder.h"
-#include "tests/unit/assets/TestBitmaps.h"
+#include "tests/unit/shell/BitmapSpec.h"
 
 namespace tintfall {
 namespace {

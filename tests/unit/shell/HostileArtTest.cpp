@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/SoftwareCanvas.h"
-#include "tests/unit/render/RenderRig.h"
+#include "tests/unit/shell/RenderRig.h"
 
 using namespace tintfall;
 using namespace tintfall::test;

@@ -4,7 +4,7 @@
 #include "resources/dialog_ids.h"
 #include "settings/CGameOpt.h"
 #include "settings/GameSettings.h"
-#include "tests/unit/dialogs/FakePageServices.h"
+#include "tests/unit/settings/FakePageServices.h"
 
 namespace tintfall {
 namespace {

@@ -5,7 +5,7 @@
 #include "tests/support/RecordingCanvas.h"
 #include "shell/NumberDisplay.h"
 #include "shell/DibImage.h"
-#include "tests/unit/render/TestBitmaps.h"
+#include "tests/unit/shell/TestBitmaps.h"
 
 using namespace tintfall;
 using namespace tintfall::test;
