@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/ControlPanel.h"
+#include "panel/ControlPanel.h"
 #include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
-#include "engine/PanelCommands.h"
+#include "panel/PanelCommands.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/SoundPlayer.h"

@@ -4,7 +4,7 @@
 // clock digits.
 #include <cstdint>
 
-#include "engine/PanelGeometry.h"
+#include "panel/PanelGeometry.h"
 #include "platform/Canvas.h"
 
 namespace tintfall {

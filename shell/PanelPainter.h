@@ -2,7 +2,7 @@
 // The control panel's pictures: the 21 buttons with the image and frame
 // their state selects, and the status area at the bottom of the window.
 #include "engine/GameState.h"
-#include "engine/PanelGeometry.h"
+#include "panel/PanelGeometry.h"
 #include "platform/Canvas.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"

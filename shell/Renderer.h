@@ -8,7 +8,7 @@
 
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
-#include "engine/PanelGeometry.h"
+#include "panel/PanelGeometry.h"
 #include "platform/Canvas.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"

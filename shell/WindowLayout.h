@@ -2,7 +2,7 @@
 // Client size and every rectangle of one window size.
 #include <array>
 
-#include "engine/PanelGeometry.h"
+#include "panel/PanelGeometry.h"
 
 namespace tintfall {
 

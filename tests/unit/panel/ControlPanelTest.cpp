@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ControlPanel.h"
-#include "engine/PanelHitTest.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelHitTest.h"
 #include "tests/support/GameDriver.h"
 #include "shell/WindowLayout.h"
 

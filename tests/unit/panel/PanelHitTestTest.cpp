@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/PanelHitTest.h"
+#include "panel/PanelHitTest.h"
 #include "shell/WindowLayout.h"
 
 using namespace tintfall;

@@ -3,7 +3,7 @@
 // when they work) and the hit test of a point against the panel.
 #include <array>
 
-#include "engine/PanelGeometry.h"
+#include "panel/PanelGeometry.h"
 
 namespace tintfall {
 

@@ -1,4 +1,4 @@
-#include "engine/PanelHitTest.h"
+#include "panel/PanelHitTest.h"
 
 namespace tintfall {
 

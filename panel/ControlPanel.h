@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/PanelCommands.h"
-#include "engine/PanelGeometry.h"
+#include "panel/PanelCommands.h"
+#include "panel/PanelGeometry.h"
 
 namespace tintfall {
 

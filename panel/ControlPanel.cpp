@@ -1,9 +1,9 @@
-#include "engine/ControlPanel.h"
+#include "panel/ControlPanel.h"
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
-#include "engine/PanelHitTest.h"
+#include "panel/PanelHitTest.h"
 #include "settings/GameSettings.h"
 
 namespace tintfall {
