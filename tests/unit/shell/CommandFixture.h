@@ -15,7 +15,7 @@
 #include "platform/headless/ScriptedInternetDialogs.h"
 #include "platform/headless/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
-#include "tests/support/RecordingCanvas.h"
+#include "tests/support/FakeWindow.h"
 #include "tests/support/RecordingSound.h"
 #include "resources/dialog_ids.h"
 #include "scores/BestScoresDialog.h"
@@ -29,49 +29,6 @@
 #include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
-
-class QuietWindow : public WindowServices {
-public:
-    struct Shown {
-        std::string text;
-        std::string title;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
-    std::vector<std::string> titles;
-    std::vector<Shown> messages;
-    std::deque<MessageAnswer> answers;
-
-    void setTitle(const std::string& text) override { titles.push_back(text); }
-    void resizeClient(int, int) override {}
-    ScreenSize screenSize() override { return {1280, 1024}; }
-    void clearClassCursor() override {}
-    void showButtonCursor() override {}
-    void restoreDefaultCursor() override {}
-    MessageAnswer messageBox(const std::string& text, const std::string& title, MessageIcon icon,
-                             MessageButtons buttons) override {
-        messages.push_back({text, title, icon, buttons});
-        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-        if (answers.empty()) return MessageAnswer::No;
-        const MessageAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    void postQuit(int) override {}
-    void shellOpen(const std::string&) override {}
-    SystemRelease systemRelease() override { return {}; }
-    void showHelp(int) override {}
-    void showHelpPage(const std::string&) override {}
-    void showAboutBox() override {}
-    void showChampionsDialog() override {}
-    void createBackBuffer(int, int) override {}
-    void releaseBackBuffer() override {}
-    Canvas& backBuffer() override { return canvas; }
-    Canvas& windowCanvas() override { return canvas; }
-    void present(int, int, int, int) override {}
-
-    RecordingCanvas canvas;
-};
 
 // What the game looked like while a dialog was open.
 struct ModalSnapshot {
@@ -141,7 +98,7 @@ struct CommandFixture : ::testing::Test {
     MemoryFiles files;
     ManualClock clock;
     RecordingSound sound;
-    QuietWindow services;
+    FakeWindow services;
     MainWindow window{files, clock, sound, services};
     ScriptedRunner runner{window};
     TestFtpClient ftp{files};

@@ -8,6 +8,7 @@
 #include "tests/support/RecordingSound.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
+#include "tests/support/FakeWindow.h"
 #include "tests/unit/shell/BitmapSpec.h"
 #include "tests/unit/shell/ShellFakes.h"
 
