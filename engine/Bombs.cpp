@@ -14,7 +14,7 @@ std::int32_t explosionDepth(std::int32_t kind, std::int32_t targetRow) {
 void Game::explode(std::int32_t kind) {
     const int column = state_.piece.column;
     const int row = state_.piece.row;
-    if (column < 0 || column >= kColumns || row < 0 || row >= kRows) return;
+    if (!onBoard(column, row)) return;
     const std::int32_t depth = explosionDepth(kind, row);
     for (int frame = 0; frame < 5; ++frame) {
         for (int r = row; r < row + depth; ++r)

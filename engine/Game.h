@@ -13,6 +13,11 @@
 
 namespace tintfall {
 
+// Who asks to start or stop: the menu command (and F2) or the panel's
+// Start/Stop button. They differ only in when a cancelled game gets its
+// pause state back.
+enum class StartStopCaller { Menu, PanelButton };
+
 class Game {
 public:
     Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock);
@@ -64,8 +69,10 @@ public:
     void clearKeys();
 
     // Game flow.
+    // Back to the initial, not-running state of program start.
+    void reset();
     void newGame();
-    void startOrStop();
+    void startOrStop(StartStopCaller caller);
     void togglePause();
     void gameOver();
     void gameWon();
@@ -74,8 +81,18 @@ public:
     // so nested dialogs restore correctly.
     std::int32_t suspendForModal();
     void resumeAfterModal(std::int32_t rememberedNotPaused);
+    // The application became active or inactive: an inactive one covers the
+    // field, stops its clock and forgets held keys.
+    void setAppActive(bool active);
+    // After the saved-game reader has replaced the state: the best score of
+    // the loaded game's mode and a fresh random seed.
+    void continueLoadedGame();
 
 private:
+    // The host's full frame and number refresh, after the best-score rule.
+    void redraw();
+    void refreshPanel();
+    void noteBestScore();
     std::int32_t colourCount() const;
     std::int32_t normalKind() const;  // the piece kind of the game's blockCountCode
     std::int32_t randomColour();

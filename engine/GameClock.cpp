@@ -98,12 +98,12 @@ void Game::stepTimerCountdown(std::uint32_t now) {
     if (elapsed > 1000) {
         state_.timeLeft -= static_cast<std::int32_t>(elapsed / 1000);
         state_.timerStamp = now;
-        host_.refreshPanel();
+        refreshPanel();
         if (state_.timeLeft <= 10) play(TimerTick);
     }
     if (state_.timeLeft < 0) {
         state_.timeLeft = 0;
-        host_.redraw();
+        redraw();
         gameOver();
     }
 }

@@ -40,27 +40,32 @@ void Game::newGame() {
     play(GameStart);
     levelAnimation();
     s.gameRunning = 1;
-    host_.redraw();
+    redraw();
 }
 
-void Game::startOrStop() {
+void Game::startOrStop(StartStopCaller caller) {
     if (!state_.gameRunning) {
         newGame();
-        host_.redraw();
+        redraw();
         return;
     }
     const std::int32_t wasNotPaused = state_.notPaused;
     state_.notPaused = 0;
     state_.clockRunning = 0;
-    host_.redraw();
-    if (host_.askYesNo("Do you want to cancel current game?")) {
+    redraw();
+    const bool cancel = host_.askYesNo("Do you want to cancel current game?");
+    // The panel's button gives the pause state back as soon as the question
+    // is answered, so a cancelled game ends with its field as it was; the
+    // menu command keeps the field covered until the cancelled game has ended.
+    if (!cancel || caller == StartStopCaller::PanelButton) state_.notPaused = wasNotPaused;
+    if (cancel) {
         gameOver();
+        // A new game must never start paused.
         state_.notPaused = 1;
-    } else {
-        state_.notPaused = wasNotPaused;
-        if (!state_.gameRunning) newGame();
+    } else if (!state_.gameRunning) {
+        newGame();
     }
-    host_.redraw();
+    redraw();
 }
 
 void Game::togglePause() {
@@ -71,12 +76,12 @@ void Game::togglePause() {
     } else {
         state_.notPaused = 1;
     }
-    host_.redraw();
+    redraw();
 }
 
 void Game::endGame(bool won) {
     GameStats& stats = state_.stats;
-    host_.redraw();
+    redraw();
     stats.finishedText = host_.dateTimeText();
     // A won game has always landed a piece, but a loaded one need not have:
     // never divide by zero.
@@ -84,11 +89,11 @@ void Game::endGame(bool won) {
     play(won ? YouWin : GameOver);
     endAnimation();
     state_.gameRunning = 0;
-    host_.redraw();
+    redraw();
     if (won) host_.showWinnerMessage();
     if (state_.score < host_.qualifyingScore(playedGameMode(settings_))) return;
     host_.recordResult(makeGameResult(state_, settings_));
-    host_.redraw();
+    redraw();
 }
 
 void Game::gameOver() { endGame(false); }
@@ -99,13 +104,47 @@ std::int32_t Game::suspendForModal() {
     const std::int32_t remembered = state_.notPaused;
     state_.notPaused = 0;
     state_.clockRunning = 0;
-    host_.redraw();
+    redraw();
     return remembered;
 }
 
 void Game::resumeAfterModal(std::int32_t rememberedNotPaused) {
     state_.notPaused = rememberedNotPaused;
+    redraw();
+}
+
+void Game::setAppActive(bool active) {
+    state_.appActive = active ? 1 : 0;
+    if (!active) {
+        state_.clockRunning = 0;
+        clearKeys();
+    }
+    redraw();
+}
+
+void Game::continueLoadedGame() {
+    state_.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
+    seedRandom();
+}
+
+void Game::reset() { state_ = GameState{}; }
+
+void Game::redraw() {
+    noteBestScore();
     host_.redraw();
+}
+
+void Game::refreshPanel() {
+    noteBestScore();
+    host_.refreshPanel();
+}
+
+void Game::noteBestScore() {
+    // The best-score display follows the score once it is greater; the
+    // first frame that shows it so plays the sound, once per game.
+    if (!state_.gameRunning || !state_.bestSoundPending || state_.score <= state_.bestScoreToBeat) return;
+    state_.bestSoundPending = 0;
+    play(BestScore);
 }
 
 }  // namespace tintfall

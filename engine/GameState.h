@@ -28,6 +28,11 @@ constexpr std::array<int, 6> spawnRow{2, 2, 2, 2, 2, 2};
 
 inline bool isBomb(std::int32_t kind) { return kind >= SmallBomb && kind <= LargeBomb; }
 
+// A cell of the field, hidden rows included.
+inline bool onBoard(int column, int row) { return column >= 0 && column < kColumns && row >= 0 && row < kRows; }
+// A cell of the rows the window shows.
+inline bool isVisibleCell(int column, int row) { return onBoard(column, row) && row >= kFirstVisibleRow; }
+
 // The field, stored column by column: cell (c, r) is cells[c * 15 + r].
 struct GameBoard {
     std::array<std::int32_t, kColumns * kRows> cells;

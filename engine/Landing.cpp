@@ -4,29 +4,23 @@
 
 namespace tintfall {
 
-namespace {
-
-bool insideBoard(int column, int row) { return column >= 0 && column < kColumns && row >= 0 && row < kRows; }
-
-}  // namespace
-
 bool Game::landPiece() {
     FallingPiece& piece = state_.piece;
     if (isBomb(piece.kind)) {
         ++state_.stats.bombsCount;
-        if (!insideBoard(piece.column, piece.row)) {
+        if (!onBoard(piece.column, piece.row)) {
             play(BombDisappears);
             piece.kind = normalKind();
             spawnNextPiece();
-            host_.redraw();
+            redraw();
             return true;
         }
-        host_.redraw();
+        redraw();
         play(BombExplosion);
         explode(piece.kind);
         putPieceAtSpawn();
         settle();
-        host_.redraw();
+        redraw();
         piece.kind = normalKind();
         return continueAfterRemoval(removeRuns(false), true);
     }
@@ -39,10 +33,10 @@ bool Game::landPiece() {
         const int row = piece.row - i;
         if (row < kFirstVisibleRow) inHiddenRows = true;
         // A block above the top row has no cell to go to; it still overflows.
-        if (insideBoard(piece.column, row)) state_.board.setCell(piece.column, row, piece.colours[i]);
+        if (onBoard(piece.column, row)) state_.board.setCell(piece.column, row, piece.colours[i]);
     }
     putPieceAtSpawn();
-    host_.redraw();
+    redraw();
     host_.playSound(BlockDown, 2);
     if (inHiddenRows) {
         gameOver();
@@ -70,7 +64,7 @@ bool Game::continueAfterRemoval(std::int32_t removed, bool afterBomb) {
     if (state_.riseCountdown != -1 && !afterBomb) {
         if (!applyRiseRule(removed)) return false;
     }
-    host_.redraw();
+    redraw();
 
     if (removed == 0 || state_.blocksToClear > 0) return true;
     if (state_.level >= kLastLevel) {
@@ -79,7 +73,7 @@ bool Game::continueAfterRemoval(std::int32_t removed, bool afterBomb) {
     }
     play(LevelFinished);
     advanceLevel();
-    host_.redraw();
+    redraw();
     state_.clockRunning = 0;
     levelAnimation();
     return true;
@@ -92,7 +86,7 @@ std::int32_t Game::removeRuns(bool afterRise) {
         const std::int32_t removed = findAndRemoveRuns();
         if (removed == 0) break;
         settle();
-        host_.redraw();
+        redraw();
         sum += removed;
         ++chainLength;
     }

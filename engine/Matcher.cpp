@@ -15,8 +15,6 @@ struct Direction {
 // (dc, dr) and then along (-dc, -dr).
 constexpr std::array<Direction, 4> kDirections{{{0, 1}, {-1, 0}, {-1, -1}, {1, -1}}};
 
-bool onBoard(int column, int row) { return column >= 0 && column < kColumns && row >= 0 && row < kRows; }
-
 // The cells of the run being measured, as board indices. A run is at most
 // one board length long, so a short list replaces a marked scratch grid that
 // would have to be scanned and refilled for every direction of every cell.

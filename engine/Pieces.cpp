@@ -32,9 +32,8 @@ void Game::spawnNextPiece() {
 bool Game::tryMove(int dx, int dy) {
     FallingPiece& piece = state_.piece;
     const int row = piece.row + dy;
-    if (row < 0 || row >= kRows) return false;
     const int column = piece.column + dx;
-    if (column < 0 || column >= kColumns || state_.board.cell(column, row) != EmptyCell) return false;
+    if (!onBoard(column, row) || state_.board.cell(column, row) != EmptyCell) return false;
     // Only the bottom block is tested: every column is a gap-free stack, so
     // the cells above it are free as well.
     piece.prevColumn = piece.column;
@@ -63,7 +62,7 @@ void Game::rotatePiece() {
 bool Game::softDrop() {
     if (tryMove(0, 1)) {
         addCapped(state_.score, 10);
-        host_.refreshPanel();
+        refreshPanel();
         return true;
     }
     if (isBomb(state_.piece.kind)) ++state_.piece.row;  // the bomb's target is the blocked cell below
@@ -80,7 +79,7 @@ bool Game::hardDrop() {
         if (!landPiece()) return false;
         break;
     }
-    host_.refreshPanel();
+    refreshPanel();
     return true;
 }
 

@@ -32,7 +32,7 @@ bool Game::pushRisingRow() {
     seedRandom();
     const RisingRow row = drawRisingRow(state_.random, colourCount());
     const bool overflowed = pushRowIntoBoard(state_.board, row);
-    host_.redraw();
+    redraw();
     if (overflowed) {
         gameOver();
         return false;

@@ -2,7 +2,6 @@
 
 #include "engine/Game.h"
 #include "engine/GameHost.h"
-#include "engine/GameState.h"
 #include "panel/PanelHitTest.h"
 #include "settings/GameSettings.h"
 
@@ -70,9 +69,7 @@ void ControlPanel::onRightButtonUp() { commands_.showHelpContext(kPanelHelpConte
 void ControlPanel::runAction(PanelButton button) {
     GameSettings& settings = game_.settings();
     switch (button) {
-        case startStop:
-            startStopAction();
-            return;
+        case startStop: game_.startOrStop(StartStopCaller::PanelButton); break;
         case pause: game_.togglePause(); break;
         case save: commands_.saveGame(); break;
         case load: commands_.loadGame(); break;
@@ -96,32 +93,6 @@ void ControlPanel::runAction(PanelButton button) {
     }
     // The logo has no pressed look to undo.
     if (button != logo) buttonState[button] = 1;
-    host_.redraw();
-}
-
-void ControlPanel::startStopAction() {
-    GameState& state = game_.state();
-    if (state.gameRunning) {
-        const std::int32_t wasNotPaused = state.notPaused;
-        // The field is covered and the clocks re-base while the question is open.
-        state.notPaused = 0;
-        state.clockRunning = 0;
-        host_.redraw();
-        const bool cancel = host_.askYesNo("Do you want to cancel current game?");
-        state.notPaused = wasNotPaused;
-        if (cancel) {
-            game_.gameOver();
-            buttonState[startStop] = 1;
-            // A new game must never start paused.
-            state.notPaused = 1;
-            host_.redraw();
-            return;
-        }
-        if (!state.gameRunning) game_.newGame();
-    } else {
-        game_.newGame();
-    }
-    buttonState[startStop] = 1;
     host_.redraw();
 }
 

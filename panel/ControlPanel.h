@@ -38,7 +38,6 @@ public:
 
 private:
     void runAction(PanelButton button);
-    void startStopAction();
 
     Game& game_;
     GameHost& host_;

@@ -14,12 +14,9 @@ namespace tintfall {
 class CConOpt : public OptionsPage {
 public:
     // Indexed by ControlAction; the capture prompt changes them directly.
-    std::array<std::int32_t, kControlActionCount> keyCode{37, 39, 40, 38, 32, 19};
+    std::array<std::int32_t, kControlActionCount> keyCode = kDefaultKeyCodes;
     // Indexed by ControlAction, PauseGame excluded; taken from the boxes on OK.
-    std::array<std::int32_t, kPlayActionCount> keyDelay{50, 50, 50, 100, 1000};
-
-    static constexpr std::array<std::int32_t, kControlActionCount> kDefaultKeyCodes{37, 39, 40, 38, 32, 19};
-    static constexpr std::array<std::int32_t, kPlayActionCount> kDefaultKeyDelays{50, 50, 50, 100, 1000};
+    std::array<std::int32_t, kPlayActionCount> keyDelay = kDefaultKeyDelays;
 
     int templateId() const override;
     void onInit(DialogControls& controls) override;

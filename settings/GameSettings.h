@@ -59,6 +59,10 @@ inline int shownSoundSlot(SoundEvent event) {
     return static_cast<int>(event) + 4;
 }
 
+// The default key of each ControlAction and auto-repeat delay of each play action.
+inline constexpr std::array<std::int32_t, kControlActionCount> kDefaultKeyCodes{37, 39, 40, 38, 32, 19};
+inline constexpr std::array<std::int32_t, kPlayActionCount> kDefaultKeyDelays{50, 50, 50, 100, 1000};
+
 struct GameSettings {
     std::int32_t gameMode = Classic;
     std::int32_t colourCount = Normal;
@@ -74,8 +78,9 @@ struct GameSettings {
     std::int32_t animateTitle = 1;
     std::int32_t showStatusBar = 1;
     // Indexed by ControlAction; PauseGame has no delay (its entry is unused).
-    std::array<std::int32_t, kControlActionCount> keyDelay{50, 50, 50, 100, 1000, 0};
-    std::array<std::int32_t, kControlActionCount> keyCode{37, 39, 40, 38, 32, 19};
+    std::array<std::int32_t, kControlActionCount> keyDelay{kDefaultKeyDelays[0], kDefaultKeyDelays[1], kDefaultKeyDelays[2],
+                                                           kDefaultKeyDelays[3], kDefaultKeyDelays[4], 0};
+    std::array<std::int32_t, kControlActionCount> keyCode = kDefaultKeyCodes;
     std::int32_t soundOn = 1;
     std::array<std::int32_t, kSoundEventCount> soundEventOn{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     std::array<std::string, kSoundSlotCount> soundFile{};

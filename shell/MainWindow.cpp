@@ -26,7 +26,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::onCreate() {
     // 1. Initial game state and default settings.
-    state = GameState{};
+    game.reset();
     settings.resetToDefaults(std::string());
     view.windowReady = false;
     view.paintingEnabled = false;
@@ -111,14 +111,7 @@ void MainWindow::onTick() {
     stepTitle();
 }
 
-void MainWindow::onActivateApp(bool active) {
-    state.appActive = active ? 1 : 0;
-    if (!active) {
-        state.clockRunning = 0;
-        game.clearKeys();
-    }
-    redraw();
-}
+void MainWindow::onActivateApp(bool active) { game.setAppActive(active); }
 
 void MainWindow::preTranslateKey(bool keyDown, int keyCode) { game.preTranslateKey(keyDown, keyCode); }
 

@@ -33,7 +33,7 @@ void MainWindow::onCommand(int commandId) {
 
 MenuState MainWindow::currentMenuState() const { return menuState(state, settings, windowSizeMode); }
 
-void MainWindow::startOrStop() { game.startOrStop(); }
+void MainWindow::startOrStop() { game.startOrStop(StartStopCaller::Menu); }
 
 void MainWindow::togglePause() { game.togglePause(); }
 

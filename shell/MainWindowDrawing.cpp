@@ -14,8 +14,7 @@ RenderContext MainWindow::renderContext() {
                          view,
                          services.backBuffer(),
                          services.windowCanvas(),
-                         *this,
-                         [this](SoundEvent event, int slot) { playSound(event, slot); }};
+                         *this};
 }
 
 void MainWindow::present(const Rect& area) { services.present(area.x, area.y, area.width, area.height); }

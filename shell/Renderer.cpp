@@ -14,10 +14,6 @@ constexpr int kDigitsOfBlocksRemoved = 5;
 constexpr int kDigitsOfBlocksToClear = 3;
 constexpr int kDigitsOfRiseCountdown = 2;
 
-bool isVisibleCell(int column, int row) {
-    return column >= 0 && column < kColumns && row >= kFirstVisibleRow && row <= kFloorRow;
-}
-
 // Cell frames are colours 0-5 and the bomb colours 6-8; anything else (a
 // damaged saved game) draws nothing rather than a neighbouring picture.
 bool isCellFrame(std::int32_t frame) { return frame >= 0 && frame <= 8; }
@@ -31,7 +27,7 @@ DibView digitsOf(const AssetStore& assets) { return assets.image(AssetRole::Digi
 bool drawNumberDisplay(int index, Canvas& canvas, const RenderContext& c, Rect& area) {
     const WindowLayout& l = c.view.layout;
     const DibView digits = digitsOf(c.assets);
-    GameState& g = c.game;
+    const GameState& g = c.game;
     switch (index) {
         case 0:
             drawNumber(canvas, digits, g.level, l.levelDigitsAt, kDigitsOfLevel);
@@ -42,7 +38,7 @@ bool drawNumberDisplay(int index, Canvas& canvas, const RenderContext& c, Rect& 
             area = l.scoreRect;
             return true;
         case 2:
-            drawNumber(canvas, digits, shownBestScore(g, c.playSound), l.bestScoreDigitsAt, kDigitsOfScore);
+            drawNumber(canvas, digits, shownBestScore(g), l.bestScoreDigitsAt, kDigitsOfScore);
             area = l.bestScoreRect;
             return true;
         case 3:
@@ -177,13 +173,8 @@ const DibImage& cellImage(const AssetStore& assets, CellImage image, int effecti
     }
 }
 
-std::int32_t shownBestScore(GameState& game, const SoundRequest& playSound) {
-    if (game.score <= game.bestScoreToBeat) return game.bestScoreToBeat;
-    if (game.bestSoundPending) {
-        game.bestSoundPending = 0;
-        if (playSound) playSound(BestScore, kBestScoreSoundSlot);
-    }
-    return game.score;
+std::int32_t shownBestScore(const GameState& game) {
+    return game.score > game.bestScoreToBeat ? game.score : game.bestScoreToBeat;
 }
 
 void redraw(const RenderContext& c) {

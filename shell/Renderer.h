@@ -4,7 +4,6 @@
 // engine's moves and animations use straight in the window between frames.
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
@@ -37,25 +36,17 @@ public:
     virtual void present(const Rect& area) = 0;
 };
 
-// The plays a redraw can ask for: (event, sound-file slot).
-using SoundRequest = std::function<void(SoundEvent, int)>;
-
 // One drawing job: what is drawn, and where. Built by the window for each
-// call; the game state is writable because the best-score rule clears
-// bestSoundPending.
+// call. Drawing only reads.
 struct RenderContext {
     const AssetStore& assets;
-    GameState& game;
+    const GameState& game;
     const GameSettings& settings;
     const PresentationState& view;
     Canvas& backBuffer;
     Canvas& window;
     WindowPresenter& presenter;
-    SoundRequest playSound;
 };
-
-// The best-score sound's file slot.
-constexpr int kBestScoreSoundSlot = 15;
 
 // The full frame into the back buffer, then the whole back buffer into the
 // window. Nothing while the window is not ready or painting is not enabled.
@@ -100,8 +91,7 @@ void drawFieldBackground(Canvas& target, const AssetStore& assets, const GameSet
 const DibImage& cellImage(const AssetStore& assets, CellImage image, int effectiveSize);
 
 // The best-score display's value: the best score to beat, or the score once
-// it is greater. The first time that happens while bestSoundPending is set,
-// the flag is cleared and the best-score sound is requested.
-std::int32_t shownBestScore(GameState& game, const SoundRequest& playSound);
+// it is greater (the engine plays the sound when that first happens).
+std::int32_t shownBestScore(const GameState& game);
 
 }  // namespace tintfall

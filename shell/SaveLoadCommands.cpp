@@ -1,4 +1,3 @@
-#include "engine/PlayedRules.h"
 #include "settings/SavedGameFile.h"
 #include "shell/MainWindow.h"
 #include "shell/ModalDialogCommands.h"
@@ -51,9 +50,8 @@ void ModalDialogCommands::loadGame(MainWindow& window) {
         case SavedGameLoad::Loaded:
             break;
     }
-    window.state.bestScoreToBeat = window.bestLocalScore(playedGameMode(window.settings));
+    window.game.continueLoadedGame();
     window.resumeAfterModal();
-    window.game.seedRandom();
 }
 
 }  // namespace tintfall

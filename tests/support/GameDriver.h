@@ -48,7 +48,7 @@ public:
     const std::string& hostFolder() const { return hostFolder_; }
 
     // Start or stop as F2 does.
-    void pressStartStop() { game_.startOrStop(); }
+    void pressStartStop() { game_.startOrStop(StartStopCaller::Menu); }
     // A key message as the window receives it: the trackers first, then the
     // window's own key handling (the pause key).
     void keyDown(std::int32_t keyCode);

@@ -157,7 +157,7 @@ void bench(Scene scene, const AssetStore& assets, int count) {
         SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
         SoftwareCanvas window(back.width(), back.height());
         CanvasPresenter presenter(back, window);
-        const RenderContext context{assets, scene.game, scene.settings, scene.view, back, window, presenter, {}};
+        const RenderContext context{assets, scene.game, scene.settings, scene.view, back, window, presenter};
         redraw(context);  // warm-up
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < count; ++i) redraw(context);
@@ -187,7 +187,7 @@ int main(int argc, char** argv) {
     SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
     SoftwareCanvas window(back.width(), back.height());
     CanvasPresenter presenter(back, window);
-    redraw({assets, scene.game, scene.settings, scene.view, back, window, presenter, {}});
+    redraw({assets, scene.game, scene.settings, scene.view, back, window, presenter});
 
     const bool bmp = o.output.size() > 4 && o.output.compare(o.output.size() - 4, 4, ".bmp") == 0;
     if (!(bmp ? window.saveBmp(files, o.output) : window.savePng(files, o.output))) {

@@ -7,6 +7,7 @@
 //   close           closes the window as the close box does
 //   wait SECONDS    waits until the window exists (exit code 1 if it never does)
 //   version FILE    the version resource of a program file: "name: value" lines
+//   invalidate FILE waits for FILE to exist, then invalidates the whole client area
 #include <windows.h>
 
 #include <cstdio>
@@ -104,6 +105,14 @@ int main(int argc, char** argv) {
         GetWindowTextA(box, title, sizeof title);
         std::printf("title: %s\n", title);
         EnumChildWindows(box, printChildText, 0);
+    } else if (command == "invalidate") {
+        // Started before the moment it is needed, since a new process takes
+        // the foreground: waits for the file named, then asks the platform
+        // to repaint the whole client area.
+        const char* signal = argc > 2 ? argv[2] : "invalidate.now";
+        for (int i = 0; i < 600 && GetFileAttributesA(signal) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+        InvalidateRect(window, nullptr, FALSE);
+        std::printf("invalidated\n");
     } else if (command == "close") {
         PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     } else {

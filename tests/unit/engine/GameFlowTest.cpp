@@ -136,7 +136,7 @@ TEST_F(GameFlow, GamesStartedInTheSameSecondShareTheirColours) {
 }
 
 TEST_F(GameFlow, StartOrStopStartsAGameWhenNoneRuns) {
-    game.startOrStop();
+    game.startOrStop(StartStopCaller::Menu);
     EXPECT_EQ(state.gameRunning, 1);
     EXPECT_TRUE(host.questions.empty());
 }
@@ -144,7 +144,7 @@ TEST_F(GameFlow, StartOrStopStartsAGameWhenNoneRuns) {
 TEST_F(GameFlow, AnsweringNoKeepsTheGameInItsPauseState) {
     game.newGame();
     state.clockRunning = 1;
-    game.startOrStop();
+    game.startOrStop(StartStopCaller::Menu);
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0], "Do you want to cancel current game?");
     EXPECT_EQ(state.gameRunning, 1);
@@ -152,7 +152,7 @@ TEST_F(GameFlow, AnsweringNoKeepsTheGameInItsPauseState) {
     EXPECT_EQ(state.clockRunning, 0);
 
     game.togglePause();
-    game.startOrStop();
+    game.startOrStop(StartStopCaller::Menu);
     EXPECT_EQ(state.gameRunning, 1);
     EXPECT_EQ(state.notPaused, 0);
 }
@@ -160,20 +160,36 @@ TEST_F(GameFlow, AnsweringNoKeepsTheGameInItsPauseState) {
 TEST_F(GameFlow, TheQuestionIsAskedWithTheGameStandingStill) {
     game.newGame();
     const int before = host.redraws;
-    game.startOrStop();
+    game.startOrStop(StartStopCaller::Menu);
     // The field was covered (redrawn paused) before the question.
     EXPECT_GT(host.redraws, before);
     EXPECT_EQ(host.log[static_cast<std::size_t>(indexInLog("ask") - 1)], "redraw");
 }
 
 TEST_F(GameFlow, AnsweringYesEndsAPausedGameAndUnpauses) {
-    game.newGame();
-    game.togglePause();
+    for (StartStopCaller caller : {StartStopCaller::Menu, StartStopCaller::PanelButton}) {
+        game.newGame();
+        game.togglePause();
+        host.answerYes = true;
+        game.startOrStop(caller);
+        EXPECT_EQ(state.gameRunning, 0);
+        EXPECT_EQ(state.notPaused, 1);
+    }
+    EXPECT_EQ(host.soundCount(GameOver), 2);
+}
+
+TEST_F(GameFlow, ACancelledGameEndsCoveredFromTheMenuAndAsItWasFromThePanel) {
+    host.watched = &state;
     host.answerYes = true;
-    game.startOrStop();
-    EXPECT_EQ(state.gameRunning, 0);
-    EXPECT_EQ(state.notPaused, 1);
-    EXPECT_EQ(host.soundCount(GameOver), 1);
+    for (StartStopCaller caller : {StartStopCaller::Menu, StartStopCaller::PanelButton}) {
+        game.newGame();
+        host.notPausedAtRedraw.clear();
+        game.startOrStop(caller);
+        // Frames: the question's, then the first of the game's end.
+        ASSERT_GE(host.notPausedAtRedraw.size(), 2u);
+        EXPECT_EQ(host.notPausedAtRedraw[1], caller == StartStopCaller::Menu ? 0 : 1);
+        EXPECT_EQ(host.notPausedAtRedraw.back(), 1);
+    }
 }
 
 TEST_F(GameFlow, TogglePauseStopsTheClockAndDoesNothingWithoutAGame) {

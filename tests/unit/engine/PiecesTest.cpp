@@ -76,6 +76,26 @@ TEST_F(Pieces, SoftDropScoresTenPerRowAndNothingWhenItLands) {
     EXPECT_EQ(state.board.cell(2, 14), 0);
 }
 
+TEST_F(Pieces, PassingTheBestScorePlaysItsSoundOncePerGame) {
+    playing();
+    state.bestScoreToBeat = 10;
+    state.bestSoundPending = 1;
+    EXPECT_TRUE(game.softDrop());  // 10 is not above 10
+    EXPECT_EQ(host.soundCount(BestScore), 0);
+    EXPECT_TRUE(game.softDrop());
+    ASSERT_EQ(host.soundCount(BestScore), 1);
+    // Just before the refresh that first shows the new best.
+    EXPECT_EQ(host.log[host.log.size() - 2], "sound 11/15");
+    EXPECT_EQ(host.log.back(), "refreshPanel");
+    EXPECT_TRUE(game.softDrop());
+    EXPECT_EQ(host.soundCount(BestScore), 1);
+    // Without a game nothing is shown, so nothing sounds.
+    state.gameRunning = 0;
+    state.bestSoundPending = 1;
+    game.togglePause();
+    EXPECT_EQ(host.soundCount(BestScore), 1);
+}
+
 TEST_F(Pieces, HardDropFromTheTopOfAnEmptyFieldScoresTwelveRows) {
     playing(ThreeBlocks, {0, 1, 2});
     EXPECT_TRUE(game.hardDrop());

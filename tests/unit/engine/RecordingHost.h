@@ -17,7 +17,11 @@ struct DrawnCell {
 
 class RecordingHost : public GameHost {
 public:
-    void redraw() override { log.push_back("redraw"); ++redraws; }
+    void redraw() override {
+        log.push_back("redraw");
+        ++redraws;
+        if (watched) notPausedAtRedraw.push_back(watched->notPaused);
+    }
     void drawPieceMove() override { log.push_back("drawPieceMove"); ++pieceMoves; }
     void refreshPanel() override { log.push_back("refreshPanel"); ++panelRefreshes; }
     void drawCell(int column, int row, CellImage image, int frame) override {
@@ -74,6 +78,10 @@ public:
     int panelRefreshes = 0;
     int fieldCopies = 0;
     int winnerMessages = 0;
+
+    // The pause flag each frame was drawn with, when a state is watched.
+    const GameState* watched = nullptr;
+    std::vector<std::int32_t> notPausedAtRedraw;
 
     bool answerYes = false;
     std::string dateTime = "08.12.2026 05:30";

@@ -77,7 +77,7 @@ TEST_F(ControlPage, EachResetTouchesOnlyItsOwnGroup) {
     }
 
     click(IDC_KEYS_RESET);
-    EXPECT_EQ(page.keyCode, CConOpt::kDefaultKeyCodes);
+    EXPECT_EQ(page.keyCode, kDefaultKeyCodes);
     EXPECT_EQ(shownName(MoveLeft), "Left Arrow");
     EXPECT_EQ(shownName(PauseGame), "Pause");
     for (int action = 0; action < kPlayActionCount; ++action) EXPECT_EQ(shownDelay(ControlAction(action)), "7");
@@ -91,7 +91,7 @@ TEST_F(ControlPage, EachResetTouchesOnlyItsOwnGroup) {
         EXPECT_EQ(controls.control(IDC_DELAY_SPIN_FIRST + action).spinPosition, std::stoi(expected[action]));
     }
     ASSERT_TRUE(page.onOk(controls));
-    EXPECT_EQ(page.keyDelay, CConOpt::kDefaultKeyDelays);
+    EXPECT_EQ(page.keyDelay, kDefaultKeyDelays);
 }
 
 TEST_F(ControlPage, OkReadsTheDelaysInActionOrder) {

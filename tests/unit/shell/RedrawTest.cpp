@@ -93,7 +93,6 @@ TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
     EXPECT_EQ(rig.back.calls, expected);
     EXPECT_TRUE(rig.window.calls.empty());
     EXPECT_EQ(rectList(rig.presenter.presented), (std::vector<std::array<int, 4>>{{0, 0, 483, 407}}));
-    EXPECT_TRUE(rig.sounds.empty());
 }
 
 TEST_F(RedrawTest, RunningGameShowsNumbersNextPiecePieceAndBoard) {
@@ -272,15 +271,12 @@ TEST_F(RedrawTest, NothingIsDrawnUntilTheWindowIsReadyAndPaintingEnabled) {
     EXPECT_TRUE(rig.back.calls.empty());
     EXPECT_TRUE(rig.window.calls.empty());
     EXPECT_TRUE(rig.presenter.presented.empty());
-    EXPECT_TRUE(rig.sounds.empty());
-    EXPECT_EQ(rig.game.bestSoundPending, 1);
 }
 
-TEST_F(RedrawTest, BestScoreFollowsTheScoreAndPlaysItsSoundOncePerGame) {
+TEST_F(RedrawTest, BestScoreFollowsTheScore) {
     rig.startGame();
     rig.game.bestScoreToBeat = 500;
     rig.game.score = 500;
-    rig.game.bestSoundPending = 1;
     const Point at = rig.view.layout.bestScoreDigitsAt;
     const DibView digits = art(AssetRole::Digits);
     auto bestOnes = [&]() {
@@ -289,31 +285,20 @@ TEST_F(RedrawTest, BestScoreFollowsTheScoreAndPlaysItsSoundOncePerGame) {
         return -1;
     };
     redrawNow();
-    EXPECT_TRUE(rig.sounds.empty());  // equal is not greater
-    EXPECT_EQ(bestOnes(), 0);
+    EXPECT_EQ(bestOnes(), 0);  // equal is not greater
 
     rig.game.score = 507;
     rig.back.calls.clear();
     redrawNow();
     EXPECT_EQ(bestOnes(), 7);
-    ASSERT_EQ(rig.sounds.size(), 1u);
-    EXPECT_EQ(rig.sounds[0], std::make_pair(BestScore, 15));
-    EXPECT_EQ(rig.game.bestSoundPending, 0);
 
     rig.game.score = 512;
     rig.back.calls.clear();
-    redrawNow();
     refreshPanel(rig.context());
     EXPECT_EQ(bestOnes(), 2);
-    EXPECT_EQ(rig.sounds.size(), 1u);
-
-    // A new game arms the sound again.
-    rig.game.bestSoundPending = 1;
-    refreshPanel(rig.context());
-    EXPECT_EQ(rig.sounds.size(), 2u);
 }
 
-TEST_F(RedrawTest, NoNumbersAndNoBestSoundWithoutAGame) {
+TEST_F(RedrawTest, NoNumbersWithoutAGame) {
     rig.game.gameRunning = 0;
     rig.game.score = 900;
     rig.game.bestScoreToBeat = 100;
@@ -321,5 +306,4 @@ TEST_F(RedrawTest, NoNumbersAndNoBestSoundWithoutAGame) {
     refreshPanel(rig.context());
     EXPECT_TRUE(callsOf(AssetRole::Digits).empty());
     EXPECT_EQ(rig.presenter.presented.size(), 1u);
-    EXPECT_TRUE(rig.sounds.empty());
 }

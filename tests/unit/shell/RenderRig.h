@@ -122,8 +122,7 @@ struct RenderRig {
     }
 
     RenderContext context() {
-        return RenderContext{assets, game, settings, view, back, window, presenter,
-                             [this](SoundEvent event, int slot) { sounds.emplace_back(event, slot); }};
+        return RenderContext{assets, game, settings, view, back, window, presenter};
     }
 
     const std::uint8_t* image(AssetRole role, int size = -1) const {
@@ -154,7 +153,6 @@ struct RenderRig {
     RecordingCanvas back;
     RecordingCanvas window;
     RecordingPresenter presenter;
-    std::vector<std::pair<SoundEvent, int>> sounds;
 };
 
 }  // namespace tintfall::test
