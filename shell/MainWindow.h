@@ -44,7 +44,7 @@ public:
     void onCreate();
     // Timer 1: first-frame painting, the clock redraw, the game step, the title.
     void onTick();
-    // WM_PAINT: the whole back buffer into the window.
+    // WM_PAINT: the current frame, composed anew.
     void onPaint();
     // Asks the quit question; on Yes saves and ends the message loop.
     void confirmQuit() override;

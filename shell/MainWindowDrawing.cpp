@@ -24,7 +24,9 @@ void MainWindow::redraw() {
 }
 
 void MainWindow::onPaint() {
-    if (view.canDraw()) services.present(0, 0, view.layout.clientWidth, view.layout.clientHeight);
+    // Moves and animations draw straight into the window, so the back buffer
+    // may be behind it: a paint request composes the current frame.
+    redraw();
 }
 
 void MainWindow::drawPieceMove() {
