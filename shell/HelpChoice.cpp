@@ -1,6 +1,6 @@
 #include "shell/HelpChoice.h"
 
-#include "engine/ControlPanel.h"
+#include "panel/ControlPanel.h"
 
 namespace tintfall {
 

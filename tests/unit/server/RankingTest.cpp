@@ -9,7 +9,7 @@
 #include "platform/headless/LocalFiles.h"
 #include "scores/ScoreEntryCodec.h"
 #include "server/judge/HtmlPages.h"
-#include "tests/unit/assets/TempFolder.h"
+#include "tests/support/TempFolder.h"
 #include "tests/unit/server/Uploads.h"
 
 using namespace tintfall;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "net/UploadFile.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 #include "server/judge/Judge.h"
 #include "server/judge/UploadCheck.h"
 
