@@ -73,7 +73,7 @@ void FullRedraw(benchmark::State& bench) {
     SoftwareCanvas back(view.layout.clientWidth, view.layout.clientHeight);
     SoftwareCanvas window(view.layout.clientWidth, view.layout.clientHeight);
     CopyPresenter presenter(back, window);
-    const RenderContext context{assets, game, settings, view, back, window, presenter, {}};
+    const RenderContext context{assets, game, settings, view, back, window, presenter};
     for (auto _ : bench) {
         redraw(context);
         benchmark::ClobberMemory();

@@ -29,8 +29,8 @@
 #include <sanitizer/allocator_interface.h>
 #endif
 
-#include "platform/headless/GameDriver.h"
-#include "platform/headless/RandomPlayer.h"
+#include "tests/support/GameDriver.h"
+#include "tests/support/RandomPlayer.h"
 #include "scores/LastNameFile.h"
 #include "scores/ScoreBook.h"
 #include "settings/OptionsFile.h"
