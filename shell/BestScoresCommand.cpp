@@ -1,39 +1,49 @@
+#include "shell/BestScoresCommand.h"
+
+#include <utility>
+
+#include "engine/ModalPause.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
-#include "shell/MainWindow.h"
-#include "shell/ModalDialogCommands.h"
 
 namespace tintfall {
 
-void ModalDialogCommands::runBestScores(MainWindow& window, ScoreTableId table,
-                                        const std::optional<ScoreEntry>& pendingResult) {
-    BestScoresDialog dialog(window.files, window.clock, internet_, window.baseFolder, uploadKey_, table);
+BestScoresCommand::BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, const std::string& baseFolder,
+                                     InternetTableOperations& internet, std::string uploadKey, Game& game)
+    : runner_(runner),
+      files_(files),
+      clock_(clock),
+      baseFolder_(baseFolder),
+      internet_(internet),
+      uploadKey_(std::move(uploadKey)),
+      game_(game) {}
+
+void BestScoresCommand::run(ScoreTableId table, const std::optional<ScoreEntry>& pendingResult) {
+    BestScoresDialog dialog(files_, clock_, internet_, baseFolder_, uploadKey_, table);
     if (pendingResult) dialog.setPendingResult(*pendingResult);
     runner_.runBestScores(dialog);
 }
 
-void ModalDialogCommands::showBestScores(MainWindow& window, BestScoresStart start) {
-    window.suspendForModal();
-    runBestScores(window, start == BestScoresStart::InternetTop10 ? InternetTable : ClassicTable, std::nullopt);
-    window.resumeAfterModal();
+void BestScoresCommand::show(BestScoresStart start) {
+    ModalPause pause(game_);
+    run(start == BestScoresStart::InternetTop10 ? InternetTable : ClassicTable, std::nullopt);
 }
 
-std::optional<std::string> ModalDialogCommands::askPlayerName(MainWindow& window) {
-    NamePrompt prompt(window.files, window.baseFolder);
+std::optional<std::string> BestScoresCommand::askPlayerName() {
+    NamePrompt prompt(files_, baseFolder_);
     runner_.runNamePrompt(prompt);
     return prompt.result();
 }
 
-void ModalDialogCommands::recordResult(MainWindow& window, const GameResult& result) {
+void BestScoresCommand::recordResult(const GameResult& result) {
     // A result of a mode without a local table has nowhere to go.
     if (result.gameMode < ClassicTable || result.gameMode > RisingTable) return;
-    window.suspendForModal();
-    if (const auto name = askPlayerName(window)) {
+    ModalPause pause(game_);
+    if (const auto name = askPlayerName()) {
         GameResult named = result;
         named.name = *name;
-        runBestScores(window, static_cast<ScoreTableId>(result.gameMode), named);
+        run(static_cast<ScoreTableId>(result.gameMode), named);
     }
-    window.resumeAfterModal();
 }
 
 }  // namespace tintfall

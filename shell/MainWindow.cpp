@@ -1,5 +1,7 @@
 #include "shell/MainWindow.h"
 
+#include <utility>
+
 #include "scores/DateTimeText.h"
 #include "scores/FirstStart.h"
 #include "scores/ScoreBook.h"
@@ -125,13 +127,14 @@ void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(x, y); }
 
 void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
 
-void MainWindow::suspendForModal() { suspendedNotPaused_.push_back(game.suspendForModal()); }
+void MainWindow::attachDialogs(DialogRunner& runner, InternetTableOperations& internet) {
+    options_ = std::make_unique<OptionsCommand>(runner, game, baseFolder, *this);
+    saveLoad_ = std::make_unique<SaveLoadCommands>(runner, files, game, services);
+    bestScores_ = std::make_unique<BestScoresCommand>(runner, files, clock, baseFolder, internet, std::string(), game);
+}
 
-void MainWindow::resumeAfterModal() {
-    if (suspendedNotPaused_.empty()) return;
-    const std::int32_t remembered = suspendedNotPaused_.back();
-    suspendedNotPaused_.pop_back();
-    game.resumeAfterModal(remembered);
+void MainWindow::setUploadKey(std::string key) {
+    if (bestScores_) bestScores_->setUploadKey(std::move(key));
 }
 
 MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, MessageButtons buttons,
@@ -163,7 +166,7 @@ std::int32_t MainWindow::bestLocalScore(std::int32_t mode) { return tintfall::be
 std::int32_t MainWindow::qualifyingScore(std::int32_t mode) { return tintfall::qualifyingScore(files, baseFolder, mode); }
 
 void MainWindow::recordResult(const GameResult& result) {
-    if (dialogCommands) dialogCommands->recordResult(*this, result);
+    if (bestScores_) bestScores_->recordResult(result);
 }
 
 }  // namespace tintfall

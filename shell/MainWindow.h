@@ -21,18 +21,21 @@
 #include "platform/WindowServices.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"
-#include "shell/DialogCommands.h"
+#include "shell/BestScoresCommand.h"
+#include "shell/DialogRunner.h"
 #include "shell/MenuState.h"
+#include "shell/OptionsCommand.h"
+#include "shell/ProductName.h"
 #include "shell/Renderer.h"
+#include "shell/SaveLoadCommands.h"
 #include "shell/TitleAnimation.h"
 #include "shell/WindowLayout.h"
 
 namespace tintfall {
 
-inline constexpr const char* kProductName = "Tintfall";
 inline constexpr std::uint32_t kTickMilliseconds = 20;
 
-class MainWindow : public GameHost, public PanelCommands, private WindowPresenter {
+class MainWindow : public GameHost, public PanelCommands, public OptionsTarget, private WindowPresenter {
 public:
     MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services);
     ~MainWindow() override;
@@ -53,6 +56,11 @@ public:
     void onActivateApp(bool active);
     // True once the user has confirmed quitting.
     bool quitConfirmed() const { return quitConfirmed_; }
+    // The dialogs of the commands, as the platform runs them; until they are
+    // attached the dialog commands do nothing.
+    void attachDialogs(DialogRunner& runner, InternetTableOperations& internet);
+    // The installation's upload key, handed on to SEND.
+    void setUploadKey(std::string key);
 
     // Keyboard: every key message before dispatch, then the window's key-down.
     void preTranslateKey(bool keyDown, int keyCode);
@@ -66,12 +74,8 @@ public:
     // A menu or accelerator command (ids of resources/resource_ids.h).
     void onCommand(int commandId);
     MenuState currentMenuState() const;
-    void setWindowSizeMode(int mode);
 
-    // The commands of the menu, the accelerators and the control panel.
-    void startOrStop();
-    void togglePause();
-    void showOptions();
+    // PanelCommands: the commands the control panel shares with the menu.
     void saveGame() override;
     void loadGame() override;
     void showLocalTables() override;
@@ -79,32 +83,17 @@ public:
     void showHelpIndex() override;
     void showHelpContext(int context) override;
     void openHomePage() override;
-    void openTop50Page();
-    void showAbout();
-    void showChampions();
-
-    // PanelCommands: the panel's repaint and the cursor.
+    // The panel's repaint and the cursor.
     void drawPanel() override;
     void clearClassCursor() override;
     void showButtonCursor() override;
     void restoreDefaultCursor() override;
 
-    // Around every modal dialog or message box: the game pauses and its clock
-    // re-bases while the dialog is open, then the pause state is restored.
-    void suspendForModal();
-    void resumeAfterModal();
-    // A message box with the product's title unless another one is given.
-    MessageAnswer message(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
-                          const std::string& title = kProductName);
-
-    // Writes the options file; a failure is reported and, unless the program
-    // is already quitting, followed by the quit question.
-    void saveOptions();
-
-    // Title animation switched from the options sheet.
-    void setTitleAnimation(bool on);
-    // The bitmaps of the selected block set again, after the options sheet changed it.
-    void reloadBlockSet();
+    // OptionsTarget. saveOptions reports a failure and, unless the program
+    // is already quitting, asks the quit question.
+    void saveOptions() override;
+    void setTitleAnimation(bool on) override;
+    void reloadBlockSet() override;
 
     // GameHost.
     void redraw() override;
@@ -134,7 +123,6 @@ public:
     Clock& clock;
     SoundPlayer& sound;
     WindowServices& services;
-    DialogCommands* dialogCommands = nullptr;
     Game game;
     ControlPanel panel;
     // Created once baseFolder is known.
@@ -143,6 +131,18 @@ public:
     std::uint32_t runStartTime = 0;
 
 private:
+    // The commands only the menu and the accelerators reach.
+    void startOrStop();
+    void togglePause();
+    void showOptions();
+    void setWindowSizeMode(int mode);
+    void openTop50Page();
+    void showAbout();
+    void showChampions();
+    // A message box with the product's title unless another one is given.
+    MessageAnswer message(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+                          const std::string& title = kProductName);
+
     bool findBaseFolder();
     void loadOptionsAtStart();
     void applyWindowSizeMode(int mode);
@@ -156,7 +156,9 @@ private:
     bool usageTimeAdded_ = false;
     bool quitConfirmed_ = false;
     bool destroying_ = false;
-    std::vector<std::int32_t> suspendedNotPaused_;
+    std::unique_ptr<OptionsCommand> options_;
+    std::unique_ptr<SaveLoadCommands> saveLoad_;
+    std::unique_ptr<BestScoresCommand> bestScores_;
 };
 
 }  // namespace tintfall

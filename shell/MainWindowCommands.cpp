@@ -1,5 +1,6 @@
 // The commands of the menu, the accelerators and the control panel, the
 // window sizes and the two ways the program ends.
+#include "engine/ModalPause.h"
 #include "resources/resource_ids.h"
 #include "scores/UsageTime.h"
 #include "shell/HelpChoice.h"
@@ -38,29 +39,28 @@ void MainWindow::startOrStop() { game.startOrStop(StartStopCaller::Menu); }
 void MainWindow::togglePause() { game.togglePause(); }
 
 void MainWindow::showOptions() {
-    if (dialogCommands) dialogCommands->showOptions(*this);
+    if (options_) options_->show();
 }
 
 void MainWindow::saveGame() {
-    if (dialogCommands) dialogCommands->saveGameAs(*this);
+    if (saveLoad_) saveLoad_->saveGameAs();
 }
 
 void MainWindow::loadGame() {
-    if (dialogCommands) dialogCommands->loadGame(*this);
+    if (saveLoad_) saveLoad_->loadGame();
 }
 
 void MainWindow::showLocalTables() {
-    if (dialogCommands) dialogCommands->showBestScores(*this, BestScoresStart::LocalClassic);
+    if (bestScores_) bestScores_->show(BestScoresStart::LocalClassic);
 }
 
 void MainWindow::showInternetTable() {
-    if (dialogCommands) dialogCommands->showBestScores(*this, BestScoresStart::InternetTop10);
+    if (bestScores_) bestScores_->show(BestScoresStart::InternetTop10);
 }
 
 void MainWindow::showHelpIndex() {
-    suspendForModal();
+    ModalPause pause(game);
     openHelp(services, kHelpIndexContext);
-    resumeAfterModal();
 }
 
 void MainWindow::showHelpContext(int context) { openHelp(services, context); }
@@ -70,15 +70,13 @@ void MainWindow::openHomePage() { services.shellOpen(kHomePageUrl); }
 void MainWindow::openTop50Page() { services.shellOpen(kTop50PageUrl); }
 
 void MainWindow::showAbout() {
-    suspendForModal();
+    ModalPause pause(game);
     services.showAboutBox();
-    resumeAfterModal();
 }
 
 void MainWindow::showChampions() {
-    suspendForModal();
+    ModalPause pause(game);
     services.showChampionsDialog();
-    resumeAfterModal();
 }
 
 void MainWindow::applyWindowSizeMode(int mode) {
@@ -111,13 +109,14 @@ void MainWindow::addUsageTimeOnce() {
 
 void MainWindow::confirmQuit() {
     if (quitConfirmed_) return;
-    const std::int32_t remembered = game.suspendForModal();
-    if (message("Are you sure you want to quit?", MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        game.resumeAfterModal(remembered);
-        return;
+    {
+        ModalPause pause(game);
+        if (message("Are you sure you want to quit?", MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
+            return;
+        // From here on nothing is drawn, the end of the pause included.
+        quitConfirmed_ = true;
+        view.windowReady = false;
     }
-    quitConfirmed_ = true;
-    view.windowReady = false;
     saveOptions();
     addUsageTimeOnce();
     services.postQuit(0);

@@ -1,17 +1,18 @@
+#include "shell/OptionsCommand.h"
+
+#include "engine/ModalPause.h"
 #include "settings/CConOpt.h"
 #include "settings/CGameOpt.h"
 #include "settings/CIntOpt.h"
 #include "settings/CSndOpt.h"
-#include "shell/MainWindow.h"
-#include "shell/ModalDialogCommands.h"
 
 namespace tintfall {
 
 namespace {
 
-void copyIn(const MainWindow& window, CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
-    const GameSettings& s = window.settings;
-    game.gameRunning = window.state.gameRunning;
+void copyIn(const GameSettings& s, std::int32_t gameRunning, const std::string& baseFolder, CGameOpt& game,
+            CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
+    game.gameRunning = gameRunning;
     game.colourCount = s.colourCount;
     game.blockCountCode = s.blockCountCode;
     game.gameMode = s.gameMode;
@@ -33,12 +34,11 @@ void copyIn(const MainWindow& window, CGameOpt& game, CIntOpt& interfacePage, CC
     sound.soundOn = s.soundOn;
     sound.soundEventOn = s.soundEventOn;
     sound.soundFile = s.soundFile;
-    sound.baseFolder = window.baseFolder;
+    sound.baseFolder = baseFolder;
 }
 
-void copyBack(MainWindow& window, const CGameOpt& game, const CIntOpt& interfacePage, const CConOpt& control,
-              const CSndOpt& sound) {
-    GameSettings& s = window.settings;
+void copyBack(GameSettings& s, OptionsTarget& target, const CGameOpt& game, const CIntOpt& interfacePage,
+              const CConOpt& control, const CSndOpt& sound) {
     s.colourCount = game.colourCount;
     s.blockCountCode = game.blockCountCode;
     s.gameMode = game.gameMode;
@@ -54,12 +54,12 @@ void copyBack(MainWindow& window, const CGameOpt& game, const CIntOpt& interface
     // Only a change of the switch restarts or stops the animation.
     const bool titleSwitched = (interfacePage.animateTitle != 0) != (s.animateTitle != 0);
     s.animateTitle = interfacePage.animateTitle;
-    if (titleSwitched) window.setTitleAnimation(s.animateTitle != 0);
+    if (titleSwitched) target.setTitleAnimation(s.animateTitle != 0);
 
     // The bitmaps are loaded again only for another set.
     if (interfacePage.blockSet != s.blockSet) {
         s.blockSet = interfacePage.blockSet;
-        window.reloadBlockSet();
+        target.reloadBlockSet();
     }
 
     s.keyCode = control.keyCode;
@@ -71,17 +71,18 @@ void copyBack(MainWindow& window, const CGameOpt& game, const CIntOpt& interface
 
 }  // namespace
 
-void ModalDialogCommands::showOptions(MainWindow& window) {
-    window.suspendForModal();
+void OptionsCommand::show() {
+    ModalPause pause(game_);
     CGameOpt game;
     CIntOpt interfacePage;
     CConOpt control;
     CSndOpt sound;
-    copyIn(window, game, interfacePage, control, sound);
-    if (runner_.runOptionsSheet(game, interfacePage, control, sound)) copyBack(window, game, interfacePage, control, sound);
+    GameSettings& settings = game_.settings();
+    copyIn(settings, game_.state().gameRunning, baseFolder_, game, interfacePage, control, sound);
+    if (runner_.runOptionsSheet(game, interfacePage, control, sound))
+        copyBack(settings, target_, game, interfacePage, control, sound);
     // Written after Cancel too, so the file always holds what is in force.
-    window.saveOptions();
-    window.resumeAfterModal();
+    target_.saveOptions();
 }
 
 }  // namespace tintfall

@@ -1,6 +1,8 @@
+#include "shell/SaveLoadCommands.h"
+
+#include "engine/ModalPause.h"
 #include "settings/SavedGameFile.h"
-#include "shell/MainWindow.h"
-#include "shell/ModalDialogCommands.h"
+#include "shell/ProductName.h"
 
 namespace tintfall {
 
@@ -12,46 +14,36 @@ FileDialogSpec saveGameDialogSpec() { return {"Save Tintfall Game", kSavedGameFi
 
 FileDialogSpec loadGameDialogSpec() { return {"Load Tintfall Game", kSavedGameFilter, "tfs", "untitled", false}; }
 
-void ModalDialogCommands::saveGameAs(MainWindow& window) {
-    // Only a running game can be saved; the accelerator must not bypass the
-    // greyed menu item.
-    if (window.state.gameRunning == 0) return;
-    window.suspendForModal();
-    if (const auto path = runner_.chooseSaveFile(saveGameDialogSpec())) {
-        if (!saveGame(window.files, *path, window.state, window.settings))
-            window.message(saveGameErrorText(*path), MessageIcon::Exclamation);
-    }
-    window.resumeAfterModal();
+MessageAnswer SaveLoadCommands::message(const char* text, MessageIcon icon, MessageButtons buttons) {
+    return services_.messageBox(text, kProductName, icon, buttons);
 }
 
-void ModalDialogCommands::loadGame(MainWindow& window) {
-    window.suspendForModal();
+void SaveLoadCommands::saveGameAs() {
+    // Only a running game can be saved; the accelerator must not bypass the
+    // greyed menu item.
+    if (game_.state().gameRunning == 0) return;
+    ModalPause pause(game_);
+    if (const auto path = runner_.chooseSaveFile(saveGameDialogSpec())) {
+        if (!saveGame(files_, *path, game_.state(), game_.settings()))
+            message(saveGameErrorText(*path), MessageIcon::Exclamation);
+    }
+}
+
+void SaveLoadCommands::loadGame() {
+    ModalPause pause(game_);
     const auto path = runner_.chooseOpenFile(loadGameDialogSpec());
-    if (!path) {
-        window.resumeAfterModal();
+    if (!path) return;
+    if (game_.state().gameRunning != 0 &&
+        message(kCancelGameQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    }
-    if (window.state.gameRunning != 0 &&
-        window.message(kCancelGameQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes) {
-        window.resumeAfterModal();
-        return;
-    }
     // The file is parsed whole before anything changes, so a refused file
     // leaves the current game as it was.
-    switch (tintfall::loadGame(window.files, *path, window.state, window.settings)) {
-        case SavedGameLoad::CannotOpen:
-            window.message(loadGameErrorText(*path), MessageIcon::Exclamation);
-            window.resumeAfterModal();
-            return;
-        case SavedGameLoad::Incorrect:
-            window.message(kSavedGameIncorrect, MessageIcon::Exclamation);
-            window.resumeAfterModal();
-            return;
-        case SavedGameLoad::Loaded:
-            break;
+    switch (tintfall::loadGame(files_, *path, game_.state(), game_.settings())) {
+        case SavedGameLoad::CannotOpen: message(loadGameErrorText(*path), MessageIcon::Exclamation); return;
+        case SavedGameLoad::Incorrect: message(kSavedGameIncorrect, MessageIcon::Exclamation); return;
+        case SavedGameLoad::Loaded: break;
     }
-    window.game.continueLoadedGame();
-    window.resumeAfterModal();
+    game_.continueLoadedGame();
 }
 
 }  // namespace tintfall

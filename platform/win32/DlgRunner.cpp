@@ -36,11 +36,11 @@ void Win32DialogRunner::runDownload(TransferDialog& dialog) {
 
 void ProgramDialogs::attach(HWND owner, MainWindow& window) {
     runner.attach(owner);
-    window.dialogCommands = &commands;
+    window.attachDialogs(runner, internet);
 }
 
 void ProgramDialogs::loadUploadKey(MainWindow& window) {
-    commands.setUploadKey(loadOrCreateUploadKey(window.files, random, window.baseFolder));
+    window.setUploadKey(loadOrCreateUploadKey(files, random, window.baseFolder));
 }
 
 }  // namespace tintfall

@@ -7,7 +7,6 @@
 #include "platform/win32/WinInetFtpClient.h"
 #include "platform/win32/Win32SecureRandom.h"
 #include "shell/DialogRunner.h"
-#include "shell/ModalDialogCommands.h"
 
 namespace tintfall {
 
@@ -32,20 +31,20 @@ private:
     HWND owner_ = nullptr;
 };
 
-// Everything the program needs for its dialog commands; attach hands the
-// commands to the main window once its window exists, and once the window
-// knows its folder, loadUploadKey gives them the installation's key.
+// Everything the program needs for its dialog commands; attach hands them
+// to the main window once its window exists, and once the window knows its
+// folder, loadUploadKey gives it the installation's key.
 struct ProgramDialogs {
     ProgramDialogs(HINSTANCE instance, Files& files, Clock& clock)
-        : runner(instance), internet(files, clock, ftp, runner), commands(runner, internet) {}
+        : runner(instance), files(files), internet(files, clock, ftp, runner) {}
     void attach(HWND owner, MainWindow& window);
     void loadUploadKey(MainWindow& window);
 
     Win32DialogRunner runner;
+    Files& files;
     WinInetFtpClient ftp;
     Win32SecureRandom random;
     InternetTransfers internet;
-    ModalDialogCommands commands;
 };
 
 }  // namespace tintfall

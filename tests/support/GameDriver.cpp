@@ -36,6 +36,7 @@ GameDriver::GameDriver(std::string hostFolder, bool ownsFolder)
       ownsFolder_(ownsFolder),
       host_(files_, baseFolder_, clock_, settings_),
       game_(state_, settings_, host_, clock_) {
+    host_.attachGame(game_);
     settings_.resetToDefaults(baseFolder_);
     clock_.setCalendarSeconds(kDefaultCalendarSeconds);
     clock_.setLocalTime(LocalTime{2011, 3, 13, 0, 7, 46, 40});

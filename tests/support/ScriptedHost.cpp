@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "scores/DateTimeText.h"
-#include "scores/LastNameFile.h"
 #include "scores/ScoreBook.h"
 
 namespace tintfall {
@@ -32,40 +31,12 @@ std::int32_t ScriptedHost::qualifyingScore(std::int32_t mode) {
     return tintfall::qualifyingScore(files_, folder_, mode);
 }
 
+void ScriptedHost::attachGame(Game& game) {
+    bestScores_ = std::make_unique<BestScoresCommand>(*this, files_, clock_, folder_, internet_, std::string(), game);
+}
+
 void ScriptedHost::recordResult(const GameResult& result) {
-    dialogs.push_back("name");
-    namePromptsProposed.push_back(readLastName(files_, folder_));
-    std::optional<std::string> name;
-    if (!nameAnswers.empty()) {
-        name = nameAnswers.front();
-        nameAnswers.pop_front();
-    }
-    if (!name) return;  // a cancelled prompt records nothing
-    writeLastName(files_, folder_, *name);
-
-    GameResult entry = result;
-    entry.name = *name;
-    recordedResults.push_back(entry);
-
-    // As the Best Scores dialog opens with a pending result.
-    ScoreBook book;
-    if (!book.loadOrStartEmpty(files_, folder_)) {
-        ++tableUpdateFailures;
-        recordedPlaces.push_back(std::nullopt);
-        return;
-    }
-    if (entry.gameMode < ClassicTable || entry.gameMode > RisingTable) {
-        ++tableUpdateFailures;
-        recordedPlaces.push_back(std::nullopt);
-        return;
-    }
-    const auto place = book.insertEntry(static_cast<ScoreTableId>(entry.gameMode), entry, dateTimeText());
-    if (!book.save(files_, folder_)) {
-        ++tableUpdateFailures;
-        recordedPlaces.push_back(std::nullopt);
-        return;
-    }
-    recordedPlaces.push_back(place);
+    if (bestScores_) bestScores_->recordResult(result);
 }
 
 void ScriptedHost::clearRecords() {

@@ -1,18 +1,24 @@
 #pragma once
 // The presentation side of a game without a window: drawing is counted,
-// sounds are recorded, questions and the name prompt take their answers from
-// queues, and results go into the score book on disk as the Best Scores
-// dialog would put them there.
+// sounds are recorded, questions take their answers from a queue, and a
+// finished game's result goes through the program's own hand-off (name
+// prompt, Best Scores dialog, score book on disk) with scripted dialogs.
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <memory>
+
+#include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "scores/InternetTableOperations.h"
 #include "settings/GameSettings.h"
+#include "shell/BestScoresCommand.h"
+#include "tests/support/ScriptedDialogs.h"
 
 namespace tintfall {
 
@@ -31,10 +37,13 @@ struct DrawCounts {
     int fieldShows = 0;
 };
 
-class ScriptedHost : public GameHost {
+class ScriptedHost : public GameHost, public ScriptedDialogs {
 public:
     // folder is the program folder, ending in a backslash.
     ScriptedHost(Files& files, std::string folder, Clock& clock, const GameSettings& settings);
+    // The game whose results are recorded; the game stands still while the
+    // dialogs are open.
+    void attachGame(Game& game);
 
     void redraw() override { ++draws.redraws; }
     void drawPieceMove() override { ++draws.pieceMoves; }
@@ -55,38 +64,29 @@ public:
     std::string dateTimeText() override;
     std::int32_t bestLocalScore(std::int32_t mode) override;
     std::int32_t qualifyingScore(std::int32_t mode) override;
-    // The name prompt (next scripted answer, cancelled when none is left),
-    // then the result into its mode's table in "data.tft".
+    // The program's hand-off: the name prompt (next scripted answer,
+    // cancelled when none is left), then the Best Scores dialog.
     void recordResult(const GameResult& result) override;
 
     int soundCount(SoundEvent event) const;
     // Forgets what was recorded so far (long runs of many games).
     void clearRecords();
 
-    // Scripted answers, used front first.
+    // Scripted answers of the questions, used front first.
     std::deque<bool> yesNoAnswers;
-    std::deque<std::optional<std::string>> nameAnswers;
 
     DrawCounts draws;
     std::vector<PlayedSound> sounds;  // only those the sound switches let through
     std::vector<std::string> questions;
-    // Every modal the game opened, in order: "question", "winner", "name".
-    std::vector<std::string> dialogs;
     int winnerMessages = 0;
-    // Each prompt and the name it proposed (the last name entered).
-    std::vector<std::string> namePromptsProposed;
-    // Every result that came in with its name, and the place it took (none
-    // when it did not enter the table or the table could not be saved).
-    std::vector<GameResult> recordedResults;
-    std::vector<std::optional<int>> recordedPlaces;
-    // Set when the book could not be updated on disk.
-    int tableUpdateFailures = 0;
 
 private:
     Files& files_;
     std::string folder_;
     Clock& clock_;
     const GameSettings& settings_;
+    NoInternetTable internet_;
+    std::unique_ptr<BestScoresCommand> bestScores_;
 };
 
 }  // namespace tintfall

@@ -43,9 +43,9 @@ TEST_F(BestScoresCommand, F5OpensTheInternetTable) {
 }
 
 TEST_F(BestScoresCommand, QualifyingResultIsNamedEnteredAndMarked) {
-    runner.typedName = "Blue Fox";
+    runner.nameAnswers.push_back(std::string("Blue Fox"));
     window.recordResult(finished(Timer, 800));
-    EXPECT_EQ(runner.namePrompts, 1);
+    EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     ASSERT_EQ(runner.bestScoresShown, 1);
     EXPECT_EQ(runner.bestScoresTable, TimerTable);
     EXPECT_TRUE(runner.bestScores.isChecked(IDC_TABLE_TIMER));
@@ -55,24 +55,24 @@ TEST_F(BestScoresCommand, QualifyingResultIsNamedEnteredAndMarked) {
     EXPECT_EQ(bestLocalScore(files, kFolder, Timer), 800);
 
     // The next prompt proposes the name.
-    runner.typedName = "Blue Fox";
+    runner.nameAnswers.push_back(std::string("Blue Fox"));
     window.recordResult(finished(Timer, 900));
-    EXPECT_EQ(runner.proposedName, "Blue Fox");
+    EXPECT_EQ(runner.namePromptsProposed.back(), "Blue Fox");
     EXPECT_EQ(shownNumber(1), ">1<");
     EXPECT_EQ(shownNumber(2), "2");
 }
 
 TEST_F(BestScoresCommand, CancelledPromptRecordsNothing) {
-    runner.typedName.reset();
+    runner.nameAnswers.clear();
     window.recordResult(finished(Classic, 500));
-    EXPECT_EQ(runner.namePrompts, 1);
+    EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     EXPECT_EQ(runner.bestScoresShown, 0);
     EXPECT_FALSE(files.exists(path("data.tft")));
     EXPECT_FALSE(files.exists(path("lastname.dat")));
 }
 
 TEST_F(BestScoresCommand, EmptyNameStandsInTheTable) {
-    runner.typedName = "";
+    runner.nameAnswers.push_back(std::string(""));
     window.recordResult(finished(Rising, 10));
     EXPECT_EQ(shownName(1), "");
     EXPECT_EQ(shownNumber(1), ">1<");
@@ -89,9 +89,9 @@ TEST_F(BestScoresCommand, ScoreEqualToPlaceTenIsAskedButNotEntered) {
         book.insertEntry(ClassicTable, row, "Earlier");
     }
     ASSERT_TRUE(book.save(files, kFolder));
-    runner.typedName = "Late";
+    runner.nameAnswers.push_back(std::string("Late"));
     window.recordResult(finished(Classic, 900, 2, 30));  // ties place 10 on all three
-    EXPECT_EQ(runner.namePrompts, 1);
+    EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     ASSERT_EQ(runner.bestScoresShown, 1);
     for (int place = 1; place <= 10; ++place) {
         EXPECT_EQ(shownNumber(place), std::to_string(place));

@@ -2,6 +2,7 @@
 #include "TableServerConfig.h"
 #include "scores/UsageTime.h"
 #include "settings/OptionsFile.h"
+#include "engine/ModalPause.h"
 #include "tests/unit/shell/MainWindowFixture.h"
 
 namespace tintfall {
@@ -96,18 +97,17 @@ TEST_F(MainWindowTest, ModalCommandsPauseAroundTheirDialogAndRestoreThePauseStat
     EXPECT_EQ(window.state.notPaused, 0);
 }
 
-TEST_F(MainWindowTest, NestedSuspendsRestoreTheOuterState) {
+TEST_F(MainWindowTest, NestedModalsRestoreTheOuterState) {
     MainWindow& window = createInstalled();
     window.onCommand(CMD_START_STOP);
-    window.suspendForModal();
-    window.suspendForModal();
-    EXPECT_EQ(window.state.clockRunning, 0);
-    window.resumeAfterModal();
-    EXPECT_EQ(window.state.notPaused, 0);
-    window.resumeAfterModal();
-    EXPECT_EQ(window.state.notPaused, 1);
-    // A resume without a suspend changes nothing.
-    window.resumeAfterModal();
+    {
+        ModalPause outer(window.game);
+        {
+            ModalPause inner(window.game);
+            EXPECT_EQ(window.state.clockRunning, 0);
+        }
+        EXPECT_EQ(window.state.notPaused, 0);
+    }
     EXPECT_EQ(window.state.notPaused, 1);
 }
 

@@ -1,5 +1,6 @@
 #include "settings/OptionsFile.h"
 #include "shell/TitleAnimation.h"
+#include "resources/resource_ids.h"
 #include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
@@ -43,7 +44,7 @@ TEST_F(OptionsCommand, CancelKeepsTheSettingsAndStillWritesTheFile) {
         click(game, controls, IDC_MODE_RISING);
         return false;
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_EQ(window.settings.gameMode, before.gameMode);
     EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before));
     ASSERT_TRUE(files.exists(optionsPath()));
@@ -54,7 +55,7 @@ TEST_F(OptionsCommand, TheGameStandsStillWhileTheSheetIsOpen) {
     window.state.gameRunning = 1;
     window.state.notPaused = 1;
     window.state.clockRunning = 1;
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     ASSERT_EQ(runner.snapshots.size(), 1u);
     EXPECT_EQ(runner.snapshots[0].notPaused, 0);
     EXPECT_EQ(runner.snapshots[0].clockRunning, 0);
@@ -62,7 +63,7 @@ TEST_F(OptionsCommand, TheGameStandsStillWhileTheSheetIsOpen) {
     EXPECT_EQ(window.state.clockRunning, 0);  // re-based at the next tick
 
     window.state.notPaused = 0;  // a paused game stays paused
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_EQ(window.state.notPaused, 0);
 }
 
@@ -85,7 +86,7 @@ TEST_F(OptionsCommand, PagesReceiveCopiesOfTheSettings) {
         checked = true;
         return false;
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_TRUE(checked);
 }
 
@@ -93,7 +94,7 @@ TEST_F(OptionsCommand, OkWithTimerModeReachesTheFile) {
     runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
         return onPage<CGameOpt>(game, [](CGameOpt& page, FakeControls& controls) { click(page, controls, IDC_MODE_TIMER); });
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_EQ(window.settings.gameMode, Timer);
     const auto& bytes = files.contents[optionsPath()];
     ASSERT_GT(bytes.size(), 30u);
@@ -132,7 +133,7 @@ TEST_F(OptionsCommand, OkCopiesBackEveryPage) {
         sound.soundFile[15] = "Y:\\best.wav";
         return true;
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     const GameSettings& s = window.settings;
     EXPECT_EQ(s.levelAnimationDelay, 99);
     EXPECT_EQ(s.fieldBackground, UserColour);
@@ -156,14 +157,14 @@ TEST_F(OptionsCommand, OnlyAnotherBlockSetReloadsBitmaps) {
         return onPage<CIntOpt>(interfacePage,
                                [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 3); });
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_EQ(bitmapReads(), 0);
 
     runner.optionsSheet = [](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
         return onPage<CIntOpt>(interfacePage,
                                [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 7); });
     };
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     EXPECT_EQ(window.settings.blockSet, 7);
     for (const char* name : {"graph\\items7.bmp", "graph\\items7b.bmp", "graph\\ianim7.bmp", "graph\\ianim7b.bmp"}) {
         bool read = false;
@@ -180,7 +181,7 @@ TEST_F(OptionsCommand, TitleAnimationFollowsOnlyAChangedSwitch) {
             interfacePage.animateTitle = on;
             return true;
         };
-        window.showOptions();
+        window.onCommand(CMD_OPTIONS);
     };
     setAnimate(1);
     EXPECT_TRUE(services.titles.empty());
@@ -198,7 +199,7 @@ TEST_F(OptionsCommand, TitleAnimationFollowsOnlyAChangedSwitch) {
 
 TEST_F(OptionsCommand, UnwritableOptionsFileIsReported) {
     files.unwritable.insert(optionsPath());
-    window.showOptions();
+    window.onCommand(CMD_OPTIONS);
     ASSERT_FALSE(services.messages.empty());
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(services.messages[0].text.find("tintfall.dat"), std::string::npos);

@@ -1,0 +1,48 @@
+#pragma once
+// The Best Scores dialog opened from the menu or the panel, and the hand-off
+// of a finished game's result: the name prompt, then the dialog with the
+// entry. The game stands still while they are open.
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "engine/Game.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "scores/InternetTableOperations.h"
+#include "scores/ScoreBook.h"
+#include "shell/DialogRunner.h"
+
+namespace tintfall {
+
+// Which table the Best Scores dialog opens on.
+enum class BestScoresStart { LocalClassic, InternetTop10 };
+
+class BestScoresCommand {
+public:
+    // baseFolder is read when a dialog opens, so it may be filled later.
+    BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, const std::string& baseFolder,
+                      InternetTableOperations& internet, std::string uploadKey, Game& game);
+
+    // The installation's upload key, handed on to SEND.
+    void setUploadKey(std::string key) { uploadKey_ = std::move(key); }
+
+    void show(BestScoresStart start);
+    // The name prompt over "lastname.dat" and, when it is confirmed, the
+    // dialog on the table of the result's mode with the entry.
+    void recordResult(const GameResult& result);
+
+private:
+    std::optional<std::string> askPlayerName();
+    void run(ScoreTableId table, const std::optional<ScoreEntry>& pendingResult);
+
+    DialogRunner& runner_;
+    Files& files_;
+    Clock& clock_;
+    const std::string& baseFolder_;
+    InternetTableOperations& internet_;
+    std::string uploadKey_;
+    Game& game_;
+};
+
+}  // namespace tintfall
