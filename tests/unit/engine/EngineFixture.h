@@ -63,6 +63,31 @@ protected:
         return text;
     }
 
+    // The board as rows of letters, top row first: '.' empty, 'A' colour 0,
+    // 'B' colour 1 and so on; a line marks where the visible field begins.
+    std::string boardText() const {
+        std::string text;
+        for (int row = 0; row < kRows; ++row) {
+            if (row == kFirstVisibleRow) text += "------\n";
+            for (int column = 0; column < kColumns; ++column) {
+                const std::int32_t cell = state.board.cell(column, row);
+                text += cell == EmptyCell ? '.' : static_cast<char>('A' + cell);
+            }
+            text += '\n';
+        }
+        return text;
+    }
+
+    // landPiece, keeping the board before and after as text for the
+    // failure messages of the checks that follow.
+    bool land() {
+        const std::string before = boardText();
+        const bool running = game.landPiece();
+        landing = "board before the landing:\n" + before + "after:\n" + boardText();
+        return running;
+    }
+    std::string landing;
+
     int occupiedCells() const {
         int count = 0;
         for (std::int32_t cell : state.board.cells)

@@ -18,8 +18,8 @@ TEST_F(Landing, WritesThePieceBottomBlockFirstAndPlaysTheDropSound) {
     playing(ThreeBlocks, {0, 1, 2});
     state.piece.column = 4;
     state.piece.row = 14;
-    EXPECT_TRUE(game.landPiece());
-    EXPECT_EQ(columnText(4), "............210");
+    EXPECT_TRUE(land());
+    EXPECT_EQ(columnText(4), "............210") << landing;
     EXPECT_EQ(host.sounds.front(), std::make_pair(BlockDown, 2));
     EXPECT_EQ(state.stats.piecesCount, 1);
     EXPECT_EQ(state.piece.column, 2);
@@ -30,10 +30,10 @@ TEST_F(Landing, ABlockInTheHiddenRowsEndsTheGameBeforeAnyMatching) {
     playing(ThreeBlocks, {0, 0, 0});
     stack(2, {1, 2, 3, 4, 1, 2, 3, 4, 1, 2});  // top at row 5
     state.piece.row = 4;                        // blocks at rows 4, 3 and 2
-    EXPECT_FALSE(game.landPiece());
+    EXPECT_FALSE(land());
     EXPECT_EQ(state.gameRunning, 0);
-    EXPECT_EQ(state.board.cell(2, 2), 0);  // the run of three zeros stays
-    EXPECT_EQ(host.soundCount(BlockRemoved), 0);
+    EXPECT_EQ(state.board.cell(2, 2), 0) << landing;  // the run of three zeros stays
+    EXPECT_EQ(host.soundCount(BlockRemoved), 0) << landing;
     EXPECT_EQ(host.soundCount(GameOver), 1);
 }
 
@@ -41,24 +41,24 @@ TEST_F(Landing, APieceWhoseTopBlockStopsInRowThreeDoesNotEndTheGame) {
     playing(ThreeBlocks, {0, 1, 0});
     stack(2, {1, 2, 3, 4, 1, 2, 3, 4, 1});  // top at row 6
     state.piece.row = 5;
-    EXPECT_TRUE(game.landPiece());
+    EXPECT_TRUE(land());
     EXPECT_EQ(state.gameRunning, 1);
 }
 
 TEST_F(Landing, CascadeScoresItsLengthAndItsBlocks) {
     cascadeOfThreeThenFour();
-    EXPECT_TRUE(game.landPiece());
-    EXPECT_EQ(state.score, 150 + 900);
-    EXPECT_EQ(state.blocksRemoved, 7);
-    EXPECT_EQ(state.blocksToClear, 33);
-    EXPECT_EQ(occupiedCells(), 0);
-    EXPECT_EQ(host.soundCount(BlockRemoved), 2);
+    EXPECT_TRUE(land());
+    EXPECT_EQ(state.score, 150 + 900) << landing;
+    EXPECT_EQ(state.blocksRemoved, 7) << landing;
+    EXPECT_EQ(state.blocksToClear, 33) << landing;
+    EXPECT_EQ(occupiedCells(), 0) << landing;
+    EXPECT_EQ(host.soundCount(BlockRemoved), 2) << landing;
 }
 
 TEST_F(Landing, TimerModeCascadeAddsSecondsForLengthAndBlocks) {
     cascadeOfThreeThenFour();
     state.timeLeft = 100;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.timeLeft, 111);
 }
 
@@ -67,15 +67,15 @@ TEST_F(Landing, TimeLeftNeverExceedsFiftyNineMinutesFiftyNineSeconds) {
     state.timeLeft = 3595;
     board({"00.0.."});
     state.piece.row = 14;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.timeLeft, 3597);
     playing(TwoBlocks, {0, 1, 0});
     state.timeLeft = 3597;
     board({"111.11", "000.00"});
     state.piece.column = 3;
     state.piece.row = 14;
-    game.landPiece();
-    EXPECT_EQ(state.blocksRemoved, 4 + 12);
+    land();
+    EXPECT_EQ(state.blocksRemoved, 4 + 12) << landing;
     EXPECT_EQ(state.timeLeft, 3599);
 }
 
@@ -83,18 +83,18 @@ TEST_F(Landing, ScoreAndBlocksRemovedStopAtTheCap) {
     cascadeOfThreeThenFour();
     state.score = 2000000000;
     state.blocksRemoved = 2000000000;
-    game.landPiece();
-    EXPECT_EQ(state.score, 2000000000);
-    EXPECT_EQ(state.blocksRemoved, 2000000000);
+    land();
+    EXPECT_EQ(state.score, 2000000000) << landing;
+    EXPECT_EQ(state.blocksRemoved, 2000000000) << landing;
 }
 
 TEST_F(Landing, BlocksToClearNeverGoesBelowZero) {
     cascadeOfThreeThenFour();
     state.blocksToClear = 5;
     state.level = 3;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.level, 4);  // finished, then the next quota
-    EXPECT_EQ(state.blocksToClear, 55);
+    EXPECT_EQ(state.blocksToClear, 55) << landing;
 }
 
 TEST_F(Landing, DropStatisticsUseTheSecondsSinceTheSpawn) {
@@ -102,7 +102,7 @@ TEST_F(Landing, DropStatisticsUseTheSecondsSinceTheSpawn) {
     state.stats.gameSeconds = 12;
     state.pieceSpawnSecond = 7;
     state.piece.row = 14;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.stats.minDropSeconds, 5);
     EXPECT_EQ(state.stats.maxDropSeconds, 5);
     EXPECT_EQ(state.stats.sumDropSeconds, 5);
@@ -121,7 +121,7 @@ protected:
         state.board.setCell(0, 14, EmptyCell);
         state.piece.column = 0;
         state.piece.row = 14;
-        game.landPiece();
+        land();
     }
 };
 
@@ -151,7 +151,7 @@ TEST_F(NextPiece, SixGivesAMediumBombAndTwelveALargeOne) {
     board({"111.11", "000.00"});
     state.piece.column = 3;
     state.piece.row = 14;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.piece.kind, LargeBomb);
     EXPECT_EQ(state.piece.colours[0], 8);
 }
@@ -177,10 +177,10 @@ TEST_F(LevelEnd, UsingUpTheQuotaEntersTheNextLevelWithItsAnimation) {
     board({".00..."});
     state.piece.column = 0;
     state.piece.row = 14;
-    EXPECT_TRUE(game.landPiece());
+    EXPECT_TRUE(land());
     EXPECT_EQ(state.level, 2);
     EXPECT_EQ(state.fallInterval, 850);
-    EXPECT_EQ(state.blocksToClear, 45);
+    EXPECT_EQ(state.blocksToClear, 45) << landing;
     EXPECT_EQ(state.clockRunning, 0);
     EXPECT_EQ(host.soundCount(LevelFinished), 1);
     EXPECT_EQ(host.backgroundCells.size(), 72u);  // the animation restored the empty field
@@ -191,7 +191,7 @@ TEST_F(LevelEnd, ALandingThatRemovesNothingNeverEndsALevel) {
     playing(OneBlock);
     state.blocksToClear = 0;
     state.piece.row = 14;
-    game.landPiece();
+    land();
     EXPECT_EQ(state.level, 1);
     EXPECT_EQ(host.soundCount(LevelFinished), 0);
 }
@@ -203,7 +203,7 @@ TEST_F(LevelEnd, FinishingLevelTwentyWinsInsteadOfAdvancing) {
     board({".00..."});
     state.piece.column = 0;
     state.piece.row = 14;
-    EXPECT_TRUE(game.landPiece());
+    EXPECT_TRUE(land());
     EXPECT_EQ(state.level, 20);
     EXPECT_EQ(state.gameRunning, 0);
     EXPECT_EQ(host.soundCount(YouWin), 1);
