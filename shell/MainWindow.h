@@ -119,16 +119,8 @@ public:
     // Ready and painting flags, clock, effective size and layout, panel looks.
     PresentationState view;
     TitleAnimation title;
-    Files& files;
-    Clock& clock;
-    SoundPlayer& sound;
-    WindowServices& services;
-    Game game;
-    ControlPanel panel;
     // Created once baseFolder is known.
     std::unique_ptr<AssetStore> assets;
-
-    std::uint32_t runStartTime = 0;
 
 private:
     // The commands only the menu and the accelerators reach.
@@ -152,6 +144,14 @@ private:
     // One drawing job over the current state, with the panel's looks.
     RenderContext renderContext();
     void present(const Rect& area) override;
+
+    Files& files;
+    Clock& clock;
+    SoundPlayer& sound;
+    WindowServices& services;
+    Game game;
+    ControlPanel panel;
+    std::uint32_t runStartTime = 0;
 
     bool usageTimeAdded_ = false;
     bool quitConfirmed_ = false;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "engine/GameRecord.h"
+#include "engine/ModalPause.h"
 #include "tests/unit/engine/EngineFixture.h"
 
 namespace tintfall::test {
@@ -190,6 +191,19 @@ TEST_F(GameFlow, ACancelledGameEndsCoveredFromTheMenuAndAsItWasFromThePanel) {
         EXPECT_EQ(host.notPausedAtRedraw[1], caller == StartStopCaller::Menu ? 0 : 1);
         EXPECT_EQ(host.notPausedAtRedraw.back(), 1);
     }
+}
+
+TEST_F(GameFlow, NestedModalPausesRestoreTheOuterState) {
+    game.newGame();
+    {
+        ModalPause outer(game);
+        {
+            ModalPause inner(game);
+            EXPECT_EQ(state.clockRunning, 0);
+        }
+        EXPECT_EQ(state.notPaused, 0);
+    }
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(GameFlow, TogglePauseStopsTheClockAndDoesNothingWithoutAGame) {

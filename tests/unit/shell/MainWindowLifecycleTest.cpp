@@ -2,7 +2,6 @@
 #include "TableServerConfig.h"
 #include "scores/UsageTime.h"
 #include "settings/OptionsFile.h"
-#include "engine/ModalPause.h"
 #include "tests/unit/shell/MainWindowFixture.h"
 
 namespace tintfall {
@@ -95,20 +94,6 @@ TEST_F(MainWindowTest, ModalCommandsPauseAroundTheirDialogAndRestoreThePauseStat
     window.onCommand(CMD_PAUSE);
     window.onCommand(CMD_ABOUT);
     EXPECT_EQ(window.state.notPaused, 0);
-}
-
-TEST_F(MainWindowTest, NestedModalsRestoreTheOuterState) {
-    MainWindow& window = createInstalled();
-    window.onCommand(CMD_START_STOP);
-    {
-        ModalPause outer(window.game);
-        {
-            ModalPause inner(window.game);
-            EXPECT_EQ(window.state.clockRunning, 0);
-        }
-        EXPECT_EQ(window.state.notPaused, 0);
-    }
-    EXPECT_EQ(window.state.notPaused, 1);
 }
 
 TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {

@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, ScratchFileFailureAnsweredNoRunsOn) {
     MainWindow& window = create();
     EXPECT_TRUE(this->window.quitCodes.empty());
     EXPECT_TRUE(window.view.windowReady);
-    EXPECT_EQ(window.game.state().notPaused, 1);
+    EXPECT_EQ(window.state.notPaused, 1);
 }
 
 TEST_F(MainWindowTest, OptionsThatCannotBeCreatedEndTheProgramButCreationCompletes) {

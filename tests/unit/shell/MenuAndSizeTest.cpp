@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
     EXPECT_EQ(window.state.notPaused, 0);
     EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, true, false}));
     // The panel follows the new size: Big's Start button lies lower.
-    EXPECT_EQ(window.panel.geometry().buttons[startStop].y, 68);
+    EXPECT_EQ(window.view.layout.panel.buttons[startStop].y, 68);
 
     window.onCommand(CMD_SIZE_NORMAL);
     EXPECT_EQ(this->window.resizes.back().width, 483);
