@@ -10,8 +10,8 @@
 #include "platform/headless/FakeControls.h"
 #include "platform/headless/ManualClock.h"
 #include "platform/headless/MemoryFiles.h"
-#include "platform/headless/ScriptedInternetDialogs.h"
-#include "platform/headless/TestFtpClient.h"
+#include "tests/support/ScriptedInternetDialogs.h"
+#include "tests/support/TestFtpClient.h"
 #include "resources/dialog_ids.h"
 
 namespace tintfall {

@@ -12,8 +12,8 @@
 
 #include "net/InternetTransfers.h"
 #include "tests/support/FakeControls.h"
-#include "platform/headless/ScriptedInternetDialogs.h"
-#include "platform/headless/TestFtpClient.h"
+#include "tests/support/ScriptedInternetDialogs.h"
+#include "tests/support/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/RecordingSound.h"

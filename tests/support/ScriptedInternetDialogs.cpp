@@ -1,4 +1,4 @@
-#include "platform/headless/ScriptedInternetDialogs.h"
+#include "tests/support/ScriptedInternetDialogs.h"
 
 #include "net/SendResultDialog.h"
 #include "net/TransferDialog.h"

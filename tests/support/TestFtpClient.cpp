@@ -1,4 +1,4 @@
-#include "platform/headless/TestFtpClient.h"
+#include "tests/support/TestFtpClient.h"
 
 namespace tintfall {
 
