@@ -15,10 +15,12 @@
 #include "engine/GameHost.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
-#include "scores/InternetTableOperations.h"
+#include "net/InternetTransfers.h"
 #include "settings/GameSettings.h"
 #include "shell/BestScoresCommand.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/ScriptedInternetDialogs.h"
+#include "tests/support/TestFtpClient.h"
 
 namespace tintfall {
 
@@ -85,7 +87,11 @@ private:
     std::string folder_;
     Clock& clock_;
     const GameSettings& settings_;
-    NoInternetTable internet_;
+    // SEND and UPDATE are never pressed; the internet table is the program's
+    // own over an FTP server in memory.
+    TestFtpClient ftp_{files_};
+    ScriptedInternetDialogs internetDialogs_;
+    InternetTransfers internet_{files_, clock_, ftp_, internetDialogs_};
     std::unique_ptr<BestScoresCommand> bestScores_;
 };
 

@@ -6,7 +6,7 @@
 
 #include "net/InternetDialogRunner.h"
 #include "net/LastSendFile.h"
-#include "platform/headless/FakeControls.h"
+#include "tests/support/FakeControls.h"
 
 namespace tintfall {
 

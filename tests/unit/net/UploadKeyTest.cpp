@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "net/UploadKey.h"
-#include "platform/headless/MemoryFiles.h"
+#include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {
