@@ -113,7 +113,7 @@ TEST_F(OptionsCommand, OkKeepsStoredRulesTheButtonsCannotShow) {
     };
     for (const std::int32_t running : {1, 0}) {
         window.state.gameRunning = running;
-        window.showOptions();
+        window.onCommand(CMD_OPTIONS);
         EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before)) << running;
         EXPECT_EQ(files.contents[optionsPath()], encodeOptions(before)) << running;
     }
