@@ -183,6 +183,7 @@ ColourRef SoftwareCanvas::pixel(int x, int y) const {
 void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, int height, int dstX, int dstY) {
     if (image.empty()) return;
     const Span s = clip({srcX, srcY, dstX, dstY, width, height}, image.width, image.height, width_, height_);
+    if (s.width <= 0 || s.height <= 0) return;
     const std::size_t bytesPerPixel = image.bitsPerPixel >= 24 ? static_cast<std::size_t>(image.bitsPerPixel / 8) : 0;
     for (int row = 0; row < s.height; ++row) {
         std::uint8_t* out = at(s.dstX, s.dstY + row);
@@ -229,6 +230,7 @@ void SoftwareCanvas::fill(int x, int y, int width, int height, ColourRef colour)
 
 void SoftwareCanvas::copyRect(const SoftwareCanvas& from, int x, int y, int width, int height) {
     const Span s = clip({x, y, x, y, width, height}, from.width_, from.height_, width_, height_);
+    if (s.width <= 0) return;
     for (int row = 0; row < s.height; ++row)
         std::memcpy(at(s.dstX, s.dstY + row), from.at(s.srcX, s.srcY + row), static_cast<std::size_t>(s.width) * 3);
 }

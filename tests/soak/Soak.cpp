@@ -26,7 +26,9 @@
 #endif
 #endif
 #ifdef TINTFALL_SOAK_ASAN
-#include <sanitizer/allocator_interface.h>
+// The sanitizer runtime's count of live heap bytes (not every compiler ships
+// its header).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include "tests/support/GameDriver.h"
