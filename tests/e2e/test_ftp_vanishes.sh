@@ -26,6 +26,7 @@ server_start() {
   return 1
 }
 server_gone() { ! kill -0 "$SERVER_PID" 2>/dev/null; }
+no_upload_file() { [ -z "$(find "$E2E_RUN" -maxdepth 1 -name '*.tft' ! -name data.tft ! -name top10.tft)" ]; }
 finish_run() {
   [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null
   rm -f "$E2E_RUN.ftp.log"
@@ -63,7 +64,7 @@ dlg click "$SEND" 1 >/dev/null
 check "SEND reports the broken upload" box_says "Uploading Failed"
 box_ok
 e2e_wait_for "the server to be gone" 10 server_gone
-check "no upload file is left" [ -z "$(find "$E2E_RUN" -maxdepth 1 -name '*.tft' ! -name data.tft ! -name top10.tft)" ]
+e2e_wait_for "the upload file to be deleted" 10 no_upload_file
 check "the score book is as it was" cmp -s "$E2E_RUN/data.tft" "$E2E_RUN.book-before"
 check "the program runs on" e2e_running
 rm -f "$E2E_RUN.book-before"
