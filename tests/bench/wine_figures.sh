@@ -113,4 +113,4 @@ measure still tintfall.exe yes 0
 echo "graph_bytes $(find "$E2E_DIST/graph" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')"
 E2E_PID=""
 kill "$KEEPER" 2>/dev/null
-wait "$KEEPER" 2>/dev/null
+wait "$KEEPER" 2>/dev/null || true
