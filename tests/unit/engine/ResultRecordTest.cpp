@@ -159,7 +159,8 @@ TEST_F(ResultRecordTest, StoredRulesOutOfRangeAreRecordedAsTheRulesPlayed) {
     driver_.settings().bombsEnabled = 9;
     driver_.host().nameAnswers.push_back(std::string("Edited"));
     playUntilLost();
-    const ScoreEntry& entry = loadBook(driver_).tables[ClassicTable].rows[0];
+    const ScoreBook book = loadBook(driver_);
+    const ScoreEntry& entry = book.tables[ClassicTable].rows[0];
     ASSERT_EQ(entry.name, "Edited");
     EXPECT_EQ(entry.gameMode, Classic);
     EXPECT_EQ(entry.colourCount, Normal);
