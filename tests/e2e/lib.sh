@@ -150,6 +150,13 @@ e2e_dialog_tool() {
 }
 dlg() { (cd "$E2E_RUN" && wine "$DLGTOOL" "$@" 2>/dev/null | tr -d '\r'); }
 
+# Every text control of the window TITLE too narrow for its text in the
+# dialogs' font, one per line (none when all fit). A text exactly as wide as
+# its control counts as cut: Wine's static breaks its last word off then.
+e2e_cut_texts() {
+  dlg rects "$1" | awk '$1 == "text" && $6 >= $4 - $2 { print "text " $2 " " $3 " needs " $6 " pixels, has " $4 - $2 }'
+}
+
 # Runs the probe in the run folder; prints its answer without carriage returns.
 probe() { (cd "$E2E_RUN" && wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'); }
 

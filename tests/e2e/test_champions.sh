@@ -27,9 +27,6 @@ texts_over_pictures() {
     }'
 }
 
-# Every text control too narrow for its text.
-cut_texts() { dlg rects "$TITLE" | awk '$1 == "text" && $6 > $4 - $2 { print "text " $2 " " $3 " needs " $6 " pixels, has " $4 - $2 }'; }
-
 look_at_champions() {
   local font="$1"
   e2e_start || return 1
@@ -39,7 +36,7 @@ look_at_champions() {
   local pictures over cut
   pictures="$(dlg rects "$TITLE" | grep -c '^picture')"
   over="$(texts_over_pictures)"
-  cut="$(cut_texts)"
+  cut="$(e2e_cut_texts "$TITLE")"
   check "$font font: the dialog shows its six pictures ($pictures)" [ "$pictures" -eq 6 ]
   check "$font font: no text over a picture${over:+ ($over)}" [ -z "$over" ]
   check "$font font: every text fits its control${cut:+ ($cut)}" [ -z "$cut" ]

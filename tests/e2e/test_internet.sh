@@ -59,6 +59,7 @@ finish_run() {
 BEST="Internet Best Scores - Top 10"
 TRANSFER="Transfer Data"
 SEND="Send Result"
+CONDITIONS="Conditions !"
 
 # Presses OK on the open message box and waits until it is gone.
 box_ok() {
@@ -66,6 +67,13 @@ box_ok() {
   dlg nobox
 }
 transfer_closed() { ! dlg find "$TRANSFER" >/dev/null 2>&1; }
+conditions_closed() { ! dlg find "$CONDITIONS" >/dev/null 2>&1; }
+# Every text of the window fits its control in the dialogs' font.
+fits() {
+  local cut
+  cut="$(e2e_cut_texts "$1")"
+  check "every text of $1 fits its control${cut:+ ($cut)}" [ -z "$cut" ]
+}
 # Name column of places 1 to 3.
 top_names() { dlg show "$BEST" 1016 1027 1033 | cut -d' ' -f4- | tr '\n' ','; }
 byte_at() { od -An -tu1 -j "$2" -N 1 "$1" | tr -d ' '; }
@@ -115,6 +123,8 @@ e2e_wait_for "the internet table" 15 dlg find "$BEST"
 dlg click "$BEST" 1024 >/dev/null
 check "UPDATE reports the transfer" box_says "Data Transfer completed successfully"
 dialog_shot "$TRANSFER" transfer-download
+fits "$TRANSFER"
+dialog_shot Tintfall download-box
 box_ok
 e2e_wait_for "the transfer dialog to close" 10 transfer_closed
 check "the Top 10 shows the judged rows with their countries" \
@@ -122,11 +132,18 @@ check "the Top 10 shows the judged rows with their countries" \
 check "the fetched table is saved" grep -q "Other One|Belgium|9000" <(python3 "$TABLES" internet "$E2E_RUN/data.tft")
 check "no top10.tft is left" [ ! -e "$E2E_RUN/top10.tft" ]
 dialog_shot "$BEST" top10-after-update
+fits "$BEST"
 
 # SEND: the three checks, then the upload of the Classic table.
 dlg click "$BEST" 1023 >/dev/null
 e2e_wait_for "the Send Result dialog" 15 dlg find "$SEND"
 check "Send Result opens with empty boxes" [ "$(dlg show "$SEND" 1012 1058 1059 1060 | cut -d' ' -f4- | tr -d '\n')" = "" ]
+fits "$SEND"
+dlg click "$SEND" 1063 >/dev/null
+e2e_wait_for "the conditions" 15 dlg find "$CONDITIONS"
+dialog_shot "$CONDITIONS" conditions
+dlg click "$CONDITIONS" 1 >/dev/null
+e2e_wait_for "the conditions to close" 10 conditions_closed
 dlg settext "$SEND" 1012 "Blue Fox" >/dev/null
 dlg settext "$SEND" 1059 "Norway" >/dev/null
 dlg click "$SEND" 1 >/dev/null
@@ -139,6 +156,8 @@ dialog_shot "$SEND" send-result
 dlg click "$SEND" 1 >/dev/null
 check "the upload is reported" box_says "Thank you and Good Luck!"
 dialog_shot "$TRANSFER" transfer-upload
+fits "$TRANSFER"
+dialog_shot Tintfall upload-box
 box_ok
 e2e_wait_for "the transfer dialog to close" 10 transfer_closed
 check "no upload file is left" [ ! -e "$E2E_RUN/$KEY.tft" ]
