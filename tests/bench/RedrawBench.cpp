@@ -10,7 +10,9 @@
 
 #include "platform/headless/LocalFiles.h"
 #include "platform/headless/SoftwareCanvas.h"
+#include "platform/headless/SoftwarePresenter.h"
 #include "shell/Renderer.h"
+#include "tests/support/RunningGame.h"
 
 using namespace tintfall;
 
@@ -21,32 +23,11 @@ std::string distFolder() {
     return std::string(folder != nullptr ? folder : TINTFALL_BENCH_DIST_DIR) + "\\";
 }
 
-class CopyPresenter : public WindowPresenter {
-public:
-    CopyPresenter(const SoftwareCanvas& back, SoftwareCanvas& window) : back_(back), window_(window) {}
-    void present(const Rect& area) override { window_.copyRect(back_, area.x, area.y, area.width, area.height); }
-
-private:
-    const SoftwareCanvas& back_;
-    SoftwareCanvas& window_;
-};
-
 // A game in progress on a board filled up to row 6 with every colour, the
 // piece and the next piece in view, the 3D field picture behind.
 void fillRunningGame(GameState& game) {
-    game.gameRunning = 1;
-    game.notPaused = 1;
-    game.appActive = 1;
-    game.level = 7;
+    setRunningGame(game, 7, 3);
     game.score = 123456;
-    game.blocksToClear = 20;
-    game.timeLeft = -1;
-    game.riseCountdown = -1;
-    game.piece.kind = ThreeBlocks;
-    game.piece.colours = {0, 1, 2};
-    game.piece.column = 2;
-    game.piece.row = 3;
-    game.nextColours = {3, 4, 5};
     for (int row = 6; row <= kFloorRow; ++row)
         for (int column = 0; column < kColumns; ++column) game.board.setCell(column, row, (row + column) % 6);
 }
@@ -72,7 +53,7 @@ void FullRedraw(benchmark::State& bench) {
     fillRunningGame(game);
     SoftwareCanvas back(view.layout.clientWidth, view.layout.clientHeight);
     SoftwareCanvas window(view.layout.clientWidth, view.layout.clientHeight);
-    CopyPresenter presenter(back, window);
+    SoftwarePresenter presenter(back, window);
     const RenderContext context{assets, game, settings, view, back, window, presenter};
     for (auto _ : bench) {
         redraw(context);

@@ -30,28 +30,26 @@ def vanish():
     sys.exit(0)
 
 
+# What the server answers to each command that needs no more than a reply.
+REPLIES = {
+    "USER": "331 password please",
+    "PASS": "230 logged in",
+    "SYST": "215 UNIX Type: L8",
+    "PWD": '257 "/" is the current folder',
+    "FEAT": "211 no features",
+    "CWD": "250 ok",
+    "SIZE": "213 4096",
+    "REST": "350 ok",
+}
+for command in ("TYPE", "MODE", "STRU", "OPTS", "NOOP"):
+    REPLIES[command] = "200 ok"
+
 say("220 ready")
 for raw in reader:
     words = raw.decode(errors="replace").strip().split(" ", 1)
     command = words[0].upper()
-    if command == "USER":
-        say("331 password please")
-    elif command == "PASS":
-        say("230 logged in")
-    elif command == "SYST":
-        say("215 UNIX Type: L8")
-    elif command == "PWD":
-        say('257 "/" is the current folder')
-    elif command == "FEAT":
-        say("211 no features")
-    elif command in ("TYPE", "MODE", "STRU", "OPTS", "NOOP"):
-        say("200 ok")
-    elif command == "CWD":
-        say("250 ok")
-    elif command == "SIZE":
-        say("213 4096")
-    elif command == "REST":
-        say("350 ok")
+    if command in REPLIES:
+        say(REPLIES[command])
     elif command in ("PASV", "EPSV"):
         data = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
         data.bind(("127.0.0.1", 0))

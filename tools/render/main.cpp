@@ -20,6 +20,7 @@
 
 #include "platform/headless/LocalFiles.h"
 #include "platform/headless/SoftwareCanvas.h"
+#include "platform/headless/SoftwarePresenter.h"
 #include "settings/SavedGameFile.h"
 #include "shell/Renderer.h"
 #include "tools/render/DemoGame.h"
@@ -27,16 +28,6 @@
 using namespace tintfall;
 
 namespace {
-
-class CanvasPresenter : public WindowPresenter {
-public:
-    CanvasPresenter(const SoftwareCanvas& back, SoftwareCanvas& window) : back_(back), window_(window) {}
-    void present(const Rect& area) override { window_.copyRect(back_, area.x, area.y, area.width, area.height); }
-
-private:
-    const SoftwareCanvas& back_;
-    SoftwareCanvas& window_;
-};
 
 struct Options {
     std::string dist = TINTFALL_DEFAULT_DIST;
@@ -156,7 +147,7 @@ void bench(Scene scene, const AssetStore& assets, int count) {
         setSize(scene, size);
         SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
         SoftwareCanvas window(back.width(), back.height());
-        CanvasPresenter presenter(back, window);
+        SoftwarePresenter presenter(back, window);
         const RenderContext context{assets, scene.game, scene.settings, scene.view, back, window, presenter};
         redraw(context);  // warm-up
         const auto start = std::chrono::steady_clock::now();
@@ -186,7 +177,7 @@ int main(int argc, char** argv) {
     setSize(scene, o.size);
     SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
     SoftwareCanvas window(back.width(), back.height());
-    CanvasPresenter presenter(back, window);
+    SoftwarePresenter presenter(back, window);
     redraw({assets, scene.game, scene.settings, scene.view, back, window, presenter});
 
     const bool bmp = o.output.size() > 4 && o.output.compare(o.output.size() - 4, 4, ".bmp") == 0;

@@ -9,6 +9,7 @@
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
 #include "tests/support/TestFtpClient.h"
 #include "resources/dialog_ids.h"
@@ -128,7 +129,7 @@ TEST(UploadRecordOfASend, CarriesAllTenClassicRowsAsStoredAndTheTimes) {
     TestFtpClient ftp{files};
     ScriptedInternetDialogs dialogs;
     InternetTransfers internet{files, clock, ftp, dialogs};
-    clock.setLocalTime({2003, 1, 5, 0, 9, 5, 7});
+    clock.setLocalTime(kSampleTime);
     writeFirstStartIfAbsent(files, kFolder, "Saturday, 4 January 2003 8:00:00");
 
     ScoreTable classic;

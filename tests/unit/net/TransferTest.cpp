@@ -10,6 +10,7 @@
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
 #include "tests/support/TestFtpClient.h"
 #include "resources/dialog_ids.h"
@@ -66,15 +67,7 @@ struct Transfers : ::testing::Test {
     ScoreTable classic;
 
     Transfers() {
-        LocalTime time;
-        time.year = 2003;
-        time.month = 1;
-        time.day = 5;
-        time.weekday = 0;
-        time.hour = 9;
-        time.minute = 5;
-        time.second = 7;
-        clock.setLocalTime(time);
+        clock.setLocalTime(kSampleTime);
         classic.rows[0].name = "Blue Fox";
         classic.rows[0].score = 1234;
         ftp.served["top10.tft"] = encodeTop10(servedRows());

@@ -11,6 +11,7 @@
 #include "scores/GameInfo.h"
 #include "settings/GameSettings.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/SampleTime.h"
 
 namespace tintfall {
 namespace {
@@ -39,17 +40,7 @@ struct BestScores : ::testing::Test {
     InternetTransfers internet{files, clock, ftp, internetDialogs};
     FakeControls controls;
 
-    BestScores() {
-        LocalTime time;
-        time.year = 2003;
-        time.month = 1;
-        time.day = 5;
-        time.weekday = 0;
-        time.hour = 9;
-        time.minute = 5;
-        time.second = 7;
-        clock.setLocalTime(time);
-    }
+    BestScores() { clock.setLocalTime(kSampleTime); }
 
     BestScoresDialog open(ScoreTableId table, std::optional<ScoreEntry> pendingResult = std::nullopt) {
         BestScoresDialog dialog(files, clock, internet, kFolder, "KEY", table);

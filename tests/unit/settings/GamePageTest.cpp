@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+
 #include "tests/support/FakeControls.h"
 #include "resources/dialog_ids.h"
 #include "settings/CGameOpt.h"
@@ -12,6 +15,12 @@ namespace {
 const int kRuleControls[] = {IDC_MODE_CLASSIC,     IDC_MODE_TIMER,      IDC_MODE_RISING, IDC_DIFFICULTY_EASY,
                              IDC_DIFFICULTY_NORMAL, IDC_DIFFICULTY_HARD, IDC_BLOCKS_ONE,  IDC_BLOCKS_TWO,
                              IDC_BLOCKS_THREE,     IDC_BOMBS,           IDC_START_LEVEL};
+
+// The five rules the page edits: mode, colours, block code, bombs, start level.
+using Rules = std::array<std::int32_t, 5>;
+Rules rulesOf(const CGameOpt& page) {
+    return {page.gameMode, page.colourCount, page.blockCountCode, page.bombsEnabled, page.startLevelIndex};
+}
 
 struct GamePage : ::testing::Test {
     CGameOpt page;
@@ -104,11 +113,7 @@ TEST_F(GamePage, OkTakesEveryChoice) {
     controls.selectListItem(IDC_START_LEVEL, 4);
     type(IDC_LEVEL_ANIMATION_EDIT, "17");
     ASSERT_TRUE(page.onOk(controls));
-    EXPECT_EQ(page.gameMode, Timer);
-    EXPECT_EQ(page.colourCount, 4);
-    EXPECT_EQ(page.blockCountCode, 1);
-    EXPECT_EQ(page.bombsEnabled, 0);
-    EXPECT_EQ(page.startLevelIndex, 4);
+    EXPECT_EQ(rulesOf(page), (Rules{Timer, 4, 1, 0, 4}));
     EXPECT_EQ(page.levelAnimationDelay, 17);
     EXPECT_EQ(page.demolitionDelay, 50);
 }
@@ -125,11 +130,7 @@ TEST_F(GamePage, OkStoresOnlyTheRulesWhoseControlsChanged) {
     click(IDC_MODE_RISING);  // and back: unchanged
     click(IDC_BLOCKS_TWO);
     ASSERT_TRUE(page.onOk(controls));
-    EXPECT_EQ(page.gameMode, 5);
-    EXPECT_EQ(page.colourCount, 7);
-    EXPECT_EQ(page.blockCountCode, 1);
-    EXPECT_EQ(page.bombsEnabled, 4);
-    EXPECT_EQ(page.startLevelIndex, 25);
+    EXPECT_EQ(rulesOf(page), (Rules{5, 7, 1, 4, 25}));
 }
 
 TEST_F(GamePage, DuringAGameOkStoresNoRule) {
@@ -142,10 +143,7 @@ TEST_F(GamePage, DuringAGameOkStoresNoRule) {
     controls.tick(IDC_BOMBS, false);
     controls.selectListItem(IDC_START_LEVEL, 3);
     ASSERT_TRUE(page.onOk(controls));
-    EXPECT_EQ(page.colourCount, 7);
-    EXPECT_EQ(page.gameMode, Classic);
-    EXPECT_EQ(page.bombsEnabled, 1);
-    EXPECT_EQ(page.startLevelIndex, 0);
+    EXPECT_EQ(rulesOf(page), (Rules{Classic, 7, 0, 1, 0}));
 }
 
 TEST_F(GamePage, TypedDelayMovesTheSpin) {

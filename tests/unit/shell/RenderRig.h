@@ -7,9 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "tests/support/RecordingCanvas.h"
-#include "platform/headless/SoftwareCanvas.h"
+#include "platform/headless/SoftwarePresenter.h"
 #include "shell/Renderer.h"
+#include "tests/support/RecordingCanvas.h"
+#include "tests/support/RunningGame.h"
 #include "tests/unit/shell/TestBitmaps.h"
 
 namespace tintfall::test {
@@ -89,17 +90,6 @@ public:
     std::vector<Rect> presented;
 };
 
-// Copies from a software back buffer into a software window.
-class SoftwarePresenter : public WindowPresenter {
-public:
-    SoftwarePresenter(const SoftwareCanvas& back, SoftwareCanvas& window) : back_(back), window_(window) {}
-    void present(const Rect& area) override { window_.copyRect(back_, area.x, area.y, area.width, area.height); }
-
-private:
-    const SoftwareCanvas& back_;
-    SoftwareCanvas& window_;
-};
-
 // Rectangles as plain tuples, for comparisons in expectations.
 inline std::vector<std::array<int, 4>> rectList(const std::vector<Rect>& rects) {
     std::vector<std::array<int, 4>> list;
@@ -129,21 +119,8 @@ struct RenderRig {
         return assets.image(role, size < 0 ? view.effectiveSize : size).view().pixels;
     }
 
-    // A game in progress with the piece in view.
-    void startGame() {
-        game.gameRunning = 1;
-        game.notPaused = 1;
-        game.appActive = 1;
-        game.level = 1;
-        game.blocksToClear = 20;
-        game.timeLeft = -1;
-        game.riseCountdown = -1;
-        game.piece.kind = ThreeBlocks;
-        game.piece.colours = {0, 1, 2};
-        game.piece.column = 2;
-        game.piece.row = 5;
-        game.nextColours = {3, 4, 5};
-    }
+    // A game in progress on level 1 with the piece in view.
+    void startGame() { setRunningGame(game, 1, 5); }
 
     MemoryFiles files;
     AssetStore assets;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <numeric>
+#include <utility>
 
 #include "shell/TitleAnimation.h"
 
@@ -23,6 +25,17 @@ std::vector<std::uint32_t> waitsOfOneCycle() {
 
 std::string leading(int count, const std::string& text) { return std::string(static_cast<std::size_t>(count), ' ') + text; }
 
+// Each listed frame shows its text.
+void expectFrames(std::initializer_list<std::pair<int, std::string>> frames) {
+    for (const auto& [index, text] : frames) EXPECT_EQ(frameText(index), text) << "frame " << index;
+}
+
+// The wait after each listed frame.
+void expectWaits(std::initializer_list<std::pair<int, std::uint32_t>> waits) {
+    const auto all = waitsOfOneCycle();
+    for (const auto& [index, wait] : waits) EXPECT_EQ(all[static_cast<std::size_t>(index)], wait) << "after frame " << index;
+}
+
 }  // namespace
 
 TEST(TitleFrames, OneCycleHas205FramesTaking36Point9Seconds) {
@@ -34,26 +47,21 @@ TEST(TitleFrames, OneCycleHas205FramesTaking36Point9Seconds) {
 }
 
 TEST(TitleFrames, TheNameSpreadsAndClosesGapByGap) {
-    EXPECT_EQ(frameText(0), "     T     i     n     t     f     a     l     l");
     EXPECT_EQ(frameText(0).size(), 48u);
-    EXPECT_EQ(frameText(5), "T     i     n     t     f     a     l     l");
-    EXPECT_EQ(frameText(6), "T    i     n     t     f     a     l     l");
-    EXPECT_EQ(frameText(9), "T i     n     t     f     a     l     l");
-    EXPECT_EQ(frameText(10), "Ti     n     t     f     a     l     l");
-    EXPECT_EQ(frameText(11), "Ti    n     t     f     a     l     l");
-    EXPECT_EQ(frameText(39), "Tintfal l");
-    EXPECT_EQ(frameText(40), "Tintfall");
-    EXPECT_EQ(frameText(43), "   Tintfall");
+    expectFrames({{0, "     T     i     n     t     f     a     l     l"},
+                  {5, "T     i     n     t     f     a     l     l"},
+                  {6, "T    i     n     t     f     a     l     l"},
+                  {9, "T i     n     t     f     a     l     l"},
+                  {10, "Ti     n     t     f     a     l     l"},
+                  {11, "Ti    n     t     f     a     l     l"},
+                  {39, "Tintfal l"},
+                  {40, "Tintfall"},
+                  {43, "   Tintfall"}});
 }
 
 TEST(TitleFrames, PlainNameHeldThreeSecondsAtFrames40And195) {
-    const auto waits = waitsOfOneCycle();
-    EXPECT_EQ(frameText(40), "Tintfall");
-    EXPECT_EQ(waits[40], 3000u);
-    EXPECT_EQ(waits[41], 100u);
-    EXPECT_EQ(frameText(195), "Tintfall");
-    EXPECT_EQ(waits[195], 3000u);
-    EXPECT_EQ(waits[196], 100u);
+    expectFrames({{40, "Tintfall"}, {195, "Tintfall"}});
+    expectWaits({{40, 3000}, {41, 100}, {195, 3000}, {196, 100}});
 }
 
 TEST(TitleFrames, WordGameKeepsItsWidthsAndMovements) {
@@ -100,52 +108,42 @@ TEST(TitleFrames, WordGameKeepsItsWidthsAndMovements) {
 }
 
 TEST(TitleFrames, HaveFunGrowsBlinksAndVanishesDownToV) {
-    EXPECT_EQ(frameText(94), "      ");
-    EXPECT_EQ(frameText(95), "n      ");
-    EXPECT_EQ(frameText(98), " Fun      ");
-    EXPECT_EQ(frameText(101), "ave Fun      ");
-    EXPECT_EQ(frameText(102), "Have Fun      ");
-    EXPECT_EQ(frameText(103), "Have Fun with Tintfall !");
-    EXPECT_EQ(frameText(104), "Have Fun ");
-    EXPECT_EQ(frameText(111), "Have Fun with Tintfall !");
-    const auto waits = waitsOfOneCycle();
-    EXPECT_EQ(waits[104], 300u);
-    EXPECT_EQ(waits[110], 300u);
-    EXPECT_EQ(waits[111], 2000u);
-    EXPECT_EQ(waits[112], 30u);
+    expectFrames({{94, "      "},
+                  {95, "n      "},
+                  {98, " Fun      "},
+                  {101, "ave Fun      "},
+                  {102, "Have Fun      "},
+                  {103, "Have Fun with Tintfall !"},
+                  {104, "Have Fun "},
+                  {111, "Have Fun with Tintfall !"}});
+    expectWaits({{104, 300}, {110, 300}, {111, 2000}, {112, 30}});
 
     // The four spaces go first, then the letters, until only the 'v' is left.
-    EXPECT_EQ(frameText(112), "Have Fun withTintfall !");
-    EXPECT_EQ(frameText(113), "Have FunwithTintfall !");
-    EXPECT_EQ(frameText(115), "HaveFunwithTintfall!");
-    EXPECT_EQ(frameText(116), "HaveFunwthTintfall!");
-    EXPECT_EQ(frameText(133), "vl");
-    EXPECT_EQ(frameText(134), "v");
+    expectFrames({{112, "Have Fun withTintfall !"},
+                  {113, "Have FunwithTintfall !"},
+                  {115, "HaveFunwithTintfall!"},
+                  {116, "HaveFunwthTintfall!"},
+                  {133, "vl"},
+                  {134, "v"},
+                  {135, " "}});
     for (int f = 112; f <= 134; ++f) EXPECT_EQ(frameText(f).size(), static_cast<std::size_t>(24 - (f - 111))) << f;
-    EXPECT_EQ(frameText(135), " ");
 }
 
 TEST(TitleFrames, NameGrowsBouncesAndShrinks) {
-    EXPECT_EQ(frameText(136), "l");
-    EXPECT_EQ(frameText(143), "Tintfall");
-    EXPECT_EQ(frameText(144), leading(1, "Tintfall"));
-    EXPECT_EQ(frameText(156), leading(13, "Tintfall"));
-    EXPECT_EQ(frameText(169), "Tintfall");
-    EXPECT_EQ(frameText(176), leading(7, "Tintfall"));
-    EXPECT_EQ(frameText(183), "Tintfall");
-    EXPECT_EQ(frameText(187), leading(4, "Tintfall"));
-    EXPECT_EQ(frameText(193), leading(2, "Tintfall"));
-    EXPECT_EQ(frameText(196), "intfall");
-    EXPECT_EQ(frameText(202), "l");
-    EXPECT_EQ(frameText(203), " ");
-    EXPECT_EQ(frameText(204), " ");
-    const auto waits = waitsOfOneCycle();
-    EXPECT_EQ(waits[139], 40u);
-    EXPECT_EQ(waits[140], 50u);
-    EXPECT_EQ(waits[155], 90u);
-    EXPECT_EQ(waits[156], 100u);
-    EXPECT_EQ(waits[172], 60u);
-    EXPECT_EQ(waits[203], 100u);
+    expectFrames({{136, "l"},
+                  {143, "Tintfall"},
+                  {144, leading(1, "Tintfall")},
+                  {156, leading(13, "Tintfall")},
+                  {169, "Tintfall"},
+                  {176, leading(7, "Tintfall")},
+                  {183, "Tintfall"},
+                  {187, leading(4, "Tintfall")},
+                  {193, leading(2, "Tintfall")},
+                  {196, "intfall"},
+                  {202, "l"},
+                  {203, " "},
+                  {204, " "}});
+    expectWaits({{139, 40}, {140, 50}, {155, 90}, {156, 100}, {172, 60}, {203, 100}});
 }
 
 TEST(TitleStepping, WaitsMoreThanTheIntervalThenShowsTheNextFrame) {
