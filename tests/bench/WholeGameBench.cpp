@@ -23,7 +23,7 @@ double peakResidentKilobytes() {
 
 // Arguments: game mode, bombs on or off, pieces of 1..3 blocks.
 void WholeGames(benchmark::State& benchState) {
-    GameDriver driver;
+    GameDriver driver{GameDriver::OnDisk{}};
     GameSettings& settings = driver.settings();
     settings.gameMode = static_cast<std::int32_t>(benchState.range(0));
     settings.bombsEnabled = static_cast<std::int32_t>(benchState.range(1));

@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 1u;
     std::mt19937 random(seed);
-    GameDriver driver;
+    GameDriver driver{GameDriver::OnDisk{}};
     GameSettings& settings = driver.settings();
     const std::string savedGame = driver.baseFolder() + kSavedGameName;
 

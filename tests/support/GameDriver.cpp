@@ -26,15 +26,16 @@ std::string makeTemporaryFolder() {
 
 }  // namespace
 
-GameDriver::GameDriver() : GameDriver(makeTemporaryFolder(), true) {}
+GameDriver::GameDriver() : GameDriver(std::make_unique<MemoryFiles>(), "C:\\Games\\", std::string()) {}
 
-GameDriver::GameDriver(const std::string& hostFolder) : GameDriver(hostFolder, false) {}
+GameDriver::GameDriver(OnDisk) : GameDriver(std::make_unique<LocalFiles>(), std::string(), makeTemporaryFolder()) {}
 
-GameDriver::GameDriver(std::string hostFolder, bool ownsFolder)
-    : hostFolder_(std::move(hostFolder)),
-      baseFolder_(hostFolder_ + "\\"),
-      ownsFolder_(ownsFolder),
-      host_(files_, baseFolder_, clock_, settings_),
+GameDriver::GameDriver(std::unique_ptr<Files> files, std::string baseFolder, std::string hostFolder)
+    : files_(std::move(files)),
+      memory_(dynamic_cast<MemoryFiles*>(files_.get())),
+      baseFolder_(hostFolder.empty() ? std::move(baseFolder) : hostFolder + "\\"),
+      hostFolder_(std::move(hostFolder)),
+      host_(*files_, baseFolder_, clock_, settings_),
       game_(state_, settings_, host_, clock_) {
     host_.attachGame(game_);
     settings_.resetToDefaults(baseFolder_);
@@ -43,7 +44,7 @@ GameDriver::GameDriver(std::string hostFolder, bool ownsFolder)
 }
 
 GameDriver::~GameDriver() {
-    if (!ownsFolder_) return;
+    if (hostFolder_.empty()) return;
     std::error_code error;
     std::filesystem::remove_all(hostFolder_, error);
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Whole games without a window: the engine with its settings, a manual
-// clock and a scripted host over a program folder on disk. A script of key
-// downs and ups at given 20 ms ticks plays a game in no real time.
+// clock and a scripted host over a program folder in memory, or on disk for
+// the runs that measure the program's own files. A script of key downs and
+// ups at given 20 ms ticks plays a game in no real time.
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "engine/GameState.h"
 #include "platform/headless/LocalFiles.h"
 #include "platform/headless/ManualClock.h"
+#include "tests/support/MemoryFiles.h"
 #include "tests/support/ScriptedHost.h"
 #include "settings/GameSettings.h"
 
@@ -28,11 +31,12 @@ public:
     // A fixed calendar time, so the seed and every colour are repeatable.
     static constexpr std::int64_t kDefaultCalendarSeconds = 1300000000;
 
+    // An empty program folder in memory, C:\Games\.
+    GameDriver();
     // A new empty program folder under the system's temporary folder,
     // removed again with the driver.
-    GameDriver();
-    // An existing folder (host form, without a trailing separator), kept.
-    explicit GameDriver(const std::string& hostFolder);
+    struct OnDisk {};
+    explicit GameDriver(OnDisk);
     ~GameDriver();
     GameDriver(const GameDriver&) = delete;
     GameDriver& operator=(const GameDriver&) = delete;
@@ -42,10 +46,11 @@ public:
     GameSettings& settings() { return settings_; }
     ScriptedHost& host() { return host_; }
     ManualClock& clock() { return clock_; }
-    LocalFiles& files() { return files_; }
+    Files& files() { return *files_; }
+    // The files of a driver in memory; null for one on disk.
+    MemoryFiles* memoryFiles() { return memory_; }
     // The program folder as the program names it, ending in a backslash.
     const std::string& baseFolder() const { return baseFolder_; }
-    const std::string& hostFolder() const { return hostFolder_; }
 
     // Start or stop as F2 does.
     void pressStartStop() { game_.startOrStop(StartStopCaller::Menu); }
@@ -67,12 +72,13 @@ public:
     int runWith(const Player& player, int maxTicks);
 
 private:
-    GameDriver(std::string hostFolder, bool ownsFolder);
+    GameDriver(std::unique_ptr<Files> files, std::string baseFolder, std::string hostFolder);
 
-    std::string hostFolder_;
+    std::unique_ptr<Files> files_;
+    MemoryFiles* memory_ = nullptr;
     std::string baseFolder_;
-    bool ownsFolder_ = false;
-    LocalFiles files_;
+    // The folder on disk removed with the driver; empty in memory.
+    std::string hostFolder_;
     ManualClock clock_;
     GameSettings settings_;
     GameState state_;

@@ -6,14 +6,20 @@
 
 using namespace tintfall;
 
-TEST(GameDriver, OwnsAnEmptyProgramFolderForItsLifetime) {
+TEST(GameDriver, PlaysInAnEmptyFolderInMemoryOrOnDiskForItsLifetime) {
+    GameDriver inMemory;
+    ASSERT_NE(inMemory.memoryFiles(), nullptr);
+    EXPECT_TRUE(inMemory.memoryFiles()->contents.empty());
+    EXPECT_EQ(inMemory.baseFolder(), "C:\\Games\\");
+    EXPECT_EQ(inMemory.settings().soundFile[0], "C:\\Games\\snd\\button.wav");
+
     std::string folder;
     {
-        GameDriver driver;
-        folder = driver.hostFolder();
+        GameDriver driver{GameDriver::OnDisk{}};
+        EXPECT_EQ(driver.memoryFiles(), nullptr);
+        folder = LocalFiles::hostPath(driver.baseFolder());
         EXPECT_TRUE(std::filesystem::is_directory(folder));
         EXPECT_TRUE(std::filesystem::is_empty(folder));
-        EXPECT_EQ(driver.baseFolder(), folder + "\\");
         EXPECT_EQ(driver.settings().soundFile[0], driver.baseFolder() + "snd\\button.wav");
     }
     EXPECT_FALSE(std::filesystem::exists(folder));

@@ -2,7 +2,6 @@
 // offered, the name prompt, and what reaches "data.tft" and "lastname.dat".
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "GameTestSupport.h"
@@ -37,7 +36,7 @@ protected:
         Files& files = driver_.files();
         return files.read(driver_.baseFolder() + name);
     }
-    std::filesystem::path hostFile(const char* name) const { return std::filesystem::path(driver_.hostFolder()) / name; }
+    bool fileExists(const char* name) { return driver_.files().exists(driver_.baseFolder() + name); }
 
     GameDriver driver_;
 };
@@ -91,7 +90,7 @@ TEST_F(ResultRecordTest, ResultBelowTheTenthRowOpensNoPrompt) {
     EXPECT_TRUE(driver_.host().namePromptsProposed.empty());
     EXPECT_EQ(driver_.host().dialogs, std::vector<std::string>{});
     EXPECT_EQ(fileBytes("data.tft"), before);
-    EXPECT_FALSE(std::filesystem::exists(hostFile("lastname.dat")));
+    EXPECT_FALSE(fileExists("lastname.dat"));
 }
 
 TEST_F(ResultRecordTest, OnlyTheTableOfTheGamesModeDecides) {
@@ -127,7 +126,7 @@ TEST_F(ResultRecordTest, CancelledPromptRecordsNothing) {
     ASSERT_EQ(driver_.host().namePromptsProposed.size(), 1u);
     EXPECT_EQ(driver_.host().namePromptsProposed[0], "Blue Fox");
     EXPECT_TRUE(driver_.host().recordedResults.empty());
-    EXPECT_FALSE(std::filesystem::exists(hostFile("data.tft")));
+    EXPECT_FALSE(fileExists("data.tft"));
     EXPECT_EQ(fileBytes("lastname.dat"), lastName);
 }
 
