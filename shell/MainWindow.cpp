@@ -21,7 +21,7 @@ MainWindow::MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowSer
       clock(clock),
       sound(sound),
       services(services),
-      game(state, settings, *this, clock),
+      game(state_, settings_, *this, clock),
       panel(game, *this, *this) {}
 
 MainWindow::~MainWindow() = default;
@@ -29,44 +29,44 @@ MainWindow::~MainWindow() = default;
 void MainWindow::onCreate() {
     // 1. Initial game state and default settings.
     game.reset();
-    settings.resetToDefaults(std::string());
-    view.windowReady = false;
-    view.paintingEnabled = false;
+    settings_.resetToDefaults(std::string());
+    view_.windowReady = false;
+    view_.paintingEnabled = false;
 
-    // 2. baseFolder, before any other file access.
+    // 2. The program folder, before any other file access.
     findBaseFolder();
 
-    // 3 and 4. Sound paths in baseFolder, then the options file.
+    // 3 and 4. Sound paths in the program folder, then the options file.
     loadOptionsAtStart();
 
     // 5. Window size and layout.
-    applyWindowSizeMode(readWindowSizeMode(files, baseFolder));
+    applyWindowSizeMode(readWindowSizeMode(files, baseFolder_));
 
     // 6. The date of the first start, kept from then on.
-    writeFirstStartIfAbsent(files, baseFolder, dateTimeText());
+    writeFirstStartIfAbsent(files, baseFolder_, dateTimeText());
 
     // 7. Missing pictures, sounds or help file.
-    const std::string missing = checkFiles(files, baseFolder);
+    const std::string missing = checkFiles(files, baseFolder_);
     if (!missing.empty()) message(missing, MessageIcon::Exclamation);
 
     // 8. The title.
-    setTitleAnimation(settings.animateTitle != 0);
+    setTitleAnimation(settings_.animateTitle != 0);
 
     // 9. The back buffer of the client size.
-    services.createBackBuffer(view.layout.clientWidth, view.layout.clientHeight);
+    services.createBackBuffer(view_.layout.clientWidth, view_.layout.clientHeight);
 
     // 10. Every bitmap.
-    assets = std::make_unique<AssetStore>(files, baseFolder);
-    assets->loadAll(settings.blockSet);
+    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
+    assets_->loadAll(settings_.blockSet);
 
     // 11. Clock of the status bar and the start of this run.
     const LocalTime now = clock.localTime();
-    view.clockHour = now.hour;
-    view.clockMinute = now.minute;
+    view_.clockHour = now.hour;
+    view_.clockMinute = now.minute;
     runStartTime = clock.milliseconds();
 
     // 12. Ready; the caller starts timer 1 and shows the window.
-    view.windowReady = true;
+    view_.windowReady = true;
 }
 
 bool MainWindow::findBaseFolder() {
@@ -77,12 +77,12 @@ bool MainWindow::findBaseFolder() {
     }
     const std::string full = files.fullPath(kScratchFileName);
     files.remove(kScratchFileName);
-    baseFolder = full.substr(0, full.size() - 1);
+    baseFolder_ = full.substr(0, full.size() - 1);
     return true;
 }
 
 void MainWindow::loadOptionsAtStart() {
-    if (loadOptionsAtStartUp(files, baseFolder, settings) == OptionsStartUp::CannotCreate) {
+    if (loadOptionsAtStartUp(files, baseFolder_, settings_) == OptionsStartUp::CannotCreate) {
         message(kOptionsCreateError, MessageIcon::Exclamation);
         // The program ends as if the quit had been confirmed: nothing asks again.
         quitConfirmed_ = true;
@@ -91,7 +91,7 @@ void MainWindow::loadOptionsAtStart() {
 }
 
 void MainWindow::saveOptions() {
-    if (writeOptions(files, baseFolder, settings)) return;
+    if (writeOptions(files, baseFolder_, settings_)) return;
     message(kOptionsSaveError, MessageIcon::Exclamation);
     // The quit path writes the options itself, so asking again there would
     // loop; a window being destroyed is ending anyway.
@@ -99,14 +99,14 @@ void MainWindow::saveOptions() {
 }
 
 void MainWindow::onTick() {
-    if (!view.paintingEnabled) {
-        view.paintingEnabled = true;
+    if (!view_.paintingEnabled) {
+        view_.paintingEnabled = true;
         redraw();
     }
     const LocalTime now = clock.localTime();
-    if (now.hour != view.clockHour || now.minute != view.clockMinute) {
-        view.clockHour = now.hour;
-        view.clockMinute = now.minute;
+    if (now.hour != view_.clockHour || now.minute != view_.clockMinute) {
+        view_.clockHour = now.hour;
+        view_.clockMinute = now.minute;
         redraw();
     }
     game.gameStep();
@@ -128,9 +128,9 @@ void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(x, y); }
 void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
 
 void MainWindow::attachDialogs(DialogRunner& runner, InternetTableOperations& internet) {
-    options_ = std::make_unique<OptionsCommand>(runner, game, baseFolder, *this);
+    options_ = std::make_unique<OptionsCommand>(runner, game, baseFolder_, static_cast<OptionsTarget&>(*this));
     saveLoad_ = std::make_unique<SaveLoadCommands>(runner, files, game, services);
-    bestScores_ = std::make_unique<BestScoresCommand>(runner, files, clock, baseFolder, internet, std::string(), game);
+    bestScores_ = std::make_unique<BestScoresCommand>(runner, files, clock, baseFolder_, internet, std::string(), game);
 }
 
 void MainWindow::setUploadKey(std::string key) {
@@ -145,12 +145,12 @@ MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, Mes
 void MainWindow::showTitle(const std::string& text) { services.setTitle(text); }
 
 void MainWindow::reloadBlockSet() {
-    if (assets) assets->reloadBlockSet(settings.blockSet);
+    if (assets_) assets_->reloadBlockSet(settings_.blockSet);
 }
 
 void MainWindow::playSound(SoundEvent event, int slot) {
     if (slot < 0 || slot >= kSoundSlotCount) return;
-    if (settings.soundEnabled(event)) sound.play(settings.soundFile[slot]);
+    if (settings_.soundEnabled(event)) sound.play(settings_.soundFile[slot]);
 }
 
 bool MainWindow::askYesNo(const std::string& text) {
@@ -161,9 +161,9 @@ void MainWindow::showWinnerMessage() { message("You are Winner !", MessageIcon::
 
 std::string MainWindow::dateTimeText() { return tintfall::dateTimeText(clock.localTime()); }
 
-std::int32_t MainWindow::bestLocalScore(std::int32_t mode) { return tintfall::bestLocalScore(files, baseFolder, mode); }
+std::int32_t MainWindow::bestLocalScore(std::int32_t mode) { return tintfall::bestLocalScore(files, baseFolder_, mode); }
 
-std::int32_t MainWindow::qualifyingScore(std::int32_t mode) { return tintfall::qualifyingScore(files, baseFolder, mode); }
+std::int32_t MainWindow::qualifyingScore(std::int32_t mode) { return tintfall::qualifyingScore(files, baseFolder_, mode); }
 
 void MainWindow::recordResult(const GameResult& result) {
     if (bestScores_) bestScores_->recordResult(result);

@@ -35,7 +35,10 @@ namespace tintfall {
 
 inline constexpr std::uint32_t kTickMilliseconds = 20;
 
-class MainWindow : public GameHost, public PanelCommands, public OptionsTarget, private WindowPresenter {
+// The interfaces the engine, the panel and the options command call back
+// through are private bases: only the window hands itself to the parts it
+// owns, so nothing outside can draw, ask or record in its name.
+class MainWindow : private GameHost, private PanelCommands, private OptionsTarget, private WindowPresenter {
 public:
     MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services);
     ~MainWindow() override;
@@ -49,13 +52,9 @@ public:
     void onTick();
     // WM_PAINT: the current frame, composed anew.
     void onPaint();
-    // Asks the quit question; on Yes saves and ends the message loop.
-    void confirmQuit() override;
     // The window is being destroyed while the program runs (close box, system menu).
     void onDestroy();
     void onActivateApp(bool active);
-    // True once the user has confirmed quitting.
-    bool quitConfirmed() const { return quitConfirmed_; }
     // The dialogs of the commands, as the platform runs them; until they are
     // attached the dialog commands do nothing.
     void attachDialogs(DialogRunner& runner, InternetTableOperations& internet);
@@ -75,6 +74,13 @@ public:
     void onCommand(int commandId);
     MenuState currentMenuState() const;
 
+    // Read-only views: the program folder (known after onCreate), the layout
+    // of the current size and the game as it stands.
+    const std::string& baseFolder() const { return baseFolder_; }
+    const WindowLayout& layout() const { return view_.layout; }
+    const GameState& gameState() const { return state_; }
+
+private:
     // PanelCommands: the commands the control panel shares with the menu.
     void saveGame() override;
     void loadGame() override;
@@ -83,6 +89,8 @@ public:
     void showHelpIndex() override;
     void showHelpContext(int context) override;
     void openHomePage() override;
+    // Asks the quit question; on Yes saves and ends the message loop.
+    void confirmQuit() override;
     // The panel's repaint and the cursor.
     void drawPanel() override;
     void clearClassCursor() override;
@@ -111,18 +119,6 @@ public:
     std::int32_t qualifyingScore(std::int32_t mode) override;
     void recordResult(const GameResult& result) override;
 
-    // What the dialogs and their commands work on.
-    GameState state;
-    GameSettings settings;
-    std::string baseFolder;
-    int windowSizeMode = AutomaticSize;
-    // Ready and painting flags, clock, effective size and layout, panel looks.
-    PresentationState view;
-    TitleAnimation title;
-    // Created once baseFolder is known.
-    std::unique_ptr<AssetStore> assets;
-
-private:
     // The commands only the menu and the accelerators reach.
     void startOrStop();
     void togglePause();
@@ -149,6 +145,15 @@ private:
     Clock& clock;
     SoundPlayer& sound;
     WindowServices& services;
+    GameState state_;
+    GameSettings settings_;
+    std::string baseFolder_;
+    int windowSizeMode_ = AutomaticSize;
+    // Ready and painting flags, clock, effective size and layout, panel looks.
+    PresentationState view_;
+    TitleAnimation title_;
+    // Created once baseFolder_ is known.
+    std::unique_ptr<AssetStore> assets_;
     Game game;
     ControlPanel panel;
     std::uint32_t runStartTime = 0;

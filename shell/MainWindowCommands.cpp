@@ -32,7 +32,7 @@ void MainWindow::onCommand(int commandId) {
     }
 }
 
-MenuState MainWindow::currentMenuState() const { return menuState(state, settings, windowSizeMode); }
+MenuState MainWindow::currentMenuState() const { return menuState(state_, settings_, windowSizeMode_); }
 
 void MainWindow::startOrStop() { game.startOrStop(StartStopCaller::Menu); }
 
@@ -82,29 +82,29 @@ void MainWindow::showChampions() {
 void MainWindow::applyWindowSizeMode(int mode) {
     // A stored mode the program never writes selects Automatic.
     if (mode != NormalSize && mode != BigSize) mode = AutomaticSize;
-    windowSizeMode = mode;
+    windowSizeMode_ = mode;
     if (mode == AutomaticSize) {
         const ScreenSize screen = services.screenSize();
-        view.effectiveSize = chooseAutomaticSize(screen.width, screen.height);
+        view_.effectiveSize = chooseAutomaticSize(screen.width, screen.height);
     } else {
-        view.effectiveSize = mode;
+        view_.effectiveSize = mode;
     }
-    view.layout = applyLayout(view.effectiveSize);
-    panel.setGeometry(view.layout.panel);
+    view_.layout = applyLayout(view_.effectiveSize);
+    panel.setGeometry(view_.layout.panel);
 }
 
 void MainWindow::setWindowSizeMode(int mode) {
     applyWindowSizeMode(mode);
-    services.resizeClient(view.layout.clientWidth, view.layout.clientHeight);
+    services.resizeClient(view_.layout.clientWidth, view_.layout.clientHeight);
     services.releaseBackBuffer();
-    services.createBackBuffer(view.layout.clientWidth, view.layout.clientHeight);
+    services.createBackBuffer(view_.layout.clientWidth, view_.layout.clientHeight);
     redraw();
 }
 
 void MainWindow::addUsageTimeOnce() {
     if (usageTimeAdded_) return;
     usageTimeAdded_ = true;
-    addUsageTime(files, baseFolder, clock.milliseconds(), runStartTime);
+    addUsageTime(files, baseFolder_, clock.milliseconds(), runStartTime);
 }
 
 void MainWindow::confirmQuit() {
@@ -115,7 +115,7 @@ void MainWindow::confirmQuit() {
             return;
         // From here on nothing is drawn, the end of the pause included.
         quitConfirmed_ = true;
-        view.windowReady = false;
+        view_.windowReady = false;
     }
     saveOptions();
     addUsageTimeOnce();
@@ -126,11 +126,11 @@ void MainWindow::onDestroy() {
     destroying_ = true;
     addUsageTimeOnce();
     // The size choice is kept however the program ends.
-    writeWindowSizeMode(files, baseFolder, windowSizeMode);
+    writeWindowSizeMode(files, baseFolder_, windowSizeMode_);
     // A confirmed quit has written the options already.
     if (!quitConfirmed_) saveOptions();
-    view.windowReady = false;
-    if (assets) assets->releaseAll();
+    view_.windowReady = false;
+    if (assets_) assets_->releaseAll();
     services.releaseBackBuffer();
 }
 

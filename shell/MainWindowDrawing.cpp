@@ -6,12 +6,12 @@
 namespace tintfall {
 
 RenderContext MainWindow::renderContext() {
-    view.statusLine = panel.statusLine;
-    view.buttonState = panel.buttonState;
-    return RenderContext{*assets,
-                         state,
-                         settings,
-                         view,
+    view_.statusLine = panel.statusLine;
+    view_.buttonState = panel.buttonState;
+    return RenderContext{*assets_,
+                         state_,
+                         settings_,
+                         view_,
                          services.backBuffer(),
                          services.windowCanvas(),
                          *this};
@@ -20,7 +20,7 @@ RenderContext MainWindow::renderContext() {
 void MainWindow::present(const Rect& area) { services.present(area.x, area.y, area.width, area.height); }
 
 void MainWindow::redraw() {
-    if (view.canDraw() && assets) tintfall::redraw(renderContext());
+    if (view_.canDraw() && assets_) tintfall::redraw(renderContext());
 }
 
 void MainWindow::onPaint() {
@@ -30,41 +30,41 @@ void MainWindow::onPaint() {
 }
 
 void MainWindow::drawPieceMove() {
-    if (view.canDraw() && assets) tintfall::drawPieceMove(renderContext());
+    if (view_.canDraw() && assets_) tintfall::drawPieceMove(renderContext());
 }
 
 void MainWindow::refreshPanel() {
-    if (view.canDraw() && assets) tintfall::refreshPanel(renderContext());
+    if (view_.canDraw() && assets_) tintfall::refreshPanel(renderContext());
 }
 
 void MainWindow::drawCell(int column, int row, CellImage image, int frame) {
-    if (view.canDraw() && assets) drawCellInWindow(renderContext(), column, row, image, frame);
+    if (view_.canDraw() && assets_) drawCellInWindow(renderContext(), column, row, image, frame);
 }
 
 void MainWindow::drawFieldBackgroundCell(int column, int row) {
-    if (view.canDraw() && assets) tintfall::drawFieldBackgroundCell(renderContext(), column, row);
+    if (view_.canDraw() && assets_) tintfall::drawFieldBackgroundCell(renderContext(), column, row);
 }
 
 void MainWindow::drawCoverCell(int column, int row) {
-    if (view.canDraw() && assets) tintfall::drawCoverCell(renderContext(), column, row);
+    if (view_.canDraw() && assets_) tintfall::drawCoverCell(renderContext(), column, row);
 }
 
 void MainWindow::showField() {
-    if (view.canDraw() && assets) tintfall::showField(renderContext());
+    if (view_.canDraw() && assets_) tintfall::showField(renderContext());
 }
 
 void MainWindow::drawPanel() {
-    if (view.canDraw() && assets) tintfall::drawPanel(renderContext());
+    if (view_.canDraw() && assets_) tintfall::drawPanel(renderContext());
 }
 
 void MainWindow::clearClassCursor() { services.clearClassCursor(); }
 void MainWindow::showButtonCursor() { services.showButtonCursor(); }
 void MainWindow::restoreDefaultCursor() { services.restoreDefaultCursor(); }
 
-void MainWindow::setTitleAnimation(bool on) { showTitle(title.setTitleAnimation(on, clock.milliseconds())); }
+void MainWindow::setTitleAnimation(bool on) { showTitle(title_.setTitleAnimation(on, clock.milliseconds())); }
 
 void MainWindow::stepTitle() {
-    if (const std::optional<std::string> text = title.stepTitle(clock.milliseconds())) showTitle(*text);
+    if (const std::optional<std::string> text = title_.stepTitle(clock.milliseconds())) showTitle(*text);
 }
 
 }  // namespace tintfall

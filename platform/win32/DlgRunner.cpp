@@ -6,7 +6,6 @@
 #include "platform/win32/DlgOptionsSheet.h"
 #include "platform/win32/DlgScores.h"
 #include "resources/dialog_ids.h"
-#include "shell/MainWindow.h"
 
 namespace tintfall {
 
@@ -34,13 +33,6 @@ void Win32DialogRunner::runDownload(TransferDialog& dialog) {
     runTransferDialog(instance_, owner_, IDD_DOWNLOAD, dialog);
 }
 
-void ProgramDialogs::attach(HWND owner, MainWindow& window) {
-    runner.attach(owner);
-    window.attachDialogs(runner, internet);
-}
-
-void ProgramDialogs::loadUploadKey(MainWindow& window) {
-    window.setUploadKey(loadOrCreateUploadKey(files, random, window.baseFolder));
-}
+std::string ProgramDialogs::uploadKey(const std::string& folder) { return loadOrCreateUploadKey(files, random, folder); }
 
 }  // namespace tintfall

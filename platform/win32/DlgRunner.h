@@ -2,6 +2,8 @@
 // The dialogs of the commands as real windows, owned by the main window.
 #include <windows.h>
 
+#include <string>
+
 #include "net/InternetDialogRunner.h"
 #include "net/InternetTransfers.h"
 #include "platform/win32/WinInetFtpClient.h"
@@ -9,8 +11,6 @@
 #include "shell/DialogRunner.h"
 
 namespace tintfall {
-
-class MainWindow;
 
 class Win32DialogRunner : public DialogRunner, public InternetDialogRunner {
 public:
@@ -31,14 +31,14 @@ private:
     HWND owner_ = nullptr;
 };
 
-// Everything the program needs for its dialog commands; attach hands them
-// to the main window once its window exists, and once the window knows its
-// folder, loadUploadKey gives it the installation's key.
+// Everything the program needs for its dialog commands: the runner owned by
+// the window once it exists, the internet table, and the installation's
+// upload key from the program folder.
 struct ProgramDialogs {
     ProgramDialogs(HINSTANCE instance, Files& files, Clock& clock)
         : runner(instance), files(files), internet(files, clock, ftp, runner) {}
-    void attach(HWND owner, MainWindow& window);
-    void loadUploadKey(MainWindow& window);
+    void attach(HWND owner) { runner.attach(owner); }
+    std::string uploadKey(const std::string& folder);
 
     Win32DialogRunner runner;
     Files& files;

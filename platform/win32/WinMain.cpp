@@ -38,13 +38,14 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_CREATE: {
             program->services.attach(hwnd);
-            program->dialogs.attach(hwnd, window);
+            program->dialogs.attach(hwnd);
+            window.attachDialogs(program->dialogs.runner, program->dialogs.internet);
             window.onCreate();
-            program->dialogs.loadUploadKey(window);
+            window.setUploadKey(program->dialogs.uploadKey(window.baseFolder()));
             SetTimer(hwnd, kTimerId, kTickMilliseconds, nullptr);
             // The class has no background brush: every pixel comes from the back buffer.
             SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, 0);
-            program->services.resizeClient(window.view.layout.clientWidth, window.view.layout.clientHeight);
+            program->services.resizeClient(window.layout().clientWidth, window.layout().clientHeight);
             return 0;
         }
         case WM_TIMER:

@@ -4,7 +4,7 @@
 namespace tintfall {
 namespace {
 
-struct BestScoresCommand : CommandFixture {
+struct BestScoresCommandTest : GameCommandFixture {
     GameResult finished(std::int32_t mode, std::int32_t score, std::int32_t level = 2, std::int32_t blocks = 30) {
         GameResult result;
         result.name.clear();
@@ -24,27 +24,27 @@ struct BestScoresCommand : CommandFixture {
     }
 };
 
-TEST_F(BestScoresCommand, F4OnAnEmptyFolderShowsTheEmptyClassicTable) {
-    window.state.notPaused = 1;
-    window.showLocalTables();
+TEST_F(BestScoresCommandTest, F4OnAnEmptyFolderShowsTheEmptyClassicTable) {
+    state.notPaused = 1;
+    bestScores.show(BestScoresStart::LocalClassic);
     ASSERT_EQ(runner.bestScoresShown, 1);
     EXPECT_EQ(runner.bestScoresTable, ClassicTable);
     EXPECT_EQ(runner.bestScores.title(), "Local Best Scores - Classic mode");
     for (int place = 1; place <= 10; ++place) EXPECT_EQ(shownName(place), "Empty");
     EXPECT_TRUE(files.exists(path("data.tft")));
     EXPECT_EQ(runner.snapshots[0].notPaused, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.notPaused, 1);
 }
 
-TEST_F(BestScoresCommand, F5OpensTheInternetTable) {
-    window.showInternetTable();
+TEST_F(BestScoresCommandTest, F5OpensTheInternetTable) {
+    bestScores.show(BestScoresStart::InternetTop10);
     EXPECT_EQ(runner.bestScoresTable, InternetTable);
     EXPECT_EQ(runner.bestScores.title(), "Internet Best Scores - Top 10");
 }
 
-TEST_F(BestScoresCommand, QualifyingResultIsNamedEnteredAndMarked) {
+TEST_F(BestScoresCommandTest, QualifyingResultIsNamedEnteredAndMarked) {
     runner.nameAnswers.push_back(std::string("Blue Fox"));
-    window.recordResult(finished(Timer, 800));
+    bestScores.recordResult(finished(Timer, 800));
     EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     ASSERT_EQ(runner.bestScoresShown, 1);
     EXPECT_EQ(runner.bestScoresTable, TimerTable);
@@ -56,29 +56,29 @@ TEST_F(BestScoresCommand, QualifyingResultIsNamedEnteredAndMarked) {
 
     // The next prompt proposes the name.
     runner.nameAnswers.push_back(std::string("Blue Fox"));
-    window.recordResult(finished(Timer, 900));
+    bestScores.recordResult(finished(Timer, 900));
     EXPECT_EQ(runner.namePromptsProposed.back(), "Blue Fox");
     EXPECT_EQ(shownNumber(1), ">1<");
     EXPECT_EQ(shownNumber(2), "2");
 }
 
-TEST_F(BestScoresCommand, CancelledPromptRecordsNothing) {
+TEST_F(BestScoresCommandTest, CancelledPromptRecordsNothing) {
     runner.nameAnswers.clear();
-    window.recordResult(finished(Classic, 500));
+    bestScores.recordResult(finished(Classic, 500));
     EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     EXPECT_EQ(runner.bestScoresShown, 0);
     EXPECT_FALSE(files.exists(path("data.tft")));
     EXPECT_FALSE(files.exists(path("lastname.dat")));
 }
 
-TEST_F(BestScoresCommand, EmptyNameStandsInTheTable) {
+TEST_F(BestScoresCommandTest, EmptyNameStandsInTheTable) {
     runner.nameAnswers.push_back(std::string(""));
-    window.recordResult(finished(Rising, 10));
+    bestScores.recordResult(finished(Rising, 10));
     EXPECT_EQ(shownName(1), "");
     EXPECT_EQ(shownNumber(1), ">1<");
 }
 
-TEST_F(BestScoresCommand, ScoreEqualToPlaceTenIsAskedButNotEntered) {
+TEST_F(BestScoresCommandTest, ScoreEqualToPlaceTenIsAskedButNotEntered) {
     ScoreBook book;
     for (int i = 1; i <= 10; ++i) {
         ScoreEntry row;
@@ -90,7 +90,7 @@ TEST_F(BestScoresCommand, ScoreEqualToPlaceTenIsAskedButNotEntered) {
     }
     ASSERT_TRUE(book.save(files, kFolder));
     runner.nameAnswers.push_back(std::string("Late"));
-    window.recordResult(finished(Classic, 900, 2, 30));  // ties place 10 on all three
+    bestScores.recordResult(finished(Classic, 900, 2, 30));  // ties place 10 on all three
     EXPECT_EQ(static_cast<int>(runner.namePromptsProposed.size()), 1);
     ASSERT_EQ(runner.bestScoresShown, 1);
     for (int place = 1; place <= 10; ++place) {

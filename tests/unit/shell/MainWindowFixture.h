@@ -1,11 +1,13 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/headless/ManualClock.h"
 #include "resources/resource_ids.h"
 #include "tests/support/RecordingSound.h"
+#include "settings/OptionsFile.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
 #include "tests/support/FakeWindow.h"
@@ -39,6 +41,17 @@ protected:
         installProgramFiles();
         return create();
     }
+
+    // An options file as an earlier run left it.
+    void storeOptions(const std::function<void(GameSettings&)>& change) {
+        GameSettings stored;
+        stored.resetToDefaults(files.base());
+        change(stored);
+        files.put("tintfall.dat", encodeOptions(stored));
+    }
+
+    // Frames that reached the window so far.
+    std::size_t presented() const { return window.presents.size(); }
 
     FolderFiles files;
     ManualClock clock;

@@ -16,7 +16,6 @@ TEST_F(MainWindowTest, FirstTickPaintsAndLaterTicksOnlyWhenTheMinuteChanges) {
     EXPECT_TRUE(this->window.presents.empty());
 
     window.onTick();
-    EXPECT_TRUE(window.view.paintingEnabled);
     const std::size_t afterFirst = this->window.presents.size();
     EXPECT_GE(afterFirst, 1u);
 
@@ -29,7 +28,6 @@ TEST_F(MainWindowTest, FirstTickPaintsAndLaterTicksOnlyWhenTheMinuteChanges) {
     clock.setLocalTime(later);
     window.onTick();
     EXPECT_GT(this->window.presents.size(), afterFirst);
-    EXPECT_EQ(window.view.clockMinute, 1);
 }
 
 TEST_F(MainWindowTest, TicksStepTheTitleAnimation) {
@@ -48,33 +46,35 @@ TEST_F(MainWindowTest, DeactivationStopsTheClockAndForgetsHeldKeys) {
     MainWindow& window = createInstalled();
     window.onTick();
     window.onCommand(CMD_START_STOP);
-    ASSERT_EQ(window.state.gameRunning, 1);
+    window.onTick();
+    const GameState& state = window.gameState();
+    ASSERT_EQ(state.gameRunning, 1);
+    ASSERT_EQ(state.clockRunning, 1);
     window.preTranslateKey(true, kLeftKey);
-    ASSERT_EQ(window.state.keys[MoveLeft].held, 1);
-    window.state.clockRunning = 1;
+    ASSERT_EQ(state.keys[MoveLeft].held, 1);
     const std::size_t presents = this->window.presents.size();
 
     window.onActivateApp(false);
-    EXPECT_EQ(window.state.appActive, 0);
-    EXPECT_EQ(window.state.clockRunning, 0);
-    EXPECT_EQ(window.state.keys[MoveLeft].held, 0);
+    EXPECT_EQ(state.appActive, 0);
+    EXPECT_EQ(state.clockRunning, 0);
+    EXPECT_EQ(state.keys[MoveLeft].held, 0);
     EXPECT_GT(this->window.presents.size(), presents);
 
     window.onActivateApp(true);
-    EXPECT_EQ(window.state.appActive, 1);
-    EXPECT_EQ(window.state.keys[MoveLeft].held, 0);
+    EXPECT_EQ(state.appActive, 1);
+    EXPECT_EQ(state.keys[MoveLeft].held, 0);
 }
 
 TEST_F(MainWindowTest, PauseKeyTogglesPauseOnlyDuringAGame) {
     MainWindow& window = createInstalled();
     window.onTick();
     window.onKeyDown(kPauseKey);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
     window.onCommand(CMD_START_STOP);
     window.onKeyDown(kPauseKey);
-    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(window.gameState().notPaused, 0);
     window.onCommand(CMD_PAUSE);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
 }
 
 TEST_F(MainWindowTest, ModalCommandsPauseAroundTheirDialogAndRestoreThePauseState) {
@@ -82,18 +82,18 @@ TEST_F(MainWindowTest, ModalCommandsPauseAroundTheirDialogAndRestoreThePauseStat
     window.onTick();
     window.onCommand(CMD_START_STOP);
     std::vector<int> notPausedDuring;
-    this->window.onModal = [&] { notPausedDuring.push_back(window.state.notPaused); };
+    this->window.onModal = [&] { notPausedDuring.push_back(window.gameState().notPaused); };
 
     window.onCommand(CMD_HELP_INDEX);
     window.onCommand(CMD_ABOUT);
     window.onCommand(CMD_CHAMPIONS);
     EXPECT_EQ(notPausedDuring, (std::vector<int>{0, 0, 0}));
     EXPECT_EQ(this->window.helpContexts, std::vector<int>{1});
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
 
     window.onCommand(CMD_PAUSE);
     window.onCommand(CMD_ABOUT);
-    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(window.gameState().notPaused, 0);
 }
 
 TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {
     // Pages of the table server's own web site.
     EXPECT_EQ(this->window.opened[0], TINTFALL_WEB_URL "index.html");
     EXPECT_EQ(this->window.opened[1], TINTFALL_WEB_URL "top50.html");
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
     EXPECT_TRUE(this->window.messages.empty());
 }
 
@@ -119,11 +119,11 @@ TEST_F(MainWindowTest, DialogCommandsWithoutDialogsDoNothing) {
     MainWindow& window = createInstalled();
     window.onTick();
     window.onCommand(CMD_START_STOP);
-    const GameState before = window.state;
+    const GameState before = window.gameState();
     for (int command : {CMD_OPTIONS, CMD_SAVE_AS, CMD_LOAD, CMD_LOCAL_TABLE, CMD_INTERNET_TABLE}) window.onCommand(command);
     EXPECT_TRUE(this->window.messages.empty());
-    EXPECT_EQ(window.state.notPaused, before.notPaused);
-    EXPECT_EQ(window.state.gameRunning, 1);
+    EXPECT_EQ(window.gameState().notPaused, before.notPaused);
+    EXPECT_EQ(window.gameState().gameRunning, 1);
 }
 
 TEST_F(MainWindowTest, QuitAnsweredNoLeavesThePausedGameAsItWas) {
@@ -136,8 +136,8 @@ TEST_F(MainWindowTest, QuitAnsweredNoLeavesThePausedGameAsItWas) {
     EXPECT_EQ(this->window.messages[0].text, "Are you sure you want to quit?");
     EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(this->window.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(window.state.notPaused, 0);
-    EXPECT_EQ(window.state.gameRunning, 1);
+    EXPECT_EQ(window.gameState().notPaused, 0);
+    EXPECT_EQ(window.gameState().gameRunning, 1);
     EXPECT_TRUE(this->window.quitCodes.empty());
     EXPECT_FALSE(files.bytesOf("tdata.dat").has_value());
 }
@@ -145,40 +145,49 @@ TEST_F(MainWindowTest, QuitAnsweredNoLeavesThePausedGameAsItWas) {
 TEST_F(MainWindowTest, QuitAskedWithTheGameStoppedAndItsClockRebased) {
     MainWindow& window = createInstalled();
     window.onCommand(CMD_START_STOP);
-    window.state.clockRunning = 1;
+    window.onTick();
+    ASSERT_EQ(window.gameState().clockRunning, 1);
     int notPausedDuring = -1;
     int clockDuring = -1;
     this->window.onMessage = [&] {
-        notPausedDuring = window.state.notPaused;
-        clockDuring = window.state.clockRunning;
+        notPausedDuring = window.gameState().notPaused;
+        clockDuring = window.gameState().clockRunning;
     };
     this->window.answers = {MessageAnswer::No};
-    window.confirmQuit();
+    window.onCommand(CMD_EXIT);
     EXPECT_EQ(notPausedDuring, 0);
     EXPECT_EQ(clockDuring, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
 }
 
 TEST_F(MainWindowTest, ConfirmedQuitSavesOptionsAndUsageTimeOnceAndEndsTheLoop) {
+    storeOptions([](GameSettings& s) { s.gameMode = Timer; });
     MainWindow& window = createInstalled();
+    window.onTick();
     clock.advance(5000);
-    window.settings.gameMode = Timer;
     this->window.answers = {MessageAnswer::Yes};
     window.onCommand(CMD_EXIT);
     EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
-    EXPECT_FALSE(window.view.windowReady);
+    // Nothing is drawn any more.
+    const std::size_t frames = presented();
+    window.onPaint();
+    EXPECT_EQ(presented(), frames);
     GameSettings saved;
     ASSERT_TRUE(readOptions(files, files.base(), saved));
     EXPECT_EQ(saved.gameMode, Timer);
+    EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 1);
     UsageTime used = readUsageTime(files, files.base());
     EXPECT_EQ(used.seconds, 5u);
 
-    // The window destroyed on the way out does not count the run again.
+    // Quitting is not asked again, and the window destroyed on the way out
+    // does not count the run again.
+    window.onCommand(CMD_EXIT);
+    EXPECT_EQ(this->window.messages.size(), 1u);
     clock.advance(3000);
     window.onDestroy();
     used = readUsageTime(files, files.base());
     EXPECT_EQ(used.seconds, 5u);
-    EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 2);
+    EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 1);
     EXPECT_EQ(files.bytesOf("ws.dat"), windowSizeBytes(AutomaticSize));
 }
 
@@ -197,27 +206,10 @@ TEST_F(MainWindowTest, CloseBoxSavesEverythingWithoutAsking) {
     EXPECT_EQ(used.seconds, 5u);
     EXPECT_EQ(files.bytesOf("tdata.dat")->size(), 12u);
     EXPECT_EQ(files.writes[files.base() + "tintfall.dat"], 2);
-    EXPECT_FALSE(window.view.windowReady);
     EXPECT_GE(this->window.backBuffersReleased, 1);
-}
-
-TEST_F(MainWindowTest, OptionsThatCannotBeSavedAreReportedThenTheQuitQuestionFollows) {
-    MainWindow& window = createInstalled();
-    files.failWrites = [](const std::string& path) { return path.find("tintfall.dat") != std::string::npos; };
-    this->window.answers = {MessageAnswer::No};
-    window.saveOptions();
-    ASSERT_EQ(this->window.messages.size(), 2u);
-    EXPECT_EQ(this->window.messages[0].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
-    EXPECT_EQ(this->window.messages[1].text, "Are you sure you want to quit?");
-
-    // Yes: the quit writes the options again; its failure is reported once
-    // and does not ask again.
-    this->window.messages.clear();
-    this->window.answers = {MessageAnswer::Yes};
-    window.confirmQuit();
-    ASSERT_EQ(this->window.messages.size(), 2u);
-    EXPECT_EQ(this->window.messages[1].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
-    EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
+    const std::size_t frames = presented();
+    window.onPaint();
+    EXPECT_EQ(presented(), frames);
 }
 
 TEST_F(MainWindowTest, ClosingWhileOptionsCannotBeSavedDoesNotAskToQuit) {
@@ -228,32 +220,27 @@ TEST_F(MainWindowTest, ClosingWhileOptionsCannotBeSavedDoesNotAskToQuit) {
     EXPECT_EQ(this->window.messages[0].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
 }
 
+// The start of a game plays its sound, the cancel the game-over sound, each
+// only while the switches let it through.
 TEST_F(MainWindowTest, SoundsFollowTheSwitches) {
-    MainWindow& window = createInstalled();
-    window.playSound(BlockDown, 3);
-    window.settings.soundEventOn[BlockDown] = 0;
-    window.playSound(BlockDown, 2);
-    window.playSound(GameOver, 8);
-    window.settings.soundOn = 0;
-    window.playSound(GameOver, 8);
-    window.settings.soundOn = 1;
-    window.playSound(GameOver, 16);
-    window.playSound(GameOver, -1);
-    EXPECT_EQ(sound.played, (std::vector<std::string>{files.base() + "snd\\drop2.wav", files.base() + "snd\\gameover.wav"}));
-}
-
-TEST_F(MainWindowTest, WinnerAndQuestionBoxesCarryTheirTitlesAndIcons) {
-    MainWindow& window = createInstalled();
-    window.showWinnerMessage();
-    this->window.answers = {MessageAnswer::Yes};
-    EXPECT_TRUE(window.askYesNo("Do you want to cancel current game?"));
-    EXPECT_FALSE(window.askYesNo("Do you want to cancel current game?"));
-    ASSERT_EQ(this->window.messages.size(), 3u);
-    EXPECT_EQ(this->window.messages[0].text, "You are Winner !");
-    EXPECT_EQ(this->window.messages[0].title, "CONGRATULATIONS !!!");
-    EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(this->window.messages[1].title, "Tintfall");
-    EXPECT_EQ(this->window.messages[1].icon, MessageIcon::Question);
+    auto playAndCancel = [this] {
+        MainWindow& window = create();
+        window.onTick();
+        window.onCommand(CMD_START_STOP);
+        this->window.answers = {MessageAnswer::Yes};
+        window.onCommand(CMD_START_STOP);
+        std::vector<std::string> played = sound.played;
+        sound.played.clear();
+        return played;
+    };
+    installProgramFiles();
+    const std::string start = files.base() + "snd\\start.wav";
+    const std::string over = files.base() + "snd\\gameover.wav";
+    EXPECT_EQ(playAndCancel(), (std::vector<std::string>{start, over}));
+    storeOptions([](GameSettings& s) { s.soundEventOn[GameStart] = 0; });
+    EXPECT_EQ(playAndCancel(), std::vector<std::string>{over});
+    storeOptions([](GameSettings& s) { s.soundOn = 0; });
+    EXPECT_TRUE(playAndCancel().empty());
 }
 
 }  // namespace
@@ -284,7 +271,7 @@ TEST_F(MainWindowTest, HelpOpensInTheViewerOrAsTheSameTopicsPage) {
                 << c.release.major;
             EXPECT_TRUE(this->window.helpContexts.empty());
         }
-        EXPECT_EQ(window.state.notPaused, 1);
+        EXPECT_EQ(window.gameState().notPaused, 1);
     }
 }
 

@@ -1,5 +1,6 @@
 // The creation sequence: baseFolder, the options file, the window size, the
 // first-start file, the file check, the title, the back buffer.
+#include "scores/DateTimeText.h"
 #include "scores/UsageTime.h"
 #include "settings/OptionsFile.h"
 #include "tests/unit/shell/MainWindowFixture.h"
@@ -11,44 +12,44 @@ TEST_F(MainWindowTest, FirstStartWritesDefaultOptionsAndFirstStartFileWithoutAny
     MainWindow& window = createInstalled();
 
     EXPECT_TRUE(this->window.messages.empty());
-    EXPECT_EQ(window.baseFolder, files.base());
+    EXPECT_EQ(window.baseFolder(), files.base());
     GameSettings expected;
     expected.resetToDefaults(files.base());
     EXPECT_EQ(files.bytesOf("tintfall.dat"), encodeOptions(expected));
     const auto firstStart = files.bytesOf("sdata.dat");
     ASSERT_TRUE(firstStart.has_value());
-    EXPECT_EQ(firstStart->size(), 1 + window.dateTimeText().size());
+    EXPECT_EQ(firstStart->size(), 1 + dateTimeText(clock.localTime()).size());
     // The scratch file is gone again.
     EXPECT_FALSE(files.exists("z"));
-    EXPECT_TRUE(window.view.windowReady);
-    EXPECT_FALSE(window.view.paintingEnabled);
-    EXPECT_EQ(window.settings.soundFile[0], files.base() + "snd\\button.wav");
+    // Ready, but the first frame waits for the first tick.
+    window.onPaint();
+    EXPECT_TRUE(this->window.presents.empty());
+    window.onTick();
+    EXPECT_FALSE(this->window.presents.empty());
 }
 
 TEST_F(MainWindowTest, FirstStartSizeIsChosenFromTheScreen) {
     window.screen = {800, 600};
-    EXPECT_EQ(createInstalled().view.effectiveSize, 0);
-    EXPECT_EQ(main->windowSizeMode, AutomaticSize);
+    EXPECT_EQ(createInstalled().currentMenuState().sizeChecked, (std::array<bool, 3>{false, false, true}));
     ASSERT_EQ(window.backBuffers.size(), 1u);
     EXPECT_EQ(window.backBuffers[0].width, 483);
     EXPECT_EQ(window.backBuffers[0].height, 407);
 
     window.screen = {830, 620};
-    EXPECT_EQ(create().view.effectiveSize, 1);
+    EXPECT_EQ(create().layout().clientWidth, 602);
     EXPECT_EQ(window.backBuffers.back().width, 602);
 
     window.screen = {1024, 600};
-    EXPECT_EQ(create().view.effectiveSize, 0);
+    EXPECT_EQ(create().layout().clientWidth, 483);
 }
 
 TEST_F(MainWindowTest, StoredSizeModeWinsOverTheScreen) {
     window.screen = {640, 480};
     files.put("ws.dat", windowSizeBytes(BigSize));
     MainWindow& window = createInstalled();
-    EXPECT_EQ(window.windowSizeMode, BigSize);
-    EXPECT_EQ(window.view.effectiveSize, 1);
-    EXPECT_EQ(window.view.layout.clientWidth, 602);
-    EXPECT_EQ(window.view.layout.clientHeight, 602);
+    EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(window.layout().clientWidth, 602);
+    EXPECT_EQ(window.layout().clientHeight, 602);
 }
 
 TEST_F(MainWindowTest, ForeignOrUnknownSizeFileMeansAutomatic) {
@@ -56,13 +57,12 @@ TEST_F(MainWindowTest, ForeignOrUnknownSizeFileMeansAutomatic) {
     std::vector<std::uint8_t> lowerCase = windowSizeBytes(NormalSize);
     lowerCase[1] = 't';
     files.put("ws.dat", lowerCase);
-    EXPECT_EQ(createInstalled().windowSizeMode, AutomaticSize);
-    EXPECT_EQ(main->view.effectiveSize, 1);
+    EXPECT_EQ(createInstalled().currentMenuState().sizeChecked, (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(main->layout().clientWidth, 602);
 
     // A mode the program never writes selects Automatic, with its check mark.
     files.put("ws.dat", windowSizeBytes(7));
     MainWindow& window = create();
-    EXPECT_EQ(window.windowSizeMode, AutomaticSize);
     EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, false, true}));
 }
 
@@ -73,16 +73,17 @@ TEST_F(MainWindowTest, ExistingFirstStartFileIsLeftAlone) {
 }
 
 TEST_F(MainWindowTest, StoredOptionsAreLoaded) {
-    GameSettings stored;
-    stored.resetToDefaults(files.base());
-    stored.gameMode = Rising;
-    stored.animateTitle = 0;
-    files.put("tintfall.dat", encodeOptions(stored));
+    storeOptions([](GameSettings& s) {
+        s.gameMode = Rising;
+        s.animateTitle = 0;
+    });
     MainWindow& window = createInstalled();
-    EXPECT_EQ(window.settings.gameMode, Rising);
     // Title animation off: the plain name.
     ASSERT_FALSE(this->window.titles.empty());
     EXPECT_EQ(this->window.titles.back(), "Tintfall");
+    // A Rising game starts with its rows rising.
+    window.onCommand(CMD_START_STOP);
+    EXPECT_NE(window.gameState().riseCountdown, -1);
 }
 
 TEST_F(MainWindowTest, AnimatedTitleStartsAtItsFirstFrame) {
@@ -109,13 +110,13 @@ TEST_F(MainWindowTest, StartUpStepsComeInTheirOrder) {
     window.onMessage = [&] {
         EXPECT_TRUE(files.bytesOf("tintfall.dat").has_value());
         EXPECT_TRUE(files.bytesOf("sdata.dat").has_value());
-        EXPECT_EQ(main->view.layout.clientWidth, 483);
-        EXPECT_FALSE(main->view.windowReady);
+        EXPECT_EQ(main->layout().clientWidth, 483);
     };
     MainWindow& window = create();
     EXPECT_EQ(this->window.events, (std::vector<std::string>{"message", "title", "back buffer"}));
-    ASSERT_TRUE(window.assets);
-    EXPECT_TRUE(window.view.windowReady);
+    // Ready, with the bitmaps: the first tick draws.
+    window.onTick();
+    EXPECT_FALSE(this->window.presents.empty());
 }
 
 TEST_F(MainWindowTest, ScratchFileFailureReportsAndAsksToQuit) {
@@ -128,7 +129,10 @@ TEST_F(MainWindowTest, ScratchFileFailureReportsAndAsksToQuit) {
     EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(this->window.messages[1].text, "Are you sure you want to quit?");
     EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
-    EXPECT_TRUE(window.quitConfirmed());
+    // The quit is confirmed: it is not asked again.
+    const std::size_t messages = this->window.messages.size();
+    window.onCommand(CMD_EXIT);
+    EXPECT_EQ(this->window.messages.size(), messages);
 }
 
 TEST_F(MainWindowTest, ScratchFileFailureAnsweredNoRunsOn) {
@@ -137,8 +141,9 @@ TEST_F(MainWindowTest, ScratchFileFailureAnsweredNoRunsOn) {
     window.answers = {MessageAnswer::No};
     MainWindow& window = create();
     EXPECT_TRUE(this->window.quitCodes.empty());
-    EXPECT_TRUE(window.view.windowReady);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().notPaused, 1);
+    window.onTick();
+    EXPECT_FALSE(this->window.presents.empty());
 }
 
 TEST_F(MainWindowTest, OptionsThatCannotBeCreatedEndTheProgramButCreationCompletes) {
@@ -149,7 +154,8 @@ TEST_F(MainWindowTest, OptionsThatCannotBeCreatedEndTheProgramButCreationComplet
     EXPECT_EQ(this->window.messages[0].text, "ERROR! It is impossible to create file \"tintfall.dat\"");
     EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(this->window.quitCodes, std::vector<int>{0});
-    EXPECT_TRUE(window.view.windowReady);
+    window.onTick();
+    EXPECT_FALSE(this->window.presents.empty());
 
     // The window goes away on the way out without reporting the options again.
     window.onDestroy();

@@ -40,22 +40,21 @@ TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
     window.onTick();
     window.onCommand(CMD_START_STOP);
     window.onCommand(CMD_PAUSE);
-    const GameBoard board = window.state.board;
-    const std::int32_t score = window.state.score;
+    const GameState& state = window.gameState();
+    const GameBoard board = state.board;
+    const std::int32_t score = state.score;
 
     window.onCommand(CMD_SIZE_BIG);
-    EXPECT_EQ(window.windowSizeMode, BigSize);
-    EXPECT_EQ(window.view.effectiveSize, 1);
     ASSERT_FALSE(this->window.resizes.empty());
     EXPECT_EQ(this->window.resizes.back().width, 602);
     EXPECT_EQ(this->window.resizes.back().height, 602);
     EXPECT_EQ(this->window.backBuffers.back().width, 602);
-    EXPECT_EQ(window.state.board.cells, board.cells);
-    EXPECT_EQ(window.state.score, score);
-    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(state.board.cells, board.cells);
+    EXPECT_EQ(state.score, score);
+    EXPECT_EQ(state.notPaused, 0);
     EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, true, false}));
     // The panel follows the new size: Big's Start button lies lower.
-    EXPECT_EQ(window.view.layout.panel.buttons[startStop].y, 68);
+    EXPECT_EQ(window.layout().panel.buttons[startStop].y, 68);
 
     window.onCommand(CMD_SIZE_NORMAL);
     EXPECT_EQ(this->window.resizes.back().width, 483);
@@ -64,8 +63,8 @@ TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
     // Automatic looks at the screen again when chosen.
     this->window.screen = {1280, 1024};
     window.onCommand(CMD_SIZE_AUTOMATIC);
-    EXPECT_EQ(window.windowSizeMode, AutomaticSize);
-    EXPECT_EQ(window.view.effectiveSize, 1);
+    EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, false, true}));
+    EXPECT_EQ(this->window.resizes.back().width, 602);
     EXPECT_EQ(this->window.backBuffersReleased, 3);
 }
 
@@ -81,15 +80,18 @@ TEST_F(MainWindowTest, StartStopCommandCancelsOnlyAfterYes) {
     MainWindow& window = createInstalled();
     window.onTick();
     window.onCommand(CMD_START_STOP);
-    ASSERT_EQ(window.state.gameRunning, 1);
+    ASSERT_EQ(window.gameState().gameRunning, 1);
     window.onCommand(CMD_START_STOP);
     ASSERT_EQ(this->window.messages.size(), 1u);
     EXPECT_EQ(this->window.messages[0].text, "Do you want to cancel current game?");
-    EXPECT_EQ(window.state.gameRunning, 1);
+    EXPECT_EQ(this->window.messages[0].title, "Tintfall");
+    EXPECT_EQ(this->window.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(this->window.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(window.gameState().gameRunning, 1);
     this->window.answers = {MessageAnswer::Yes};
     window.onCommand(CMD_START_STOP);
-    EXPECT_EQ(window.state.gameRunning, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(window.gameState().gameRunning, 0);
+    EXPECT_EQ(window.gameState().notPaused, 1);
 }
 
 }  // namespace

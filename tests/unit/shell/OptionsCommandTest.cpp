@@ -36,8 +36,10 @@ struct OptionsCommand : CommandFixture {
 };
 
 TEST_F(OptionsCommand, CancelKeepsTheSettingsAndStillWritesTheFile) {
-    window.settings.demolitionDelay = 77;
-    const GameSettings before = window.settings;
+    storeOptions([](GameSettings& s) { s.demolitionDelay = 77; });
+    const GameSettings before = storedOptions();
+    start();
+    files.writeCount = 0;
     runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
         FakeControls controls;
         game.onInit(controls);
@@ -45,35 +47,38 @@ TEST_F(OptionsCommand, CancelKeepsTheSettingsAndStillWritesTheFile) {
         return false;
     };
     window.onCommand(CMD_OPTIONS);
-    EXPECT_EQ(window.settings.gameMode, before.gameMode);
-    EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before));
-    ASSERT_TRUE(files.exists(optionsPath()));
+    EXPECT_EQ(files.writeCount, 1);
     EXPECT_EQ(files.contents[optionsPath()], encodeOptions(before));
 }
 
 TEST_F(OptionsCommand, TheGameStandsStillWhileTheSheetIsOpen) {
-    window.state.gameRunning = 1;
-    window.state.notPaused = 1;
-    window.state.clockRunning = 1;
+    start();
+    startGame();
+    window.onTick();
+    const GameState& state = window.gameState();
+    ASSERT_EQ(state.clockRunning, 1);
     window.onCommand(CMD_OPTIONS);
     ASSERT_EQ(runner.snapshots.size(), 1u);
     EXPECT_EQ(runner.snapshots[0].notPaused, 0);
     EXPECT_EQ(runner.snapshots[0].clockRunning, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
-    EXPECT_EQ(window.state.clockRunning, 0);  // re-based at the next tick
+    EXPECT_EQ(state.notPaused, 1);
+    EXPECT_EQ(state.clockRunning, 0);  // re-based at the next tick
 
-    window.state.notPaused = 0;  // a paused game stays paused
+    window.onCommand(CMD_PAUSE);  // a paused game stays paused
     window.onCommand(CMD_OPTIONS);
-    EXPECT_EQ(window.state.notPaused, 0);
+    EXPECT_EQ(state.notPaused, 0);
 }
 
 TEST_F(OptionsCommand, PagesReceiveCopiesOfTheSettings) {
-    window.state.gameRunning = 1;
-    window.settings.keyCode[PauseGame] = 80;
-    window.settings.keyDelay[Rotate] = 321;
-    window.settings.soundFile[5] = "X:\\drop4.wav";
-    window.settings.fieldBackground = FantasyField;
-    window.settings.startLevelIndex = 12;
+    storeOptions([](GameSettings& s) {
+        s.keyCode[PauseGame] = 80;
+        s.keyDelay[Rotate] = 321;
+        s.soundFile[5] = "X:\\drop4.wav";
+        s.fieldBackground = FantasyField;
+        s.startLevelIndex = 12;
+    });
+    start();
+    startGame();
     bool checked = false;
     runner.optionsSheet = [&](CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) {
         EXPECT_EQ(game.gameRunning, 1);
@@ -94,8 +99,9 @@ TEST_F(OptionsCommand, OkWithTimerModeReachesTheFile) {
     runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
         return onPage<CGameOpt>(game, [](CGameOpt& page, FakeControls& controls) { click(page, controls, IDC_MODE_TIMER); });
     };
+    start();
     window.onCommand(CMD_OPTIONS);
-    EXPECT_EQ(window.settings.gameMode, Timer);
+    EXPECT_EQ(storedOptions().gameMode, Timer);
     const auto& bytes = files.contents[optionsPath()];
     ASSERT_GT(bytes.size(), 30u);
     EXPECT_EQ(bytes[26], 1);
@@ -103,18 +109,21 @@ TEST_F(OptionsCommand, OkWithTimerModeReachesTheFile) {
 }
 
 TEST_F(OptionsCommand, OkKeepsStoredRulesTheButtonsCannotShow) {
-    window.settings.gameMode = 5;
-    window.settings.colourCount = 7;
-    window.settings.blockCountCode = -3;
-    window.settings.startLevelIndex = 25;
-    const GameSettings before = window.settings;
+    storeOptions([](GameSettings& s) {
+        s.gameMode = 5;
+        s.colourCount = 7;
+        s.blockCountCode = -3;
+        s.startLevelIndex = 25;
+    });
+    const GameSettings before = storedOptions();
+    start();
     runner.optionsSheet = [](CGameOpt& game, CIntOpt&, CConOpt&, CSndOpt&) {
         return onPage<CGameOpt>(game, [](CGameOpt&, FakeControls&) {});
     };
-    for (const std::int32_t running : {1, 0}) {
-        window.state.gameRunning = running;
+    for (const std::int32_t running : {0, 1}) {
+        if (running) startGame();
+        ASSERT_EQ(window.gameState().gameRunning, running);
         window.onCommand(CMD_OPTIONS);
-        EXPECT_EQ(encodeOptions(window.settings), encodeOptions(before)) << running;
         EXPECT_EQ(files.contents[optionsPath()], encodeOptions(before)) << running;
     }
 }
@@ -133,8 +142,9 @@ TEST_F(OptionsCommand, OkCopiesBackEveryPage) {
         sound.soundFile[15] = "Y:\\best.wav";
         return true;
     };
+    start();
     window.onCommand(CMD_OPTIONS);
-    const GameSettings& s = window.settings;
+    const GameSettings s = storedOptions();
     EXPECT_EQ(s.levelAnimationDelay, 99);
     EXPECT_EQ(s.fieldBackground, UserColour);
     EXPECT_EQ(s.userColour, 0x123456);
@@ -145,14 +155,11 @@ TEST_F(OptionsCommand, OkCopiesBackEveryPage) {
     EXPECT_EQ(s.soundOn, 0);
     EXPECT_EQ(s.soundEventOn[BestScore], 0);
     EXPECT_EQ(s.soundFile[15], "Y:\\best.wav");
-    GameSettings stored;
-    ASSERT_TRUE(readOptions(files, kFolder, stored));
-    EXPECT_EQ(encodeOptions(stored), encodeOptions(s));
 }
 
 TEST_F(OptionsCommand, OnlyAnotherBlockSetReloadsBitmaps) {
-    window.assets = std::make_unique<AssetStore>(files, kFolder);
-    window.settings.blockSet = 3;
+    storeOptions([](GameSettings& s) { s.blockSet = 3; });
+    start();
     runner.optionsSheet = [](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
         return onPage<CIntOpt>(interfacePage,
                                [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 3); });
@@ -165,7 +172,7 @@ TEST_F(OptionsCommand, OnlyAnotherBlockSetReloadsBitmaps) {
                                [](CIntOpt& page, FakeControls& controls) { click(page, controls, IDC_BLOCK_SET_FIRST + 7); });
     };
     window.onCommand(CMD_OPTIONS);
-    EXPECT_EQ(window.settings.blockSet, 7);
+    EXPECT_EQ(storedOptions().blockSet, 7);
     for (const char* name : {"graph\\items7.bmp", "graph\\items7b.bmp", "graph\\ianim7.bmp", "graph\\ianim7b.bmp"}) {
         bool read = false;
         for (const auto& p : files.readPaths) read = read || p == path(name);
@@ -174,8 +181,7 @@ TEST_F(OptionsCommand, OnlyAnotherBlockSetReloadsBitmaps) {
 }
 
 TEST_F(OptionsCommand, TitleAnimationFollowsOnlyAChangedSwitch) {
-    window.setTitleAnimation(true);
-    services.titles.clear();
+    start();
     auto setAnimate = [this](std::int32_t on) {
         runner.optionsSheet = [on](CGameOpt&, CIntOpt& interfacePage, CConOpt&, CSndOpt&) {
             interfacePage.animateTitle = on;
@@ -187,22 +193,41 @@ TEST_F(OptionsCommand, TitleAnimationFollowsOnlyAChangedSwitch) {
     EXPECT_TRUE(services.titles.empty());
     setAnimate(0);
     EXPECT_EQ(services.titles, std::vector<std::string>{"Tintfall"});
-    EXPECT_EQ(window.settings.animateTitle, 0);
+    EXPECT_EQ(storedOptions().animateTitle, 0);
     services.titles.clear();
     clock.advance(5000);
     setAnimate(1);
     ASSERT_EQ(services.titles.size(), 1u);
     EXPECT_EQ(services.titles[0], titleFrames()[0].text);
-    EXPECT_EQ(window.title.titleFrame, 0);
-    EXPECT_EQ(window.title.titleLastStep, 5000u);
+    // The animation runs on from there.
+    clock.advance(50);
+    window.onTick();
+    EXPECT_EQ(services.titles.size(), 1u);
+    clock.advance(60);
+    window.onTick();
+    ASSERT_EQ(services.titles.size(), 2u);
+    EXPECT_EQ(services.titles[1], titleFrames()[1].text);
 }
 
-TEST_F(OptionsCommand, UnwritableOptionsFileIsReported) {
+TEST_F(OptionsCommand, UnwritableOptionsFileIsReportedThenTheQuitQuestionFollows) {
+    start();
     files.unwritable.insert(optionsPath());
+    services.answers = {MessageAnswer::No};
     window.onCommand(CMD_OPTIONS);
-    ASSERT_FALSE(services.messages.empty());
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[0].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_NE(services.messages[0].text.find("tintfall.dat"), std::string::npos);
+    EXPECT_EQ(services.messages[1].text, "Are you sure you want to quit?");
+    EXPECT_TRUE(services.quitCodes.empty());
+
+    // Yes: the quit writes the options again; its failure is reported once
+    // and does not ask again.
+    services.messages.clear();
+    services.answers = {MessageAnswer::Yes};
+    window.onCommand(CMD_EXIT);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[1].text, "ERROR! It is impossible to save file \"tintfall.dat\"");
+    EXPECT_EQ(services.quitCodes, std::vector<int>{0});
 }
 
 }  // namespace

@@ -4,25 +4,25 @@
 namespace tintfall {
 namespace {
 
-struct SaveLoad : CommandFixture {
+struct SaveLoad : GameCommandFixture {
     const std::string savePath = "D:\\games\\mine.tfs";
 
     void startTimerGame(std::int32_t secondsLeft) {
-        window.settings.gameMode = Timer;
-        window.settings.colourCount = 6;
-        window.state.gameRunning = 1;
-        window.state.notPaused = 1;
-        window.state.timeLeft = secondsLeft;
-        window.state.score = 4321;
-        window.state.board.setCell(5, 14, 3);
+        settings.gameMode = Timer;
+        settings.colourCount = 6;
+        state.gameRunning = 1;
+        state.notPaused = 1;
+        state.timeLeft = secondsLeft;
+        state.score = 4321;
+        state.board.setCell(5, 14, 3);
     }
     void save() {
         runner.chosenFiles.push_back(savePath);
-        window.saveGame();
+        saveLoad.saveGameAs();
     }
     void load() {
         runner.chosenFiles.push_back(savePath);
-        window.loadGame();
+        saveLoad.loadGame();
     }
     bool wasRead(const std::string& p) const {
         for (const auto& read : files.readPaths)
@@ -32,9 +32,9 @@ struct SaveLoad : CommandFixture {
 };
 
 TEST_F(SaveLoad, DialogsHaveTheirTitlesFilterAndNames) {
-    window.state.gameRunning = 1;
-    window.saveGame();
-    window.loadGame();
+    state.gameRunning = 1;
+    saveLoad.saveGameAs();
+    saveLoad.loadGame();
     ASSERT_EQ(runner.fileDialogs.size(), 2u);
     const FileDialogSpec& saving = runner.fileDialogs[0];
     EXPECT_EQ(saving.title, "Save Tintfall Game");
@@ -56,12 +56,12 @@ TEST_F(SaveLoad, SystemFilterSeparatesWithNuls) {
 
 TEST_F(SaveLoad, SaveWritesTheFileWhileTheGameStandsStill) {
     startTimerGame(37);
-    window.state.clockRunning = 1;
+    state.clockRunning = 1;
     save();
     ASSERT_EQ(runner.snapshots.size(), 1u);
     EXPECT_EQ(runner.snapshots[0].notPaused, 0);
     EXPECT_EQ(runner.snapshots[0].clockRunning, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.notPaused, 1);
     ASSERT_TRUE(files.exists(savePath));
     const auto& bytes = files.contents[savePath];
     ASSERT_GT(bytes.size(), 383u);
@@ -72,18 +72,18 @@ TEST_F(SaveLoad, SaveWritesTheFileWhileTheGameStandsStill) {
 }
 
 TEST_F(SaveLoad, SaveIsOnlyForARunningGame) {
-    window.state.gameRunning = 0;
+    state.gameRunning = 0;
     runner.chosenFiles.push_back(savePath);
-    window.saveGame();
+    saveLoad.saveGameAs();
     EXPECT_TRUE(runner.fileDialogs.empty());
     EXPECT_FALSE(files.exists(savePath));
 }
 
 TEST_F(SaveLoad, CancelledSaveWritesNothing) {
     startTimerGame(50);
-    window.saveGame();
+    saveLoad.saveGameAs();
     EXPECT_EQ(files.writeCount, 0);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(SaveLoad, UnwritableSaveIsReportedWithThePath) {
@@ -94,20 +94,20 @@ TEST_F(SaveLoad, UnwritableSaveIsReportedWithThePath) {
     EXPECT_EQ(services.messages[0].text, "ERROR! It is impossible to save file \"D:\\games\\mine.tfs\"");
     EXPECT_EQ(services.messages[0].title, "Tintfall");
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(window.state.gameRunning, 1);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.gameRunning, 1);
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(SaveLoad, TimerGameLoadsWithItsSecondsLeft) {
     startTimerGame(37);
     save();
     // Another game in another mode is running when the file is loaded.
-    window.settings.gameMode = Classic;
-    window.settings.colourCount = 4;
-    window.state.timeLeft = 0;
-    window.state.score = 5;
-    window.state.board.reset();
-    window.state.clockRunning = 1;
+    settings.gameMode = Classic;
+    settings.colourCount = 4;
+    state.timeLeft = 0;
+    state.score = 5;
+    state.board.reset();
+    state.clockRunning = 1;
     clock.advance(90000);  // time spent in the dialogs is not played
     services.answers.push_back(MessageAnswer::Yes);
     load();
@@ -115,13 +115,13 @@ TEST_F(SaveLoad, TimerGameLoadsWithItsSecondsLeft) {
     EXPECT_EQ(services.messages[0].text, "Attention! Do you want to cancel current game?");
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(window.state.timeLeft, 37);
-    EXPECT_EQ(window.state.score, 4321);
-    EXPECT_EQ(window.state.board.cell(5, 14), 3);
-    EXPECT_EQ(window.settings.gameMode, Timer);
-    EXPECT_EQ(window.settings.colourCount, 6);
-    EXPECT_EQ(window.state.clockRunning, 0);  // the clock re-bases its stamps
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.timeLeft, 37);
+    EXPECT_EQ(state.score, 4321);
+    EXPECT_EQ(state.board.cell(5, 14), 3);
+    EXPECT_EQ(settings.gameMode, Timer);
+    EXPECT_EQ(settings.colourCount, 6);
+    EXPECT_EQ(state.clockRunning, 0);  // the clock re-bases its stamps
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(SaveLoad, LoadedGameBeatsTheBestScoreOfItsOwnMode) {
@@ -137,49 +137,49 @@ TEST_F(SaveLoad, LoadedGameBeatsTheBestScoreOfItsOwnMode) {
     ASSERT_TRUE(book.save(files, kFolder));
     startTimerGame(20);
     save();
-    window.settings.gameMode = Classic;
-    window.state.gameRunning = 0;
-    window.state.bestScoreToBeat = 100;
+    settings.gameMode = Classic;
+    state.gameRunning = 0;
+    state.bestScoreToBeat = 100;
     load();
-    EXPECT_EQ(window.state.bestScoreToBeat, 7000);
+    EXPECT_EQ(state.bestScoreToBeat, 7000);
 }
 
 TEST_F(SaveLoad, LoadReseedsTheGenerator) {
     startTimerGame(20);
     save();
-    window.state.gameRunning = 0;
-    window.state.random.state = 12345;
+    state.gameRunning = 0;
+    state.random.state = 12345;
     clock.setCalendarSeconds(2000000000);
     load();
-    EXPECT_EQ(window.state.random.state, static_cast<std::uint32_t>(clock.calendarSeconds()));
+    EXPECT_EQ(state.random.state, static_cast<std::uint32_t>(clock.calendarSeconds()));
 }
 
 TEST_F(SaveLoad, WithoutARunningGameNothingIsAsked) {
     startTimerGame(20);
     save();
-    window.state.gameRunning = 0;
-    window.state.timeLeft = 0;
+    state.gameRunning = 0;
+    state.timeLeft = 0;
     load();
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(window.state.gameRunning, 1);
-    EXPECT_EQ(window.state.timeLeft, 20);
+    EXPECT_EQ(state.gameRunning, 1);
+    EXPECT_EQ(state.timeLeft, 20);
 }
 
 TEST_F(SaveLoad, NoToTheQuestionReadsNothing) {
     startTimerGame(20);
     save();
-    window.state.timeLeft = 11;
+    state.timeLeft = 11;
     files.readPaths.clear();
     load();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_FALSE(wasRead(savePath));
-    EXPECT_EQ(window.state.timeLeft, 11);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.timeLeft, 11);
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(SaveLoad, CancelledLoadReadsNothing) {
-    window.state.gameRunning = 1;
-    window.loadGame();
+    state.gameRunning = 1;
+    saveLoad.loadGame();
     EXPECT_TRUE(files.readPaths.empty());
     EXPECT_TRUE(services.messages.empty());
 }
@@ -188,35 +188,35 @@ TEST_F(SaveLoad, OlderFormatIsRefusedAndTheGameContinues) {
     startTimerGame(20);
     save();
     files.contents[savePath][19] = 9;
-    window.state.timeLeft = 11;
-    window.settings.gameMode = Rising;
+    state.timeLeft = 11;
+    settings.gameMode = Rising;
     services.answers.push_back(MessageAnswer::Yes);
     load();
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[1].text, "ERROR! Saved file is incorrect");
     EXPECT_EQ(services.messages[1].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(window.state.timeLeft, 11);
-    EXPECT_EQ(window.settings.gameMode, Rising);
-    EXPECT_EQ(window.state.notPaused, 1);
+    EXPECT_EQ(state.timeLeft, 11);
+    EXPECT_EQ(settings.gameMode, Rising);
+    EXPECT_EQ(state.notPaused, 1);
 }
 
 TEST_F(SaveLoad, TruncatedFileIsRefusedLikeAForeignOne) {
     startTimerGame(20);
     save();
     files.contents[savePath].resize(400);
-    window.state.gameRunning = 0;
-    window.state.timeLeft = 11;
+    state.gameRunning = 0;
+    state.timeLeft = 11;
     load();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].text, "ERROR! Saved file is incorrect");
-    EXPECT_EQ(window.state.timeLeft, 11);
-    EXPECT_EQ(window.state.gameRunning, 0);
+    EXPECT_EQ(state.timeLeft, 11);
+    EXPECT_EQ(state.gameRunning, 0);
 }
 
 TEST_F(SaveLoad, MissingFileIsNamedInTheError) {
-    window.state.gameRunning = 0;
+    state.gameRunning = 0;
     runner.chosenFiles.push_back("D:\\nowhere.tfs");
-    window.loadGame();
+    saveLoad.loadGame();
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(services.messages[0].text.find("\"D:\\nowhere.tfs\""), std::string::npos);
