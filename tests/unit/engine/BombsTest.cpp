@@ -29,13 +29,14 @@ TEST_F(Bombs, ALargeBombOnAStackOfFiveRemovesItsTopThree) {
     stack(1, {0, 1, 2, 3, 4});  // top at row 10
     state.piece.column = 1;
     state.piece.row = 9;
-    EXPECT_TRUE(game.softDrop());  // blocked: the target is the cell below
-    EXPECT_EQ(columnText(1), ".............10");
+    // Blocked: the target is the cell below.
+    EXPECT_TRUE(played("the drop", [this] { return game.softDrop(); })) << boards;
+    EXPECT_EQ(columnText(1), ".............10") << boards;
     EXPECT_EQ(state.stats.bombsCount, 1);
     EXPECT_EQ(state.stats.piecesCount, 0);
-    EXPECT_EQ(host.soundCount(BombExplosion), 1);
-    EXPECT_EQ(state.score, 0);
-    EXPECT_EQ(state.blocksToClear, 40);
+    EXPECT_EQ(host.soundCount(BombExplosion), 1) << boards;
+    EXPECT_EQ(state.score, 0) << boards;
+    EXPECT_EQ(state.blocksToClear, 40) << boards;
     // Five frames over three cells.
     int explosionCells = 0;
     for (const DrawnCell& cell : host.cells)
@@ -51,9 +52,9 @@ TEST_F(Bombs, ALargeBombHittingTheFloorRowRemovesOnlyThatBlock) {
     stack(3, {5});
     state.piece.column = 3;
     state.piece.row = 13;
-    game.hardDrop();
-    EXPECT_EQ(occupiedCells(), 0);
-    EXPECT_EQ(host.soundCount(BombExplosion), 1);
+    played("the drop", [this] { return game.hardDrop(); });
+    EXPECT_EQ(occupiedCells(), 0) << boards;
+    EXPECT_EQ(host.soundCount(BombExplosion), 1) << boards;
 }
 
 TEST_F(Bombs, AMediumBombClearsTwoRows) {
@@ -61,8 +62,8 @@ TEST_F(Bombs, AMediumBombClearsTwoRows) {
     stack(0, {1, 2, 3});
     state.piece.column = 0;
     state.piece.row = 11;
-    game.gravityStep();
-    EXPECT_EQ(columnText(0), "..............1");
+    played("the fall", [this] { return game.gravityStep(); });
+    EXPECT_EQ(columnText(0), "..............1") << boards;
 }
 
 TEST_F(Bombs, ASidewaysHitTakesBlocksFromTheMiddleAndTheRestSettles) {
@@ -70,8 +71,9 @@ TEST_F(Bombs, ASidewaysHitTakesBlocksFromTheMiddleAndTheRestSettles) {
     stack(0, {1, 2, 3, 4, 5});  // rows 14..10
     state.piece.column = 1;
     state.piece.row = 11;
-    EXPECT_TRUE(game.moveSideways(-1));  // target (0, 11): the 4 and the 3 below it go
-    EXPECT_EQ(columnText(0), "............521");
+    // Target (0, 11): the 4 and the 3 below it go.
+    EXPECT_TRUE(played("the move", [this] { return game.moveSideways(-1); })) << boards;
+    EXPECT_EQ(columnText(0), "............521") << boards;
     EXPECT_GT(host.fieldCopies, 0);
 }
 
@@ -83,11 +85,12 @@ TEST_F(Bombs, TheCascadeAfterAnExplosionScoresButBringsNoRisingRow) {
     state.piece.row = 14;
     state.stats.gameSeconds = 4;
     state.pieceSpawnSecond = 1;
-    EXPECT_TRUE(game.moveSideways(-1));  // the 4 goes, the 0 falls beside the others
-    EXPECT_EQ(occupiedCells(), 0);
-    EXPECT_EQ(state.score, 100);
-    EXPECT_EQ(state.blocksRemoved, 3);
-    EXPECT_EQ(state.blocksToClear, 37);
+    // The 4 goes, the 0 falls beside the others.
+    EXPECT_TRUE(played("the move", [this] { return game.moveSideways(-1); })) << boards;
+    EXPECT_EQ(occupiedCells(), 0) << boards;
+    EXPECT_EQ(state.score, 100) << boards;
+    EXPECT_EQ(state.blocksRemoved, 3) << boards;
+    EXPECT_EQ(state.blocksToClear, 37) << boards;
     EXPECT_EQ(state.riseCountdown, 1);
     EXPECT_EQ(host.soundCount(RowAdded), 0);
     EXPECT_EQ(state.stats.maxDropSeconds, 3);  // bombs count in the drop times
@@ -124,9 +127,9 @@ TEST_F(Bombs, ABombBesideAWallCellThatIsOccupiedExplodesThere) {
     stack(5, {1, 2});
     state.piece.column = 4;
     state.piece.row = 13;
-    game.moveSideways(1);
-    EXPECT_EQ(columnText(5), "..............1");
-    EXPECT_EQ(host.soundCount(BombDisappears), 0);
+    played("the move", [this] { return game.moveSideways(1); });
+    EXPECT_EQ(columnText(5), "..............1") << boards;
+    EXPECT_EQ(host.soundCount(BombDisappears), 0) << boards;
 }
 
 }  // namespace

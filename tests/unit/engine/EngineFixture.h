@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <type_traits>
 
 #include "engine/Game.h"
 #include "platform/headless/ManualClock.h"
@@ -78,15 +79,23 @@ protected:
         return text;
     }
 
-    // landPiece, keeping the board before and after as text for the
-    // failure messages of the checks that follow.
-    bool land() {
+    // Runs one move of the game, keeping the board before and after as text
+    // for the failure messages of the checks that follow (<< boards).
+    template <typename Move>
+    auto played(const char* what, Move move) {
         const std::string before = boardText();
-        const bool running = game.landPiece();
-        landing = "board before the landing:\n" + before + "after:\n" + boardText();
-        return running;
+        auto keep = [&] { boards = std::string("board before ") + what + ":\n" + before + "after:\n" + boardText(); };
+        if constexpr (std::is_void_v<decltype(move())>) {
+            move();
+            keep();
+        } else {
+            auto result = move();
+            keep();
+            return result;
+        }
     }
-    std::string landing;
+    bool land() { return played("the landing", [this] { return game.landPiece(); }); }
+    std::string boards;
 
     int occupiedCells() const {
         int count = 0;

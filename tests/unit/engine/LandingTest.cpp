@@ -19,7 +19,7 @@ TEST_F(Landing, WritesThePieceBottomBlockFirstAndPlaysTheDropSound) {
     state.piece.column = 4;
     state.piece.row = 14;
     EXPECT_TRUE(land());
-    EXPECT_EQ(columnText(4), "............210") << landing;
+    EXPECT_EQ(columnText(4), "............210") << boards;
     EXPECT_EQ(host.sounds.front(), std::make_pair(BlockDown, 2));
     EXPECT_EQ(state.stats.piecesCount, 1);
     EXPECT_EQ(state.piece.column, 2);
@@ -32,8 +32,8 @@ TEST_F(Landing, ABlockInTheHiddenRowsEndsTheGameBeforeAnyMatching) {
     state.piece.row = 4;                        // blocks at rows 4, 3 and 2
     EXPECT_FALSE(land());
     EXPECT_EQ(state.gameRunning, 0);
-    EXPECT_EQ(state.board.cell(2, 2), 0) << landing;  // the run of three zeros stays
-    EXPECT_EQ(host.soundCount(BlockRemoved), 0) << landing;
+    EXPECT_EQ(state.board.cell(2, 2), 0) << boards;  // the run of three zeros stays
+    EXPECT_EQ(host.soundCount(BlockRemoved), 0) << boards;
     EXPECT_EQ(host.soundCount(GameOver), 1);
 }
 
@@ -48,11 +48,11 @@ TEST_F(Landing, APieceWhoseTopBlockStopsInRowThreeDoesNotEndTheGame) {
 TEST_F(Landing, CascadeScoresItsLengthAndItsBlocks) {
     cascadeOfThreeThenFour();
     EXPECT_TRUE(land());
-    EXPECT_EQ(state.score, 150 + 900) << landing;
-    EXPECT_EQ(state.blocksRemoved, 7) << landing;
-    EXPECT_EQ(state.blocksToClear, 33) << landing;
-    EXPECT_EQ(occupiedCells(), 0) << landing;
-    EXPECT_EQ(host.soundCount(BlockRemoved), 2) << landing;
+    EXPECT_EQ(state.score, 150 + 900) << boards;
+    EXPECT_EQ(state.blocksRemoved, 7) << boards;
+    EXPECT_EQ(state.blocksToClear, 33) << boards;
+    EXPECT_EQ(occupiedCells(), 0) << boards;
+    EXPECT_EQ(host.soundCount(BlockRemoved), 2) << boards;
 }
 
 TEST_F(Landing, TimerModeCascadeAddsSecondsForLengthAndBlocks) {
@@ -75,7 +75,7 @@ TEST_F(Landing, TimeLeftNeverExceedsFiftyNineMinutesFiftyNineSeconds) {
     state.piece.column = 3;
     state.piece.row = 14;
     land();
-    EXPECT_EQ(state.blocksRemoved, 4 + 12) << landing;
+    EXPECT_EQ(state.blocksRemoved, 4 + 12) << boards;
     EXPECT_EQ(state.timeLeft, 3599);
 }
 
@@ -84,8 +84,8 @@ TEST_F(Landing, ScoreAndBlocksRemovedStopAtTheCap) {
     state.score = 2000000000;
     state.blocksRemoved = 2000000000;
     land();
-    EXPECT_EQ(state.score, 2000000000) << landing;
-    EXPECT_EQ(state.blocksRemoved, 2000000000) << landing;
+    EXPECT_EQ(state.score, 2000000000) << boards;
+    EXPECT_EQ(state.blocksRemoved, 2000000000) << boards;
 }
 
 TEST_F(Landing, BlocksToClearNeverGoesBelowZero) {
@@ -94,7 +94,7 @@ TEST_F(Landing, BlocksToClearNeverGoesBelowZero) {
     state.level = 3;
     land();
     EXPECT_EQ(state.level, 4);  // finished, then the next quota
-    EXPECT_EQ(state.blocksToClear, 55) << landing;
+    EXPECT_EQ(state.blocksToClear, 55) << boards;
 }
 
 TEST_F(Landing, DropStatisticsUseTheSecondsSinceTheSpawn) {
@@ -180,7 +180,7 @@ TEST_F(LevelEnd, UsingUpTheQuotaEntersTheNextLevelWithItsAnimation) {
     EXPECT_TRUE(land());
     EXPECT_EQ(state.level, 2);
     EXPECT_EQ(state.fallInterval, 850);
-    EXPECT_EQ(state.blocksToClear, 45) << landing;
+    EXPECT_EQ(state.blocksToClear, 45) << boards;
     EXPECT_EQ(state.clockRunning, 0);
     EXPECT_EQ(host.soundCount(LevelFinished), 1);
     EXPECT_EQ(host.backgroundCells.size(), 72u);  // the animation restored the empty field

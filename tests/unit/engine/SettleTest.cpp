@@ -9,28 +9,29 @@ class Settling : public EngineTest {};
 TEST_F(Settling, ARunMovesOneRowPerPass) {
     state.board.setCell(0, 10, 1);
     state.board.setCell(0, 11, 2);
-    SettlePass pass = settleOnePass(state.board);
-    EXPECT_TRUE(pass.moved);
-    EXPECT_EQ(pass.blocksAtRest, 0);
-    EXPECT_EQ(columnText(0), "...........12..");
-    pass = settleOnePass(state.board);
-    EXPECT_EQ(pass.blocksAtRest, 0);
-    pass = settleOnePass(state.board);
-    EXPECT_EQ(pass.blocksAtRest, 2);
-    EXPECT_EQ(columnText(0), ".............12");
-    EXPECT_FALSE(settleOnePass(state.board).moved);
+    const auto pass = [this] { return played("the pass", [this] { return settleOnePass(state.board); }); };
+    SettlePass done = pass();
+    EXPECT_TRUE(done.moved) << boards;
+    EXPECT_EQ(done.blocksAtRest, 0) << boards;
+    EXPECT_EQ(columnText(0), "...........12..") << boards;
+    done = pass();
+    EXPECT_EQ(done.blocksAtRest, 0) << boards;
+    done = pass();
+    EXPECT_EQ(done.blocksAtRest, 2) << boards;
+    EXPECT_EQ(columnText(0), ".............12") << boards;
+    EXPECT_FALSE(pass().moved) << boards;
 }
 
 TEST_F(Settling, BlocksComingToRestOnAStackCount) {
     board({"1.....", "......", "2....."});
-    EXPECT_EQ(settleOnePass(state.board).blocksAtRest, 1);
-    EXPECT_EQ(columnText(0), ".............12");
+    EXPECT_EQ(played("the pass", [this] { return settleOnePass(state.board); }).blocksAtRest, 1) << boards;
+    EXPECT_EQ(columnText(0), ".............12") << boards;
 }
 
 TEST_F(Settling, HiddenRowsNeverFall) {
     state.board.setCell(3, 2, 4);
-    EXPECT_FALSE(settleOnePass(state.board).moved);
-    EXPECT_EQ(state.board.cell(3, 2), 4);
+    EXPECT_FALSE(played("the pass", [this] { return settleOnePass(state.board); }).moved) << boards;
+    EXPECT_EQ(state.board.cell(3, 2), 4) << boards;
 }
 
 TEST_F(Settling, SoundSlotFollowsTheBlocksThatCameToRest) {
@@ -48,9 +49,9 @@ TEST_F(Settling, EachPassCopiesTheFieldWaitsAndSoundsByBlocksAtRest) {
     // Column 0: three blocks fall one row onto a block. Column 1: four
     // blocks fall two rows to the floor.
     board({".4....", "15....", "24....", "15....", "......", "3....."});
-    game.settle();
-    EXPECT_EQ(columnText(0), "...........1213");
-    EXPECT_EQ(columnText(1), "...........4545");
+    played("settling", [this] { game.settle(); });
+    EXPECT_EQ(columnText(0), "...........1213") << boards;
+    EXPECT_EQ(columnText(1), "...........4545") << boards;
     EXPECT_EQ(host.fieldCopies, 2);
     EXPECT_EQ(clock.totalSlept(), 400u);
     ASSERT_EQ(host.sounds.size(), 2u);
@@ -60,7 +61,7 @@ TEST_F(Settling, EachPassCopiesTheFieldWaitsAndSoundsByBlocksAtRest) {
 
 TEST_F(Settling, ManyBlocksRestingTogetherUseTheLastSlot) {
     board({"111111", "......"});
-    game.settle();
+    played("settling", [this] { game.settle(); });
     ASSERT_EQ(host.sounds.size(), 1u);
     EXPECT_EQ(host.sounds[0], std::make_pair(BlockDown, 5));
     EXPECT_EQ(host.fieldCopies, 1);
@@ -68,15 +69,15 @@ TEST_F(Settling, ManyBlocksRestingTogetherUseTheLastSlot) {
 
 TEST_F(Settling, ColumnsEndAsGapFreeStacks) {
     board({"1.2.3.", "......", "2.3...", "......", "3...4.", "...5.."});
-    game.settle();
+    played("settling", [this] { game.settle(); });
     for (int column = 0; column < kColumns; ++column) {
         bool seenBlock = false;
         for (int row = kFirstVisibleRow; row < kRows; ++row) {
             if (state.board.cell(column, row) != EmptyCell) seenBlock = true;
-            else EXPECT_FALSE(seenBlock) << "gap in column " << column << " row " << row;
+            else EXPECT_FALSE(seenBlock) << "gap in column " << column << " row " << row << "\n" << boards;
         }
     }
-    EXPECT_EQ(columnText(0), "............123");
+    EXPECT_EQ(columnText(0), "............123") << boards;
 }
 
 }  // namespace
