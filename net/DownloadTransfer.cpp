@@ -2,9 +2,7 @@
 
 #include <utility>
 
-#include "net/TableServer.h"
 #include "net/Top10File.h"
-#include "resources/dialog_ids.h"
 #include "scores/DateTimeText.h"
 
 namespace tintfall {
@@ -18,29 +16,12 @@ void DownloadTransfer::prepare() {
 }
 
 bool DownloadTransfer::run(DialogControls& dialog) {
-    dialog.setText(IDC_TRANSFER_TEXT, kConnectingText);
-    if (!ftp_.openInternet()) {
-        dialog.showError(kConnectionFailed);
+    // The success message comes before the file is looked at: the transfer
+    // itself went well.
+    if (!moveFileWithTableServer(dialog, ftp_,
+                                 {kDownloadingText, kDownloadingFailed, kDownloadCompletedText, kDownloadDone},
+                                 [&] { return ftp_.getFile(kTop10FileName, folder_ + kTop10FileName); }))
         return false;
-    }
-    dialog.setText(IDC_TRANSFER_TEXT, kConnectServerText);
-    if (!ftp_.connect(tableServer())) {
-        dialog.showError(kServerConnectionFailed);
-        ftp_.closeInternet();
-        return false;
-    }
-    dialog.setText(IDC_TRANSFER_TEXT, kDownloadingText);
-    const bool fetched = ftp_.getFile(kTop10FileName, folder_ + kTop10FileName);
-    if (fetched) {
-        dialog.setText(IDC_TRANSFER_TEXT, kDownloadCompletedText);
-        // Said before the file is looked at: the transfer itself went well.
-        dialog.showInformation(kNetMessageTitle, kDownloadDone);
-    } else {
-        dialog.showError(kDownloadingFailed);
-    }
-    ftp_.closeConnection();
-    ftp_.closeInternet();
-    if (!fetched) return false;
 
     switch (loadDownloadedTop10(files_, folder_, rows)) {
         case Top10Load::CannotOpen: dialog.showError(kTop10CannotLoad); return false;

@@ -1,5 +1,6 @@
 #include "net/UploadKey.h"
 
+#include "platform/DamagedCopy.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -9,18 +10,6 @@ namespace {
 
 // A key file holds 57 bytes; anything much larger is not one.
 constexpr std::size_t kKeyFileLimit = 4096;
-constexpr int kKeptAsideLimit = 1000;
-
-// The first free name of "<path>.damaged", "<path>.damaged2", ...; empty when
-// all are taken.
-std::string keptAsideName(Files& files, const std::string& path) {
-    for (int n = 1; n <= kKeptAsideLimit; ++n) {
-        std::string name = path + ".damaged";
-        if (n > 1) name += std::to_string(n);
-        if (!files.exists(name)) return name;
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -70,7 +59,7 @@ std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std:
     // A damaged file that cannot be kept aside stays as it is; the new key
     // then serves this run only.
     if (files.exists(path)) {
-        const std::string aside = keptAsideName(files, path);
+        const std::string aside = freeDamagedName(files, path);
         if (aside.empty() || !files.rename(path, aside)) return *key;
     }
     files.write(path, encodeUploadKey(*key));

@@ -2,9 +2,6 @@
 
 #include <utility>
 
-#include "net/TableServer.h"
-#include "resources/dialog_ids.h"
-
 namespace tintfall {
 
 UploadTransfer::UploadTransfer(Files& files, FtpClient& ftp, std::string folder, UploadRecord record)
@@ -17,29 +14,9 @@ bool UploadTransfer::run(DialogControls& dialog) {
         dialog.showError(kUploadCreateFailed);
         return false;
     }
-    dialog.setText(IDC_TRANSFER_TEXT, kConnectingText);
-    if (!ftp_.openInternet()) {
-        dialog.showError(kConnectionFailed);
-        files_.remove(local);
-        return false;
-    }
-    dialog.setText(IDC_TRANSFER_TEXT, kConnectServerText);
-    if (!ftp_.connect(tableServer())) {
-        dialog.showError(kServerConnectionFailed);
-        ftp_.closeInternet();
-        files_.remove(local);
-        return false;
-    }
-    dialog.setText(IDC_TRANSFER_TEXT, kUploadingText);
-    const bool sent = ftp_.putFile(local, name);
-    if (sent) {
-        dialog.setText(IDC_TRANSFER_TEXT, kUploadCompletedText);
-        dialog.showInformation(kNetMessageTitle, kUploadDone);
-    } else {
-        dialog.showError(kUploadingFailed);
-    }
-    ftp_.closeConnection();
-    ftp_.closeInternet();
+    const bool sent = moveFileWithTableServer(
+        dialog, ftp_, {kUploadingText, kUploadingFailed, kUploadCompletedText, kUploadDone},
+        [&] { return ftp_.putFile(local, name); });
     files_.remove(local);
     return sent;
 }

@@ -7,8 +7,12 @@
 
 namespace tintfall {
 
-// Copies the file at path to path + ".damaged" (or ".damaged2", ".damaged3",
-// ... when that name is taken: an earlier kept copy is never overwritten).
+// The first name of path + ".damaged", ".damaged2", ".damaged3", ... that no
+// file has (an earlier kept copy is never overwritten); empty when far more
+// copies than any player keeps are there already.
+std::string freeDamagedName(Files& files, const std::string& path);
+
+// Copies the file at path to its free damaged name.
 // True when the copy was written or there is nothing to keep (no file, or
 // an empty one); false when the file could not be read or the copy not
 // written, and the caller must then leave the file as it is.

@@ -26,12 +26,10 @@ HWND inputOwner(HWND fallback) {
 
 INT_PTR CALLBACK transferProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        Win32DialogControls controls(window);
-        reinterpret_cast<TransferDialog*>(lParam)->onInit(controls);
+        initModel<TransferDialog>(window, lParam);
         return TRUE;
     }
-    auto* model = reinterpret_cast<TransferDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* model = modelOf<TransferDialog>(window);
     if (model == nullptr) return FALSE;
     Win32DialogControls controls(window);
     switch (message) {
