@@ -59,8 +59,7 @@ void shine(cairo_t* cr, const Cell& c, double alpha) {
     cairo_scale(cr, c.w * 0.28, c.h * 0.14);
     cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
     cairo_restore(cr);
-    setColour(cr, {1, 1, 1}, alpha);
-    cairo_fill(cr);
+    fillPath(cr, {1, 1, 1}, alpha);
 }
 
 // The symbol of each colour in the colour-blind friendly set.
@@ -84,9 +83,7 @@ void glossyGem(cairo_t* cr, const Cell& c, Rgb col) {
     roundedRect(cr, c.x + 1, c.y + 1, c.w - 2, c.h - 2, c.m() * 0.22);
     gradientFill(cr, c, lighten(col, 0.4), darken(col, 0.15));
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.22);
-    setColour(cr, darken(col, 0.55));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, darken(col, 0.55), 1);
     shine(cr, c, 0.5);
 }
 
@@ -114,17 +111,14 @@ void marble(cairo_t* cr, const Cell& c, Rgb col) {
     cairo_stroke(cr);
     cairo_restore(cr);
     cairo_arc(cr, c.cx() - r * 0.35, c.cy() - r * 0.4, r * 0.2, 0, 2 * kPi);
-    setColour(cr, {1, 1, 1}, 0.85);
-    cairo_fill(cr);
+    fillPath(cr, {1, 1, 1}, 0.85);
 }
 
 void glass(cairo_t* cr, const Cell& c, Rgb col) {
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.12);
     gradientFill(cr, c, mix(kGap, col, 0.7), mix(kGap, col, 0.4));
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.12);
-    setColour(cr, lighten(col, 0.3));
-    cairo_set_line_width(cr, std::max(1.5, c.m() / 16));
-    cairo_stroke(cr);
+    strokePath(cr, lighten(col, 0.3), std::max(1.5, c.m() / 16));
     cairo_save(cr);
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.12);
     cairo_clip(cr);
@@ -133,8 +127,7 @@ void glass(cairo_t* cr, const Cell& c, Rgb col) {
     cairo_line_to(cr, c.x + c.w * 0.95, c.y);
     cairo_line_to(cr, c.x + c.w * 0.65, c.y);
     cairo_close_path(cr);
-    setColour(cr, {1, 1, 1}, 0.22);
-    cairo_fill(cr);
+    fillPath(cr, {1, 1, 1}, 0.22);
     cairo_restore(cr);
 }
 
@@ -171,9 +164,7 @@ void symbolTile(cairo_t* cr, const Cell& c, Rgb col, int colour) {
     symbol(cr, colour, c.cx(), c.cy(), c.m() * 0.28);
     setColour(cr, {1, 1, 1}, 0.95);
     cairo_fill_preserve(cr);
-    setColour(cr, darken(col, 0.6));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, darken(col, 0.6), 1);
 }
 
 void candy(cairo_t* cr, const Cell& c, Rgb col) {
@@ -192,9 +183,7 @@ void candy(cairo_t* cr, const Cell& c, Rgb col) {
     cairo_stroke(cr);
     cairo_restore(cr);
     roundedRect(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3, c.m() * 0.4);
-    setColour(cr, darken(col, 0.2));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, darken(col, 0.2), 1);
     shine(cr, c, 0.55);
 }
 
@@ -206,35 +195,17 @@ void neon(cairo_t* cr, const Cell& c, Rgb col) {
     const double inset = 4 * unit;
     for (int i = 3; i >= 0; --i) {
         roundedRect(cr, c.x + inset, c.y + inset, c.w - 2 * inset, c.h - 2 * inset, c.m() * 0.18);
-        setColour(cr, i == 0 ? lighten(bright, 0.5) : bright, i == 0 ? 1.0 : 0.22);
-        cairo_set_line_width(cr, (i == 0 ? 1.5 : 1.5 + 1.6 * i) * unit);
-        cairo_stroke(cr);
+        strokePath(cr, i == 0 ? lighten(bright, 0.5) : bright, (i == 0 ? 1.5 : 1.5 + 1.6 * i) * unit, i == 0 ? 1.0 : 0.22);
     }
     roundedRect(cr, c.x + inset + 2 * unit, c.y + inset + 2 * unit, c.w - 2 * inset - 4 * unit, c.h - 2 * inset - 4 * unit,
                 c.m() * 0.12);
-    setColour(cr, col, 0.35);
-    cairo_fill(cr);
+    fillPath(cr, col, 0.35);
 }
 
 void bevel(cairo_t* cr, const Cell& c, Rgb col) {
     const double b = c.m() * 0.2;
     const double x0 = c.x + 1, y0 = c.y + 1, x1 = c.x + c.w - 1, y1 = c.y + c.h - 1;
-    const double top[] = {x0, y0, x1, y0, x1 - b, y0 + b, x0 + b, y0 + b};
-    const double left[] = {x0, y0, x0 + b, y0 + b, x0 + b, y1 - b, x0, y1};
-    const double bottom[] = {x0, y1, x0 + b, y1 - b, x1 - b, y1 - b, x1, y1};
-    const double right[] = {x1, y0, x1, y1, x1 - b, y1 - b, x1 - b, y0 + b};
-    polygon(cr, top, 4);
-    setColour(cr, lighten(col, 0.5));
-    cairo_fill(cr);
-    polygon(cr, left, 4);
-    setColour(cr, lighten(col, 0.25));
-    cairo_fill(cr);
-    polygon(cr, bottom, 4);
-    setColour(cr, darken(col, 0.45));
-    cairo_fill(cr);
-    polygon(cr, right, 4);
-    setColour(cr, darken(col, 0.3));
-    cairo_fill(cr);
+    bevelFaces(cr, x0, y0, x1, y1, b, lighten(col, 0.5), lighten(col, 0.25), darken(col, 0.45), darken(col, 0.3));
     cairo_rectangle(cr, x0 + b, y0 + b, x1 - x0 - 2 * b, y1 - y0 - 2 * b);
     gradientFill(cr, c, lighten(col, 0.08), darken(col, 0.08));
 }
@@ -266,9 +237,7 @@ void metal(cairo_t* cr, const Cell& c, Rgb col) {
     cairo_fill(cr);
     cairo_pattern_destroy(p);
     cairo_rectangle(cr, c.x + 1.5, c.y + 1.5, c.w - 3, c.h - 3);
-    setColour(cr, darken(col, 0.6));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, darken(col, 0.6), 1);
     const double r = std::max(1.5, c.m() / 14);
     const double inset = r + 3;
     for (int i = 0; i < 4; ++i) {
@@ -287,34 +256,26 @@ void jewel(cairo_t* cr, const Cell& c, Rgb col) {
     const double cut = c.m() * 0.22;
     const double outer[] = {x0 + cut, y0, x1 - cut, y0, x1, y0 + cut, x1, y1 - cut, x1 - cut, y1, x0 + cut, y1, x0, y1 - cut, x0, y0 + cut};
     polygon(cr, outer, 8);
-    setColour(cr, darken(col, 0.2));
-    cairo_fill(cr);
+    fillPath(cr, darken(col, 0.2));
     const double tx0 = c.cx() - ax / 2 - 2, tx1 = c.cx() + ax / 2 + 2, ty0 = c.cy() - ay / 2 - 2, ty1 = c.cy() + ay / 2 + 2;
     const double topFacet[] = {x0 + cut, y0, x1 - cut, y0, tx1, ty0, tx0, ty0};
     const double leftFacet[] = {x0, y0 + cut, tx0, ty0, tx0, ty1, x0, y1 - cut};
     const double rightFacet[] = {x1, y0 + cut, x1, y1 - cut, tx1, ty1, tx1, ty0};
     const double bottomFacet[] = {x0 + cut, y1, tx0, ty1, tx1, ty1, x1 - cut, y1};
     polygon(cr, topFacet, 4);
-    setColour(cr, lighten(col, 0.45));
-    cairo_fill(cr);
+    fillPath(cr, lighten(col, 0.45));
     polygon(cr, leftFacet, 4);
-    setColour(cr, lighten(col, 0.2));
-    cairo_fill(cr);
+    fillPath(cr, lighten(col, 0.2));
     polygon(cr, rightFacet, 4);
-    setColour(cr, darken(col, 0.3));
-    cairo_fill(cr);
+    fillPath(cr, darken(col, 0.3));
     polygon(cr, bottomFacet, 4);
-    setColour(cr, darken(col, 0.45));
-    cairo_fill(cr);
+    fillPath(cr, darken(col, 0.45));
     cairo_rectangle(cr, tx0, ty0, tx1 - tx0, ty1 - ty0);
     radialFill(cr, tx0 + 2, ty0 + 2, c.cx(), c.cy(), c.m() * 0.3, lighten(col, 0.55), col);
     polygon(cr, outer, 8);
-    setColour(cr, darken(col, 0.65));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, darken(col, 0.65), 1);
     star(cr, tx0 + 2, ty0 + 2, c.m() * 0.14, c.m() * 0.03, 4);
-    setColour(cr, {1, 1, 1}, 0.9);
-    cairo_fill(cr);
+    fillPath(cr, {1, 1, 1}, 0.9);
 }
 
 // Bombs: a dark sphere with a fuse and spark; the ring colour and the size
@@ -328,13 +289,11 @@ void drawBomb(cairo_t* cr, int set, int size, const Cell& c) {
     if (set == 7) {
         for (int i = 3; i >= 1; --i) {
             cairo_arc(cr, bx, by, r + i * 1.2, 0, 2 * kPi);
-            setColour(cr, ring, 0.15);
-            cairo_fill(cr);
+            fillPath(cr, ring, 0.15);
         }
     }
     cairo_arc(cr, bx, by, r + 1.5, 0, 2 * kPi);
-    setColour(cr, ring);
-    cairo_fill(cr);
+    fillPath(cr, ring);
     cairo_arc(cr, bx, by, r, 0, 2 * kPi);
     radialFill(cr, bx - r * 0.4, by - r * 0.45, bx, by, r, hex(0x6A7085), hex(0x0C0E14));
     // Fuse cap and cord.
@@ -344,19 +303,14 @@ void drawBomb(cairo_t* cr, int set, int size, const Cell& c) {
     cairo_rotate(cr, kPi / 4);
     cairo_rectangle(cr, -r * 0.22, -r * 0.16, r * 0.44, r * 0.32);
     cairo_restore(cr);
-    setColour(cr, hex(0x8A8F9C));
-    cairo_fill(cr);
+    fillPath(cr, hex(0x8A8F9C));
     cairo_move_to(cr, capX + r * 0.1, capY - r * 0.1);
     cairo_curve_to(cr, capX + r * 0.4, capY - r * 0.5, capX + r * 0.2, capY - r * 0.6, capX + r * 0.5, capY - r * 0.75);
-    setColour(cr, hex(0xC8B48A));
-    cairo_set_line_width(cr, std::max(1.0, c.m() / 24));
-    cairo_stroke(cr);
+    strokePath(cr, hex(0xC8B48A), std::max(1.0, c.m() / 24));
     star(cr, capX + r * 0.5, capY - r * 0.75, c.m() * 0.1, c.m() * 0.035, 6);
-    setColour(cr, hex(0xFFF2A0));
-    cairo_fill(cr);
+    fillPath(cr, hex(0xFFF2A0));
     cairo_arc(cr, bx - r * 0.38, by - r * 0.4, r * 0.16, 0, 2 * kPi);
-    setColour(cr, {1, 1, 1}, 0.7);
-    cairo_fill(cr);
+    fillPath(cr, {1, 1, 1}, 0.7);
 }
 
 // Each set's own take on the six colours.
@@ -463,8 +417,7 @@ std::unique_ptr<Picture> removalStrip(int set, int cellWidth, int cellHeight) {
                 const double py = cellHeight / 2.0 + std::sin(angle) * distance;
                 const double size = cellWidth * 0.07 * (1.0 - 0.12 * k);
                 star(cr, px, py, size, size * 0.3, 4);
-                setColour(cr, sparkle, std::min(1.0, 0.35 + 0.2 * k) * (k == 4 ? 0.6 : 1.0));
-                cairo_fill(cr);
+                fillPath(cr, sparkle, std::min(1.0, 0.35 + 0.2 * k) * (k == 4 ? 0.6 : 1.0));
             }
             cairo_restore(cr);
         }
@@ -494,8 +447,7 @@ std::unique_ptr<Picture> explosionStrip(int cellWidth, int cellHeight) {
             const double angle = embers.range(0, 2 * kPi);
             const double d = r * embers.range(0.9, 1.4);
             cairo_arc(cr, cx + std::cos(angle) * d, cy + std::sin(angle) * d, m * 0.035, 0, 2 * kPi);
-            setColour(cr, k < 3 ? hex(0xFFD060) : hex(0xC06030), 1.0 - 0.15 * k);
-            cairo_fill(cr);
+            fillPath(cr, k < 3 ? hex(0xFFD060) : hex(0xC06030), 1.0 - 0.15 * k);
         }
         cairo_restore(cr);
     }

@@ -38,23 +38,18 @@ void drawFace(cairo_t* cr, const Face& f, Look look) {
     roundedRect(cr, f.x + 0.5, f.y + 0.5, f.w - 1, f.h - 1, 4);
     fillVertical(cr, f.y, f.y + f.h, top, bottom);
     roundedRect(cr, f.x + 0.5, f.y + 0.5, f.w - 1, f.h - 1, 4);
-    setColour(cr, rim);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, rim, 1);
     const bool pressed = look == Look::Pressed || look == Look::SelectedPressed;
     if (!pressed) {
         // The glossy upper half.
         roundedRect(cr, f.x + 2, f.y + 1.5, f.w - 4, f.h / 2 - 1, 3);
-        setColour(cr, {1, 1, 1}, look == Look::Disabled || look == Look::DisabledSelected ? 0.05 : 0.14);
-        cairo_fill(cr);
+        fillPath(cr, {1, 1, 1}, look == Look::Disabled || look == Look::DisabledSelected ? 0.05 : 0.14);
     }
     const bool selected = look == Look::Selected || look == Look::SelectedHover || look == Look::SelectedPressed ||
                           look == Look::DisabledSelected;
     if (lit || selected) {
         roundedRect(cr, f.x + 1.5, f.y + 1.5, f.w - 3, f.h - 3, 3.5);
-        setColour(cr, glow, look == Look::DisabledSelected ? 0.45 : (lit ? 0.95 : 0.8));
-        cairo_set_line_width(cr, lit && selected ? 2 : 1.2);
-        cairo_stroke(cr);
+        strokePath(cr, glow, lit && selected ? 2 : 1.2, look == Look::DisabledSelected ? 0.45 : (lit ? 0.95 : 0.8));
     }
 }
 
@@ -83,21 +78,18 @@ void playIcon(cairo_t* cr, double x, double cy, double size, Rgb c) {
     cairo_line_to(cr, x + size * 0.85, cy);
     cairo_line_to(cr, x, cy + size / 2);
     cairo_close_path(cr);
-    setColour(cr, c);
-    cairo_fill(cr);
+    fillPath(cr, c);
 }
 
 void squareIcon(cairo_t* cr, double x, double cy, double size, Rgb c) {
     cairo_rectangle(cr, x, cy - size / 2, size * 0.85, size);
-    setColour(cr, c);
-    cairo_fill(cr);
+    fillPath(cr, c);
 }
 
 void pauseIcon(cairo_t* cr, double x, double cy, double size, Rgb c) {
     cairo_rectangle(cr, x, cy - size / 2, size * 0.3, size);
     cairo_rectangle(cr, x + size * 0.55, cy - size / 2, size * 0.3, size);
-    setColour(cr, c);
-    cairo_fill(cr);
+    fillPath(cr, c);
 }
 
 struct ButtonText {
@@ -156,16 +148,12 @@ void selectorIcon(cairo_t* cr, SelectorKind kind, double cx, double cy) {
             cairo_arc(cr, cx, cy + 1, 8, 0, 2 * kPi);
             setColour(cr, hex(0xF4F6FF));
             cairo_fill_preserve(cr);
-            setColour(cr, kPanelDark);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            strokePath(cr, kPanelDark, 1.5);
             cairo_move_to(cr, cx, cy + 1);
             cairo_line_to(cr, cx, cy - 5);
             cairo_move_to(cr, cx, cy + 1);
             cairo_line_to(cr, cx + 4, cy + 3);
-            setColour(cr, hex(0xC0302A));
-            cairo_set_line_width(cr, 1.4);
-            cairo_stroke(cr);
+            strokePath(cr, hex(0xC0302A), 1.4);
             break;
         }
         case SelectorKind::Rising:
@@ -178,8 +166,7 @@ void selectorIcon(cairo_t* cr, SelectorKind kind, double cx, double cy) {
             cairo_line_to(cr, cx + 6, cy - 3);
             cairo_line_to(cr, cx + 2, cy - 3);
             cairo_close_path(cr);
-            setColour(cr, hex(0x5BE37A));
-            cairo_fill(cr);
+            fillPath(cr, hex(0x5BE37A));
             break;
         case SelectorKind::Easy:
         case SelectorKind::Normal:
@@ -190,8 +177,7 @@ void selectorIcon(cairo_t* cr, SelectorKind kind, double cx, double cy) {
                 const int inRow = std::min(3, count - row * 3);
                 const double x = cx - inRow * 4.5 + column * 9 + 4.5;
                 cairo_arc(cr, x, cy - 4 + row * 9, 3.6, 0, 2 * kPi);
-                setColour(cr, lighten(blockColour(i), 0.1));
-                cairo_fill(cr);
+                fillPath(cr, lighten(blockColour(i), 0.1));
             }
             break;
         }
@@ -277,9 +263,7 @@ std::unique_ptr<Picture> logoStrip(int width, int height) {
         fillVertical(cr, 0, height, hex(0x141A40), hex(0x080B1E));
         if (i > 0) {
             roundedRect(cr, x + 1, 1, width - 2, height - 2, 4);
-            setColour(cr, kCyan, 0.9);
-            cairo_set_line_width(cr, 1.2);
-            cairo_stroke(cr);
+            strokePath(cr, kCyan, 1.2, 0.9);
         }
         cairo_save(cr);
         if (i == 2) cairo_translate(cr, 1, 1);
@@ -316,15 +300,11 @@ std::unique_ptr<Picture> bombsStrip(bool on, bool disabled, int width, int heigh
             cairo_arc(cr, lx, ly, 3.5, 0, 2 * kPi);
             setColour(cr, on ? hex(0x4CFF7A) : hex(0x7A2020));
             cairo_fill_preserve(cr);
-            setColour(cr, kPanelDark);
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            strokePath(cr, kPanelDark, 1);
             if (!on) {
                 cairo_move_to(cr, f.x + 4, f.y + 4);
                 cairo_line_to(cr, f.x + f.h - 4, f.y + f.h - 4);
-                setColour(cr, hex(0xFF5A4A));
-                cairo_set_line_width(cr, 2);
-                cairo_stroke(cr);
+                strokePath(cr, hex(0xFF5A4A), 2);
             }
         });
     }

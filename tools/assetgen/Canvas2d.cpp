@@ -40,7 +40,25 @@ void Picture::paste(const Picture& source, double x, double y) {
     cairo_restore(cr_);
 }
 
+std::unique_ptr<Picture> gradientPicture(int width, int height, Rgb top, Rgb bottom) {
+    auto picture = std::make_unique<Picture>(width, height);
+    cairo_rectangle(picture->cr(), 0, 0, width, height);
+    fillVertical(picture->cr(), 0, height, top, bottom);
+    return picture;
+}
+
 void setColour(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+
+void fillPath(cairo_t* cr, Rgb c, double alpha) {
+    setColour(cr, c, alpha);
+    cairo_fill(cr);
+}
+
+void strokePath(cairo_t* cr, Rgb c, double width, double alpha) {
+    setColour(cr, c, alpha);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius) {
     const double r = std::min(radius, std::min(w, h) / 2);
@@ -65,6 +83,23 @@ void fillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
+}
+
+void bevelFaces(cairo_t* cr, double x0, double y0, double x1, double y1, double b, Rgb top, Rgb left, Rgb bottom,
+                Rgb right) {
+    const double faces[4][8] = {
+        {x0, y0, x1, y0, x1 - b, y0 + b, x0 + b, y0 + b},
+        {x0, y0, x0 + b, y0 + b, x0 + b, y1 - b, x0, y1},
+        {x0, y1, x0 + b, y1 - b, x1 - b, y1 - b, x1, y1},
+        {x1, y0, x1, y1, x1 - b, y1 - b, x1 - b, y0 + b},
+    };
+    const Rgb shades[4] = {top, left, bottom, right};
+    for (int f = 0; f < 4; ++f) {
+        cairo_move_to(cr, faces[f][0], faces[f][1]);
+        for (int i = 1; i < 4; ++i) cairo_line_to(cr, faces[f][2 * i], faces[f][2 * i + 1]);
+        cairo_close_path(cr);
+        fillPath(cr, shades[f]);
+    }
 }
 
 void useFont(cairo_t* cr, Font font, double size) {

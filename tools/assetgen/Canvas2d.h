@@ -4,6 +4,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace tintfall::assetgen {
@@ -42,11 +43,21 @@ private:
     cairo_t* cr_;
 };
 
+// A picture filled from top to bottom with a gradient between two colours.
+std::unique_ptr<Picture> gradientPicture(int width, int height, Rgb top, Rgb bottom);
+
 void setColour(cairo_t* cr, Rgb c, double alpha = 1.0);
+// Fills, or strokes with the given line width, the current path in one colour.
+void fillPath(cairo_t* cr, Rgb c, double alpha = 1.0);
+void strokePath(cairo_t* cr, Rgb c, double width, double alpha = 1.0);
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
 void fillRect(cairo_t* cr, double x, double y, double w, double h, Rgb c);
 // A vertical gradient filling the current path.
 void fillVertical(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
+// The four faces of a frame of width b just inside the box (x0, y0)-(x1, y1),
+// each filled in its own shade, as a raised or sunk edge lit from one side.
+void bevelFaces(cairo_t* cr, double x0, double y0, double x1, double y1, double b, Rgb top, Rgb left, Rgb bottom,
+                Rgb right);
 
 enum class Font { Sans, SansBold, Condensed, CondensedBold, Serif, Mono };
 void useFont(cairo_t* cr, Font font, double size);

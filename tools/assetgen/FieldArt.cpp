@@ -20,8 +20,7 @@ void stars(cairo_t* cr, int width, int height, int count, std::uint32_t seed, do
         const double x = random.range(0, width), y = random.range(0, height);
         const double r = random.range(0.3, 1.2);
         cairo_arc(cr, x, y, r, 0, 2 * kPi);
-        setColour(cr, {1, 1, 0.95}, random.range(0.2, maxAlpha));
-        cairo_fill(cr);
+        fillPath(cr, {1, 1, 0.95}, random.range(0.2, maxAlpha));
     }
 }
 
@@ -52,8 +51,7 @@ std::unique_ptr<Picture> coverPicture(const WindowLayout& l) {
     }
     // The title, one colour per letter, on a soft plate.
     roundedRect(cr, 10 * s, h * 0.44, w - 20 * s, 62 * s, 10 * s);
-    setColour(cr, {0, 0, 0}, 0.45);
-    cairo_fill(cr);
+    fillPath(cr, {0, 0, 0}, 0.45);
     const std::string name = "Tintfall";
     useFont(cr, Font::Serif, 34 * s);
     double x = w / 2.0 - textWidth(cr, name) / 2;
@@ -117,19 +115,7 @@ std::unique_ptr<Picture> threeDField(const WindowLayout& l) {
             const double cw = l.cellWidth, ch = l.cellHeight, b = 3;
             cairo_rectangle(cr, x, y, cw, ch);
             fillVertical(cr, y, y + ch, hex(0x2A3050), hex(0x1A1E34));
-            const double top[] = {0, 0, cw, 0, cw - b, b, b, b};
-            const double left[] = {0, 0, b, b, b, ch - b, 0, ch};
-            const double bottom[] = {0, ch, b, ch - b, cw - b, ch - b, cw, ch};
-            const double right[] = {cw, 0, cw, ch, cw - b, ch - b, cw - b, b};
-            const double* faces[] = {top, left, bottom, right};
-            const Rgb shades[] = {hex(0x080A14), hex(0x0C0E1A), hex(0x4A5488), hex(0x3A4270)};
-            for (int f = 0; f < 4; ++f) {
-                cairo_move_to(cr, x + faces[f][0], y + faces[f][1]);
-                for (int i = 1; i < 4; ++i) cairo_line_to(cr, x + faces[f][2 * i], y + faces[f][2 * i + 1]);
-                cairo_close_path(cr);
-                setColour(cr, shades[f]);
-                cairo_fill(cr);
-            }
+            bevelFaces(cr, x, y, x + cw, y + ch, b, hex(0x080A14), hex(0x0C0E1A), hex(0x4A5488), hex(0x3A4270));
         }
     }
     // A light falling from above.
@@ -161,11 +147,9 @@ std::unique_ptr<Picture> fantasyField(const WindowLayout& l) {
     cairo_fill(cr);
     cairo_pattern_destroy(halo);
     cairo_arc(cr, mx, my, mr, 0, 2 * kPi);
-    setColour(cr, hex(0xFFF3D0));
-    cairo_fill(cr);
+    fillPath(cr, hex(0xFFF3D0));
     cairo_arc(cr, mx + mr * 0.45, my - mr * 0.2, mr * 0.85, 0, 2 * kPi);
-    setColour(cr, hex(0x0D0C2E));
-    cairo_fill(cr);
+    fillPath(cr, hex(0x0D0C2E));
     // Two ranges of mountains and a castle on the near one.
     const Rgb ranges[] = {hex(0x2A1D4A), hex(0x160F2C)};
     const double heights[] = {0.62, 0.74};
@@ -180,8 +164,7 @@ std::unique_ptr<Picture> fantasyField(const WindowLayout& l) {
         cairo_line_to(cr, w, h * heights[r]);
         cairo_line_to(cr, w, h);
         cairo_close_path(cr);
-        setColour(cr, ranges[r]);
-        cairo_fill(cr);
+        fillPath(cr, ranges[r]);
     }
     const double cx = w * 0.3, base = h * 0.74;
     setColour(cr, hex(0x0C0820));

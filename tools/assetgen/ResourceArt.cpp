@@ -22,18 +22,14 @@ void stripes(Picture& p, bool vertical, const Rgb (&colours)[3]) {
     }
     // A thin dark edge so the white stripe does not melt into the dialog.
     cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
-    setColour(cr, hex(0x303030));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    strokePath(cr, hex(0x303030), 1);
 }
 
 }  // namespace
 
 std::unique_ptr<Picture> aboutLogo() {
-    auto p = std::make_unique<Picture>(140, 93);
+    auto p = gradientPicture(140, 93, hex(0x232B66), hex(0x0A0C20));
     cairo_t* cr = p->cr();
-    cairo_rectangle(cr, 0, 0, 140, 93);
-    fillVertical(cr, 0, 93, hex(0x232B66), hex(0x0A0C20));
     // A little column of blocks on each side of the name.
     for (int i = 0; i < 3; ++i) {
         drawCell(cr, 11, i, 6, 8 + i * 17, 16, 16);
@@ -93,8 +89,7 @@ std::unique_ptr<Picture> championPicture(int place) {
         cairo_arc(cr, w / 2.0, h * 0.45, w, a, a + kPi / 14);
         cairo_close_path(cr);
     }
-    setColour(cr, medal, 0.12);
-    cairo_fill(cr);
+    fillPath(cr, medal, 0.12);
     cairo_restore(cr);
     // A stylised player: head, shoulders and raised arms holding a cup.
     const double s = h / 122.0;
@@ -116,11 +111,9 @@ std::unique_ptr<Picture> championPicture(int place) {
     cairo_line_to(cr, cx + 12 * s, headY - 26 * s);
     cairo_stroke(cr);
     cairo_arc(cr, cx, headY, 13 * s, 0, 2 * kPi);
-    setColour(cr, skin);
-    cairo_fill(cr);
+    fillPath(cr, skin);
     cairo_arc(cr, cx, headY - 3 * s, 13.5 * s, kPi * 1.05, kPi * 1.95);
-    setColour(cr, hex(0x4A2E1A));
-    cairo_fill(cr);
+    fillPath(cr, hex(0x4A2E1A));
     // The cup above the head.
     const double cupY = headY - 44 * s;
     cairo_move_to(cr, cx - 14 * s, cupY);
@@ -186,9 +179,7 @@ std::unique_ptr<Picture> handCursor() {
     cairo_close_path(cr);
     setColour(cr, {1, 1, 1});
     cairo_fill_preserve(cr);
-    setColour(cr, {0, 0, 0});
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    strokePath(cr, {0, 0, 0}, 1.2);
     cairo_set_line_width(cr, 1);
     for (double x : {fx + 2.5, fx + 7.5, fx + 12.5}) {
         cairo_move_to(cr, x, 13 + (x - fx) / 5);

@@ -22,8 +22,7 @@ Rect unite(const Rect& a, const Rect& b) {
 // A raised rounded panel with a light rim on top and a dark one below.
 void panel(cairo_t* cr, const Rect& r) {
     roundedRect(cr, r.x + 2, r.y + 3, r.width, r.height, 7);
-    setColour(cr, {0, 0, 0}, 0.35);
-    cairo_fill(cr);
+    fillPath(cr, {0, 0, 0}, 0.35);
     roundedRect(cr, r.x, r.y, r.width, r.height, 7);
     fillVertical(cr, r.y, r.y + r.height, kPanelTop, kPanelBottom);
     roundedRect(cr, r.x + 0.5, r.y + 0.5, r.width - 1, r.height - 1, 7);
@@ -41,9 +40,7 @@ void sunkenFrame(cairo_t* cr, const Rect& r, int depth) {
     for (int i = depth; i >= 1; --i) {
         const double t = static_cast<double>(i) / depth;
         cairo_rectangle(cr, r.x - i + 0.5, r.y - i + 0.5, r.width + 2 * i - 1, r.height + 2 * i - 1);
-        setColour(cr, mix(kPanelDark, kPanelLight, 1.0 - t), 0.9);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        strokePath(cr, mix(kPanelDark, kPanelLight, 1.0 - t), 1, 0.9);
     }
 }
 
@@ -209,10 +206,8 @@ std::unique_ptr<Picture> windowBackground(const WindowLayout& layout) {
 
 std::unique_ptr<Picture> nextBarPicture(const WindowLayout& layout) {
     const Rect& r = layout.nextBarRect;
-    auto picture = std::make_unique<Picture>(r.width, r.height);
+    auto picture = gradientPicture(r.width, r.height, hex(0x0A0E1E), hex(0x1A2148));
     cairo_t* cr = picture->cr();
-    cairo_rectangle(cr, 0, 0, r.width, r.height);
-    fillVertical(cr, 0, r.height, hex(0x0A0E1E), hex(0x1A2148));
     setColour(cr, {1, 1, 1}, 0.05);
     cairo_set_line_width(cr, 1);
     for (int y = layout.cellHeight; y < r.height; y += 30) {
@@ -225,10 +220,8 @@ std::unique_ptr<Picture> nextBarPicture(const WindowLayout& layout) {
 
 std::unique_ptr<Picture> statusOffPicture(const WindowLayout& layout) {
     const Rect& r = layout.statusOffRect;
-    auto picture = std::make_unique<Picture>(r.width, r.height);
+    auto picture = gradientPicture(r.width, r.height, kPanelTop, kPanelBottom);
     cairo_t* cr = picture->cr();
-    cairo_rectangle(cr, 0, 0, r.width, r.height);
-    fillVertical(cr, 0, r.height, kPanelTop, kPanelBottom);
     // A row of small gems along the hidden bar.
     for (int i = 0; i < 6; ++i) drawCell(cr, 11, i, 6 + i * 14, 3, 11, 11);
     useFont(cr, Font::CondensedBold, 9);
@@ -321,16 +314,13 @@ std::unique_ptr<Picture> digitStrip() {
             }
             // A soft glow under the lit segments, then the segments.
             cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-            cairo_set_line_width(cr, pass == 0 ? 4.5 : 2.2);
-            setColour(cr, pass == 0 ? kDigit : lighten(kDigit, 0.25), pass == 0 ? 0.22 : 1.0);
-            cairo_stroke(cr);
+            strokePath(cr, pass == 0 ? kDigit : lighten(kDigit, 0.25), pass == 0 ? 4.5 : 2.2, pass == 0 ? 0.22 : 1.0);
         }
     }
     // The colon, five pixels wide at 165.
     for (double y : {5.5, 11.5}) {
         cairo_arc(cr, 167.5, y, 1.4, 0, 6.2832);
-        setColour(cr, lighten(kDigit, 0.25));
-        cairo_fill(cr);
+        fillPath(cr, lighten(kDigit, 0.25));
     }
     return picture;
 }
