@@ -11,6 +11,7 @@
 #include "scores/GameInfo.h"
 #include "settings/GameSettings.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/PlayedEntry.h"
 #include "tests/support/SampleTime.h"
 
 namespace tintfall {
@@ -18,19 +19,6 @@ namespace {
 
 constexpr const char* kFolder = "C:\\Games\\";
 const std::string kBookPath = std::string(kFolder) + "data.tft";
-
-ScoreEntry result(std::int32_t mode, std::int32_t score, std::int32_t level, std::int32_t blocks,
-                  const std::string& name = "Player") {
-    ScoreEntry entry;
-    entry.name = name;
-    entry.gameMode = mode;
-    entry.score = score;
-    entry.level = level;
-    entry.blocksRemoved = blocks;
-    entry.hasInfo = 1;
-    entry.country = "Local";
-    return entry;
-}
 
 struct BestScores : ::testing::Test {
     MemoryFiles files;
@@ -52,7 +40,7 @@ struct BestScores : ::testing::Test {
     void storeTable(ScoreTableId table, std::initializer_list<std::int32_t> scores) {
         ScoreBook book;
         book.load(files, kFolder);
-        for (std::int32_t score : scores) book.insertEntry(table, result(table, score, 5, 10, "Row"), "Earlier");
+        for (std::int32_t score : scores) book.insertEntry(table, playedEntry(table, score, 5, 10, "Row"), "Earlier");
         ASSERT_TRUE(book.save(files, kFolder));
     }
     std::string number(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NumberColumn)); }
@@ -122,7 +110,7 @@ TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
 
     const std::vector<std::uint8_t> foreign = {3, 'B', 'A', 'D'};
     files.contents[kBookPath] = foreign;
-    open(ClassicTable, result(Classic, 10, 1, 1));
+    open(ClassicTable, playedEntry(Classic, 10, 1, 1));
     EXPECT_EQ(name(1), "Player");
     EXPECT_EQ(files.contents[kBookPath + ".damaged"], damaged);
     EXPECT_EQ(files.contents[kBookPath + ".damaged2"], foreign);
@@ -139,7 +127,7 @@ TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
 
 TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {
     storeTable(TimerTable, {900, 800, 300, 200});
-    auto dialog = open(TimerTable, result(Timer, 500, 3, 40, "Blue Fox"));
+    auto dialog = open(TimerTable, playedEntry(Timer, 500, 3, 40, "Blue Fox"));
     EXPECT_EQ(number(3), ">3<");
     EXPECT_EQ(name(3), "Blue Fox");
     EXPECT_EQ(score(3), "500");
@@ -156,7 +144,7 @@ TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {
 }
 
 TEST_F(BestScores, MarkFollowsTheTableOfTheResult) {
-    auto dialog = open(TimerTable, result(Timer, 500, 3, 40));
+    auto dialog = open(TimerTable, playedEntry(Timer, 500, 3, 40));
     ASSERT_EQ(number(1), ">1<");
     dialog.onCommand(controls, IDC_TABLE_CLASSIC);
     EXPECT_EQ(markedPlaces(), 0);
@@ -171,7 +159,7 @@ TEST_F(BestScores, MarkFollowsTheTableOfTheResult) {
 
 TEST_F(BestScores, EqualToPlaceTenIsNotEnteredAndNothingIsMarked) {
     storeTable(ClassicTable, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    auto dialog = open(ClassicTable, result(Classic, 100, 5, 10, "Late"));
+    auto dialog = open(ClassicTable, playedEntry(Classic, 100, 5, 10, "Late"));
     EXPECT_FALSE(dialog.markedRow);
     EXPECT_EQ(markedPlaces(), 0);
     EXPECT_EQ(name(10), "Row");
@@ -180,7 +168,7 @@ TEST_F(BestScores, EqualToPlaceTenIsNotEnteredAndNothingIsMarked) {
 
 TEST_F(BestScores, MarkingAtPlaceTen) {
     storeTable(RisingTable, {1000, 900, 800, 700, 600, 500, 400, 300, 200, 100});
-    open(RisingTable, result(Rising, 100, 5, 11));
+    open(RisingTable, playedEntry(Rising, 100, 5, 11));
     EXPECT_EQ(number(10), ">10<");
     EXPECT_EQ(markedPlaces(), 1);
 }
@@ -214,7 +202,7 @@ TEST_F(BestScores, ClearAnsweredYesEmptiesOnlyTheShownTable) {
 }
 
 TEST_F(BestScores, ClearingTheResultsTableRemovesTheMarkForGood) {
-    auto dialog = open(ClassicTable, result(Classic, 50, 1, 3));
+    auto dialog = open(ClassicTable, playedEntry(Classic, 50, 1, 3));
     dialog.onCommand(controls, IDC_TABLE_TIMER);
     controls.answerNext(true);
     dialog.onCommand(controls, IDC_SCORES_CLEAR);  // another table: the mark stays
@@ -227,7 +215,7 @@ TEST_F(BestScores, ClearingTheResultsTableRemovesTheMarkForGood) {
 }
 
 TEST_F(BestScores, InfoShowsTheRowsGameInfo) {
-    auto entered = result(Classic, 50, 2, 9, "Blue Fox");
+    auto entered = playedEntry(Classic, 50, 2, 9, "Blue Fox");
     entered.gameSeconds = 3725;
     auto dialog = open(ClassicTable, entered);
     dialog.onCommand(controls, BestScoresDialog::rowControlId(1, BestScoresDialog::InfoColumn));
@@ -242,7 +230,7 @@ TEST_F(BestScores, InfoShowsTheRowsGameInfo) {
 TEST_F(BestScores, UpdateKeepsTheShownTableAndFillsTop10) {
     auto dialog = open(ClassicTable);
     ScoreRows served;
-    served[0] = result(Classic, 99999, 20, 900, "Champion");
+    served[0] = playedEntry(Classic, 99999, 20, 900, "Champion");
     served[0].country = "Netherlands";
     served[1].name = "No info";
     ftp.served["top10.tft"] = encodeTop10(served);
@@ -300,7 +288,7 @@ TEST_F(BestScores, UnwritableBookClosesTheDialog) {
 
     FakeControls withResult;
     BestScoresDialog dialog(files, clock, internet, kFolder, "", TimerTable);
-    dialog.setPendingResult(result(Timer, 10, 1, 1));
+    dialog.setPendingResult(playedEntry(Timer, 10, 1, 1));
     dialog.onInit(withResult);
     EXPECT_NE(withResult.endResult(), 0);
     ASSERT_EQ(withResult.messages().size(), 1u);
@@ -310,7 +298,7 @@ TEST_F(BestScores, UnwritableBookClosesTheDialog) {
 TEST_F(BestScores, FailedSaveAfterAnInsertionIsReported) {
     storeTable(ClassicTable, {10});
     files.unwritable.insert(kBookPath);
-    open(ClassicTable, result(Classic, 20, 1, 1));
+    open(ClassicTable, playedEntry(Classic, 20, 1, 1));
     EXPECT_NE(controls.endResult(), 0);
     ASSERT_EQ(controls.messages().size(), 1u);
     EXPECT_EQ(controls.messages()[0].kind, FakeControls::Message::Error);

@@ -3,6 +3,7 @@
 #include "scores/ScoreBook.h"
 #include "settings/GameSettings.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/PlayedEntry.h"
 #include "tests/unit/scores/FileBytes.h"
 
 using namespace tintfall;
@@ -13,15 +14,9 @@ const std::string kFolder = "C:\\Games\\";
 const std::string kPath = "C:\\Games\\data.tft";
 const std::string kNow = "Monday, 6 January 2003 10:00:00";
 
+// A Classic row.
 ScoreEntry result(std::int32_t score, std::int32_t level, std::int32_t blocks, const std::string& name = "P") {
-    ScoreEntry entry;
-    entry.name = name;
-    entry.score = score;
-    entry.level = level;
-    entry.blocksRemoved = blocks;
-    entry.hasInfo = 1;
-    entry.country = "Local";
-    return entry;
+    return playedEntry(Classic, score, level, blocks, name);
 }
 
 // A full table: place p (row p-1) has score 1000 - 100 * (p - 1), level 5, 50 blocks.

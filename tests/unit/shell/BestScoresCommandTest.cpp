@@ -1,20 +1,14 @@
 #include "scores/LastNameFile.h"
+#include "tests/support/PlayedEntry.h"
 #include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
 namespace {
 
 struct BestScoresCommandTest : GameCommandFixture {
+    // A finished game's result, before the player has named it.
     GameResult finished(std::int32_t mode, std::int32_t score, std::int32_t level = 2, std::int32_t blocks = 30) {
-        GameResult result;
-        result.name.clear();
-        result.gameMode = mode;
-        result.score = score;
-        result.level = level;
-        result.blocksRemoved = blocks;
-        result.hasInfo = 1;
-        result.country = "Local";
-        return result;
+        return playedEntry(mode, score, level, blocks, "");
     }
     std::string shownNumber(int place) {
         return runner.bestScores.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NumberColumn));

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 
 #include "HelpFileReader.h"
-#include "platform/headless/LocalFiles.h"
+#include "tests/unit/tools/GameHelpSource.h"
 #include "tools/helpc/ContextHash.h"
 #include "tools/helpc/HelpFileWriter.h"
 #include "tools/helpc/HelpSourceParser.h"
@@ -361,13 +360,9 @@ TEST(HelpFile, RefusesWhatTheFormatCannotHold) {
 }
 
 TEST(HelpFile, GameHelpSourceCompiles) {
-    const char* root = std::getenv("TINTFALL_SOURCE_DIR");
-    ASSERT_NE(root, nullptr);
-    LocalFiles localFiles;
-    Files& files = localFiles;
-    auto source = files.read(std::string(root) + "/resources/help/tintfall.help.txt");
-    ASSERT_TRUE(source);
-    const HelpDocument document = parsed(std::string(source->begin(), source->end()));
+    const std::string source = gameHelpSource();
+    ASSERT_FALSE(source.empty());
+    const HelpDocument document = parsed(source);
     const HelpFileReader reader = compiled(document);
     expectSoundFile(reader, document);
     auto system = reader.named("|SYSTEM");

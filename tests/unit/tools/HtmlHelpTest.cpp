@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <map>
 
-#include "platform/headless/LocalFiles.h"
 #include "shell/HelpChoice.h"
+#include "tests/unit/tools/GameHelpSource.h"
 #include "tools/helpc/HelpSourceParser.h"
 #include "tools/helpc/HtmlHelpWriter.h"
 
@@ -64,13 +63,9 @@ TEST(HtmlHelp, OnePagePerTopicWithTheTopicsTextLinksAndLists) {
 // The pages the program opens for its help contexts are pages of the game's
 // help, of the topics the WinHelp viewer shows at the same numbers.
 TEST(HtmlHelp, TheProgramsHelpContextsHavePagesOfTheirTopics) {
-    const char* root = std::getenv("TINTFALL_SOURCE_DIR");
-    ASSERT_NE(root, nullptr);
-    LocalFiles localFiles;
-    Files& files = localFiles;
-    auto source = files.read(std::string(root) + "/resources/help/tintfall.help.txt");
-    ASSERT_TRUE(source);
-    ParseResult result = parseHelpSource(std::string(source->begin(), source->end()));
+    const std::string source = gameHelpSource();
+    ASSERT_FALSE(source.empty());
+    ParseResult result = parseHelpSource(source);
     ASSERT_TRUE(result.document);
     std::map<int, std::string> pageOfNumber;
     for (const HelpTopic& topic : result.document->topics) {
