@@ -60,6 +60,7 @@ BEST="Internet Best Scores - Top 10"
 TRANSFER="Transfer Data"
 SEND="Send Result"
 CONDITIONS="Conditions !"
+SENDER_INFO="Game Info: Blue Fox"
 
 # Presses OK on the open message box and waits until it is gone.
 box_ok() {
@@ -68,6 +69,7 @@ box_ok() {
 }
 transfer_closed() { ! dlg find "$TRANSFER" >/dev/null 2>&1; }
 conditions_closed() { ! dlg find "$CONDITIONS" >/dev/null 2>&1; }
+info_closed() { ! dlg find "$SENDER_INFO" >/dev/null 2>&1; }
 # Every text of the window fits its control in the dialogs' font.
 fits() {
   local cut
@@ -172,6 +174,12 @@ check "the sender's row is in the Top 10" \
   [ "$(top_names)" = "Other One (Belgium),Blue Fox (Norway),Second Player (Netherlands)," ]
 check "with the score of the qualifying game" [ "$(dlg show "$BEST" 1028 | cut -d' ' -f4-)" = "8000" ]
 dialog_shot "$BEST" top10-with-sender
+# The Game Info of a fetched row.
+dlg click "$BEST" 1031 >/dev/null
+e2e_wait_for "the Game Info of the sender's row" 15 dlg find "$SENDER_INFO"
+dialog_shot "$SENDER_INFO" top10-game-info
+dlg click "$SENDER_INFO" 1 >/dev/null
+e2e_wait_for "the Game Info to close" 10 info_closed
 
 # With the server stopped, both fail at the connection and leave no file.
 server_stop
