@@ -131,7 +131,7 @@ box_ok
 e2e_wait_for "the transfer dialog to close" 10 transfer_closed
 check "the Top 10 shows the judged rows with their countries" \
   [ "$(top_names)" = "Other One (Belgium),Second Player (Netherlands),Empty," ]
-check "the fetched table is saved" grep -q "Other One|Belgium|9000" <(python3 "$TABLES" internet "$E2E_RUN/data.tft")
+check "the fetched table is saved" grep -q "Other One|Belgium|9000" <<<"$(python3 "$TABLES" internet "$E2E_RUN/data.tft")"
 check "no top10.tft is left" [ ! -e "$E2E_RUN/top10.tft" ]
 dialog_shot "$BEST" top10-after-update
 fits "$BEST"

@@ -3,19 +3,13 @@
 #include "engine/LevelTable.h"
 #include "engine/Scoring.h"
 #include "engine/GameState.h"
+#include "tests/unit/engine/ResultTable.h"
 
 namespace tintfall {
 namespace {
 
 TEST(Scoring, CascadeLengthPointsStartAtTwoWavesAndStopGrowingAtSix) {
-    EXPECT_EQ(chainPoints(0), 0);
-    EXPECT_EQ(chainPoints(1), 0);
-    EXPECT_EQ(chainPoints(2), 150);
-    EXPECT_EQ(chainPoints(3), 500);
-    EXPECT_EQ(chainPoints(4), 1000);
-    EXPECT_EQ(chainPoints(5), 4000);
-    EXPECT_EQ(chainPoints(6), 8000);
-    EXPECT_EQ(chainPoints(40), 8000);
+    expectResults(chainPoints, {{0, 0}, {1, 0}, {2, 150}, {3, 500}, {4, 1000}, {5, 4000}, {6, 8000}, {40, 8000}});
 }
 
 TEST(Scoring, RemovedBlockPointsFromThreeToTwelveOrMore) {
@@ -27,13 +21,7 @@ TEST(Scoring, RemovedBlockPointsFromThreeToTwelveOrMore) {
 }
 
 TEST(Scoring, TimerBonusSeconds) {
-    EXPECT_EQ(chainSeconds(1), 0);
-    EXPECT_EQ(chainSeconds(2), 3);
-    EXPECT_EQ(chainSeconds(3), 4);
-    EXPECT_EQ(chainSeconds(4), 6);
-    EXPECT_EQ(chainSeconds(5), 8);
-    EXPECT_EQ(chainSeconds(6), 15);
-    EXPECT_EQ(chainSeconds(9), 15);
+    expectResults(chainSeconds, {{1, 0}, {2, 3}, {3, 4}, {4, 6}, {5, 8}, {6, 15}, {9, 15}});
     EXPECT_EQ(removedBlocksSeconds(2), 0);
     const std::int32_t expected[] = {1, 2, 3, 5, 8, 10, 12, 14, 17, 20};
     for (int removed = 3; removed <= 12; ++removed) EXPECT_EQ(removedBlocksSeconds(removed), expected[removed - 3]) << removed;
@@ -52,26 +40,19 @@ TEST(Scoring, CountersTakeNoAdditionsOnceAtTheCap) {
 }
 
 TEST(Scoring, BombKindByBlocksRemoved) {
-    EXPECT_EQ(bombKindAfter(0), -1);
-    EXPECT_EQ(bombKindAfter(3), -1);
-    EXPECT_EQ(bombKindAfter(4), SmallBomb);
-    EXPECT_EQ(bombKindAfter(5), SmallBomb);
-    EXPECT_EQ(bombKindAfter(6), MediumBomb);
-    EXPECT_EQ(bombKindAfter(8), MediumBomb);
-    EXPECT_EQ(bombKindAfter(9), LargeBomb);
-    EXPECT_EQ(bombKindAfter(12), LargeBomb);
+    expectResults(bombKindAfter, {{0, -1},
+                                  {3, -1},
+                                  {4, SmallBomb},
+                                  {5, SmallBomb},
+                                  {6, MediumBomb},
+                                  {8, MediumBomb},
+                                  {9, LargeBomb},
+                                  {12, LargeBomb}});
 }
 
 TEST(Scoring, RiseCountdownChange) {
-    EXPECT_EQ(riseCountdownChange(0), -2);
-    EXPECT_EQ(riseCountdownChange(3), -1);
-    EXPECT_EQ(riseCountdownChange(4), 0);
-    EXPECT_EQ(riseCountdownChange(5), 1);
-    EXPECT_EQ(riseCountdownChange(6), 3);
-    EXPECT_EQ(riseCountdownChange(7), 4);
-    EXPECT_EQ(riseCountdownChange(8), 6);
-    EXPECT_EQ(riseCountdownChange(9), 8);
-    EXPECT_EQ(riseCountdownChange(25), 8);
+    expectResults(riseCountdownChange,
+                  {{0, -2}, {3, -1}, {4, 0}, {5, 1}, {6, 3}, {7, 4}, {8, 6}, {9, 8}, {25, 8}});
 }
 
 TEST(LevelTable, SpeedsQuotasAndCountdownsAtTheTurningPoints) {

@@ -1,5 +1,6 @@
 #include "engine/Settle.h"
 #include "tests/unit/engine/EngineFixture.h"
+#include "tests/unit/engine/ResultTable.h"
 
 namespace tintfall::test {
 namespace {
@@ -35,14 +36,7 @@ TEST_F(Settling, HiddenRowsNeverFall) {
 }
 
 TEST_F(Settling, SoundSlotFollowsTheBlocksThatCameToRest) {
-    EXPECT_EQ(blockDownSlot(0), -1);
-    EXPECT_EQ(blockDownSlot(1), 1);
-    EXPECT_EQ(blockDownSlot(2), 1);
-    EXPECT_EQ(blockDownSlot(3), 2);
-    EXPECT_EQ(blockDownSlot(4), 3);
-    EXPECT_EQ(blockDownSlot(5), 4);
-    EXPECT_EQ(blockDownSlot(6), 5);
-    EXPECT_EQ(blockDownSlot(30), 5);
+    expectResults(blockDownSlot, {{0, -1}, {1, 1}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 5}, {30, 5}});
 }
 
 TEST_F(Settling, EachPassCopiesTheFieldWaitsAndSoundsByBlocksAtRest) {
