@@ -23,43 +23,39 @@ bool fieldUncovered(const GameState& game) { return game.gameRunning && game.not
 DibView digitsOf(const AssetStore& assets) { return assets.image(AssetRole::Digits, 0).view(); }
 
 // One number display by index, in the order the panel draws and refreshes
-// them. Returns false for a display that is hidden in this mode.
+// them: six numbers, then the Timer-mode time. Returns false for a display
+// that is hidden in this mode.
 bool drawNumberDisplay(int index, Canvas& canvas, const RenderContext& c, Rect& area) {
     const WindowLayout& l = c.view.layout;
     const DibView digits = digitsOf(c.assets);
     const GameState& g = c.game;
-    switch (index) {
-        case 0:
-            drawNumber(canvas, digits, g.level, l.levelDigitsAt, kDigitsOfLevel);
-            area = l.levelRect;
-            return true;
-        case 1:
-            drawNumber(canvas, digits, g.score, l.scoreDigitsAt, kDigitsOfScore);
-            area = l.scoreRect;
-            return true;
-        case 2:
-            drawNumber(canvas, digits, shownBestScore(g), l.bestScoreDigitsAt, kDigitsOfScore);
-            area = l.bestScoreRect;
-            return true;
-        case 3:
-            drawNumber(canvas, digits, g.blocksRemoved, l.blocksRemovedDigitsAt, kDigitsOfBlocksRemoved);
-            area = l.blocksRemovedRect;
-            return true;
-        case 4:
-            drawNumber(canvas, digits, g.blocksToClear, l.blocksToClearDigitsAt, kDigitsOfBlocksToClear);
-            area = l.blocksToClearRect;
-            return true;
-        case 5:
-            if (g.riseCountdown < 0) return false;
-            drawNumber(canvas, digits, g.riseCountdown, l.riseCountdownDigitsAt, kDigitsOfRiseCountdown);
-            area = l.riseCountdownRect;
-            return true;
-        default:
-            if (g.timeLeft < 0) return false;
-            drawTimeDisplay(canvas, digits, g.timeLeft, l.timeLeftAt);
-            area = l.timeLeftRect;
-            return true;
+    struct Shown {
+        std::int32_t value;
+        Point at;
+        int places;
+        Rect area;
+    };
+    const Shown numbers[] = {
+        {g.level, l.levelDigitsAt, kDigitsOfLevel, l.levelRect},
+        {g.score, l.scoreDigitsAt, kDigitsOfScore, l.scoreRect},
+        {shownBestScore(g), l.bestScoreDigitsAt, kDigitsOfScore, l.bestScoreRect},
+        {g.blocksRemoved, l.blocksRemovedDigitsAt, kDigitsOfBlocksRemoved, l.blocksRemovedRect},
+        {g.blocksToClear, l.blocksToClearDigitsAt, kDigitsOfBlocksToClear, l.blocksToClearRect},
+        {g.riseCountdown, l.riseCountdownDigitsAt, kDigitsOfRiseCountdown, l.riseCountdownRect},
+    };
+    constexpr int kRiseCountdownDisplay = 5;
+    constexpr int kTimeDisplay = 6;
+    if (index >= kTimeDisplay) {
+        if (g.timeLeft < 0) return false;
+        drawTimeDisplay(canvas, digits, g.timeLeft, l.timeLeftAt);
+        area = l.timeLeftRect;
+        return true;
     }
+    if (index == kRiseCountdownDisplay && g.riseCountdown < 0) return false;
+    const Shown& shown = numbers[index];
+    drawNumber(canvas, digits, shown.value, shown.at, shown.places);
+    area = shown.area;
+    return true;
 }
 constexpr int kNumberDisplayCount = 7;
 
