@@ -9,6 +9,12 @@
 
 namespace tintfall {
 
+// The first bytes of a file and the size of the whole file.
+struct FileStart {
+    std::vector<std::uint8_t> bytes;
+    std::uint64_t size = 0;
+};
+
 class Files {
 public:
     virtual ~Files() = default;
@@ -16,6 +22,10 @@ public:
     // maxBytes (no file of the program is that large; a bigger one is foreign).
     virtual std::optional<std::vector<std::uint8_t>> read(const std::string& path,
                                                           std::size_t maxBytes = kDefaultReadLimit) = 0;
+    // The first count bytes (all of a shorter file) and the file's size, or
+    // nothing when read() would give nothing: a header checked without
+    // reading the rest.
+    virtual std::optional<FileStart> readStart(const std::string& path, std::size_t count, std::size_t maxBytes) = 0;
     // Writes the bytes to a temporary file beside the target, then replaces
     // the target with it, so the target is never left half written.
     virtual bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) = 0;

@@ -9,9 +9,11 @@ cd "$root"
 jobs="$(nproc 2>/dev/null || echo 2)"
 build="$root/build/asan"
 
-# -O1 with line tables: quick to build, and findings still name their lines.
-cmake -S . -B "$build" -DTINTFALL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -g1" \
-  -DCMAKE_C_FLAGS_RELEASE="-O1 -g1" -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
+# Unoptimised, with line tables and combined sources: about a third of the
+# build time of -O1 object by object, and findings still name their lines.
+# Only the test programs below are built, none of the tools.
+cmake -S . -B "$build" -DTINTFALL_SANITIZE=ON -DTINTFALL_UNITY=ON -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE="-O0 -g1" -DCMAKE_C_FLAGS_RELEASE="-O0 -g1" -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
 targets=(tintfall_soak tintfall_judge)
 for area in tests/unit/*/CMakeLists.txt; do
   targets+=("$(basename "$(dirname "$area")")_tests")

@@ -55,6 +55,17 @@ const DibImage& AssetStore::image(AssetRole role, int size) const {
     return hasTwoSizes(role) && size == 1 ? pair[1] : pair[0];
 }
 
+const DibImage* AssetStore::held(const std::string& name) const {
+    for (int role = 0; role < kAssetRoleCount; ++role) {
+        const AssetRole r = static_cast<AssetRole>(role);
+        if (isBlockSetRole(r) && (blockSet_ < 0 || blockSet_ >= kBlockSetCount)) continue;
+        for (int size = 0; size < (hasTwoSizes(r) ? 2 : 1); ++size) {
+            if (assetFileName(r, size, blockSet_) == name) return &image(r, size);
+        }
+    }
+    return nullptr;
+}
+
 void AssetStore::load(AssetRole role) {
     auto& pair = images_[static_cast<std::size_t>(role)];
     pair[0] = DibImage();

@@ -81,6 +81,9 @@ public:
     // file that was missing or not a drawable bitmap gives an empty image.
     const DibImage& image(AssetRole role, int size) const;
     int blockSet() const { return blockSet_; }
+    // The image held for a file name as assetFileName gives it, or nullptr
+    // when the store holds no image of that file (another block set's).
+    const DibImage* held(const std::string& name) const;
 
 private:
     void load(AssetRole role);

@@ -23,8 +23,7 @@ std::uint32_t get32(const std::uint8_t* at) {
 }
 
 // The output block: a 40-byte header, a colour table of colourCount entries
-// filled from the file's (the rest black), and zeroed rows to fill. Empty
-// when the rows would be too large.
+// filled from the file's (the rest black), and zeroed rows to fill.
 struct PlainImage {
     std::vector<std::uint8_t> block;
     std::size_t stride = 0;
@@ -33,7 +32,6 @@ struct PlainImage {
     PlainImage(const DibHeader& h, const std::uint8_t* source, int bits, std::uint32_t colourCount) {
         stride = paddedStride(h.width, bits);
         const std::size_t pixelBytes = stride * static_cast<std::size_t>(h.height);
-        if (pixelBytes > kMaxDecodedBytes) return;
         const std::size_t tableBytes = 4u * colourCount;
         block.assign(kPlainHeaderSize + tableBytes + pixelBytes, 0);
         std::uint8_t* b = block.data();
@@ -63,17 +61,18 @@ std::uint8_t channel(std::uint32_t pixel, std::uint32_t mask) {
     return static_cast<std::uint8_t>((value * 255 + top / 2) / top);
 }
 
-std::vector<std::uint8_t> decodeRows(const DibHeader& h, const std::uint8_t* block, std::size_t size) {
+bool runLength(const DibHeader& h) { return h.compression == DibRle8 || h.compression == DibRle4; }
+bool packed(const DibHeader& h) { return h.bits == 16 || h.compression == DibBitFields; }
+int plainBits(const DibHeader& h) { return runLength(h) ? 8 : packed(h) ? 24 : h.bits; }
+
+std::vector<std::uint8_t> decodeRows(const DibHeader& h, const std::uint8_t* block) {
     const std::uint64_t inStride = h.stride();
-    if (h.pixelsOffset + inStride * static_cast<std::uint64_t>(h.height) > size) return {};
-    const bool packed = h.bits == 16 || h.compression == DibBitFields;
-    const int outBits = packed ? 24 : h.bits;
+    const int outBits = plainBits(h);
     PlainImage out(h, block, outBits, outBits <= 8 ? h.colourCount : 0u);
-    if (out.block.empty()) return {};
     for (std::int32_t y = 0; y < h.height; ++y) {
         const std::uint8_t* in = block + h.pixelsOffset + inStride * static_cast<std::uint64_t>(y);
         std::uint8_t* row = out.row(h.topDown ? h.height - 1 - y : y);
-        if (!packed) {
+        if (!packed(h)) {
             std::memcpy(row, in, out.stride);
             continue;
         }
@@ -94,7 +93,6 @@ std::vector<std::uint8_t> decodeRows(const DibHeader& h, const std::uint8_t* blo
 // an index past the file's own table draws black.
 std::vector<std::uint8_t> decodeRuns(const DibHeader& h, const std::uint8_t* block, std::size_t size) {
     PlainImage out(h, block, 8, 256);
-    if (out.block.empty()) return {};
     std::size_t end = size;
     if (h.imageSize != 0 && h.imageSize < size - h.pixelsOffset) end = h.pixelsOffset + h.imageSize;
     const bool nibbles = h.compression == DibRle4;
@@ -136,9 +134,16 @@ std::vector<std::uint8_t> decodeRuns(const DibHeader& h, const std::uint8_t* blo
 
 }  // namespace
 
+bool canDecode(const DibHeader& header, std::uint64_t size) {
+    const std::uint64_t height = static_cast<std::uint64_t>(header.height);
+    if (!runLength(header) && header.pixelsOffset + header.stride() * height > size) return false;
+    return paddedStride(header.width, plainBits(header)) * height <= kMaxDecodedBytes;
+}
+
 std::vector<std::uint8_t> decodeToPlain(const DibHeader& header, const std::uint8_t* block, std::size_t size) {
-    if (header.compression == DibRle8 || header.compression == DibRle4) return decodeRuns(header, block, size);
-    return decodeRows(header, block, size);
+    if (!canDecode(header, size)) return {};
+    if (runLength(header)) return decodeRuns(header, block, size);
+    return decodeRows(header, block);
 }
 
 }  // namespace tintfall

@@ -13,8 +13,14 @@
 
 namespace tintfall {
 
-// The new block, or an empty one when the pixel rows reach past the end of
-// the block or the image would be larger than kMaxDecodedBytes.
+// Whether decodeToPlain gives a block for a block of size bytes with this
+// header: the header and the size alone decide, as run-length data that
+// ends early or runs outside the image still decodes.
+bool canDecode(const DibHeader& header, std::uint64_t size);
+
+// The new block, or an empty one when canDecode says no: the pixel rows
+// reach past the end of the block or the image would be larger than
+// kMaxDecodedBytes.
 std::vector<std::uint8_t> decodeToPlain(const DibHeader& header, const std::uint8_t* block, std::size_t size);
 
 // Pixel bytes a decoded image may take; the pictures of the program and the

@@ -1,5 +1,7 @@
 #include "shell/DibImage.h"
 
+#include <utility>
+
 #include "platform/DataReader.h"
 #include "shell/DibDecode.h"
 #include "shell/DibHeader.h"
@@ -21,27 +23,41 @@ void putUint32(std::vector<std::uint8_t>& block, std::size_t offset, std::uint32
     for (int i = 0; i < 4; ++i) block[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// The information header of a file given whole or by its first bytes.
+std::optional<DibHeader> fileHeader(const std::vector<std::uint8_t>& bytes) {
+    DataReader file(bytes);
+    if (file.readUint16() != kBitmapMagic || !file.ok() || bytes.size() < kFileHeaderSize) return std::nullopt;
+    return readDibHeader(bytes.data() + kFileHeaderSize, bytes.size() - kFileHeaderSize);
+}
+
+std::uint64_t plainPixelBytes(const DibHeader& header) {
+    return header.stride() * static_cast<std::uint64_t>(header.height);
+}
+
+// Whether the rows of a plain image lie inside the block after the file header.
+bool plainRowsFit(const DibHeader& header, std::uint64_t blockSize) {
+    return header.pixelsOffset + plainPixelBytes(header) <= blockSize;
+}
+
 }  // namespace
 
-DibImage DibImage::fromFileBytes(const std::vector<std::uint8_t>& bytes) {
-    DataReader file(bytes);
-    if (file.readUint16() != kBitmapMagic || !file.ok() || bytes.size() < kFileHeaderSize) return {};
-    const std::uint8_t* info = bytes.data() + kFileHeaderSize;
-    const std::size_t blockSize = bytes.size() - kFileHeaderSize;
-    std::optional<DibHeader> header = readDibHeader(info, blockSize);
+DibImage DibImage::fromFileBytes(std::vector<std::uint8_t> bytes) {
+    std::optional<DibHeader> header = fileHeader(bytes);
     if (!header) return {};
+    const std::size_t blockSize = bytes.size() - kFileHeaderSize;
 
     DibImage image;
     if (header->isPlain()) {
-        // Drawn from the file form as it is.
-        const std::uint64_t pixelBytes = header->stride() * static_cast<std::uint64_t>(header->height);
-        if (header->pixelsOffset + pixelBytes > blockSize) return {};
-        image.block_.assign(info, info + blockSize);
+        // Drawn from the file form as it is, in the bytes read.
+        if (!plainRowsFit(*header, blockSize)) return {};
+        bytes.erase(bytes.begin(), bytes.begin() + kFileHeaderSize);
+        image.block_ = std::move(bytes);
         // The drawing call reads these two fields; a zero means "derive it".
-        if (header->imageSize == 0) putUint32(image.block_, kImageSizeField, static_cast<std::uint32_t>(pixelBytes));
+        if (header->imageSize == 0)
+            putUint32(image.block_, kImageSizeField, static_cast<std::uint32_t>(plainPixelBytes(*header)));
         if (header->coloursUsed == 0) putUint32(image.block_, kColoursUsedField, header->colourCount);
     } else {
-        image.block_ = decodeToPlain(*header, info, blockSize);
+        image.block_ = decodeToPlain(*header, bytes.data() + kFileHeaderSize, blockSize);
         if (image.block_.empty()) return {};
         const std::optional<DibHeader> plain = readDibHeader(image.block_.data(), image.block_.size());
         if (!plain) return {};
@@ -60,9 +76,23 @@ DibImage DibImage::fromFileBytes(const std::vector<std::uint8_t>& bytes) {
 }
 
 DibImage DibImage::fromFile(Files& files, const std::string& path) {
-    const std::optional<std::vector<std::uint8_t>> bytes = files.read(path, kMaxBitmapBytes);
+    std::optional<std::vector<std::uint8_t>> bytes = files.read(path, kMaxBitmapBytes);
     if (!bytes) return {};
-    return fromFileBytes(*bytes);
+    return fromFileBytes(std::move(*bytes));
+}
+
+bool DibImage::canDraw(Files& files, const std::string& path) {
+    const std::optional<FileStart> start = files.readStart(path, kHeadersBytes, kMaxBitmapBytes);
+    return start && canDrawStart(*start);
+}
+
+bool DibImage::canDrawStart(const FileStart& start) {
+    // readDibHeader looks at no byte past kHeadersBytes, so its verdict on
+    // the start of a longer file is its verdict on the whole file.
+    const std::optional<DibHeader> header = fileHeader(start.bytes);
+    if (!header) return false;
+    const std::uint64_t blockSize = start.size - kFileHeaderSize;
+    return header->isPlain() ? plainRowsFit(*header, blockSize) : canDecode(*header, blockSize);
 }
 
 DibView DibImage::view() const {

@@ -24,10 +24,22 @@ public:
     // Anything else (no "BM", an unknown header or form, a zero-sized image,
     // a colour table or pixel rows reaching past the end of the file) gives
     // an empty image, which draws nothing.
-    static DibImage fromFileBytes(const std::vector<std::uint8_t>& bytes);
+    // A plain image keeps the bytes it is given, less the file header.
+    static DibImage fromFileBytes(std::vector<std::uint8_t> bytes);
     // The file at path, read with a size limit no picture comes near; empty
     // when it cannot be read or is not a bitmap drawn here.
     static DibImage fromFile(Files& files, const std::string& path);
+    // Whether fromFile would give an image, reading only the first
+    // kHeadersBytes of the file and keeping nothing.
+    static bool canDraw(Files& files, const std::string& path);
+    // Whether fromFileBytes would give an image for a file of start.size
+    // bytes that begins with start.bytes (at least its first kHeadersBytes):
+    // the headers and the size decide for every form.
+    static bool canDrawStart(const FileStart& start);
+
+    // The file header, the longest information header, bit-field masks and
+    // a full colour table: every byte the headers are judged by.
+    static constexpr std::size_t kHeadersBytes = 14 + 124 + 12 + 4 * 256;
 
     bool empty() const { return block_.empty(); }
     // Pointers into the image's own block; valid while the image lives

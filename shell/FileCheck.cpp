@@ -36,12 +36,17 @@ const std::vector<std::string>& checkedFileNames() {
     return names;
 }
 
-std::string checkFiles(Files& files, const std::string& baseFolder) {
+std::string checkFiles(Files& files, const std::string& baseFolder, const AssetStore& pictures) {
     std::string missing;
     for (const std::string& name : checkedFileNames()) {
         const std::string path = baseFolder + name;
+        bool found = files.exists(path);
         // A picture that is there but cannot be drawn is as good as missing.
-        if (!files.exists(path) || (isBitmap(name) && DibImage::fromFile(files, path).empty())) missing += name + "\n";
+        if (found && isBitmap(name)) {
+            const DibImage* image = pictures.held(name);
+            found = image ? !image->empty() : DibImage::canDraw(files, path);
+        }
+        if (!found) missing += name + "\n";
     }
     if (missing.empty()) return missing;
     return "Attention! This files were not found:\n" + missing + "\nProgram may work incorrectly";

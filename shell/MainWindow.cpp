@@ -45,8 +45,12 @@ void MainWindow::onCreate() {
     // 6. The date of the first start, kept from then on.
     writeFirstStartIfAbsent(files, baseFolder_, dateTimeText());
 
-    // 7. Missing pictures, sounds or help file.
-    const std::string missing = checkFiles(files, baseFolder_);
+    // 7. Every bitmap, then the warning about missing pictures, sounds or
+    // help file; the check takes the pictures in use from the store, so each
+    // is read once.
+    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
+    assets_->loadAll(settings_.blockSet);
+    const std::string missing = checkFiles(files, baseFolder_, *assets_);
     if (!missing.empty()) message(missing, MessageIcon::Exclamation);
 
     // 8. The title.
@@ -55,17 +59,13 @@ void MainWindow::onCreate() {
     // 9. The back buffer of the client size.
     services.createBackBuffer(view_.layout.clientWidth, view_.layout.clientHeight);
 
-    // 10. Every bitmap.
-    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
-    assets_->loadAll(settings_.blockSet);
-
-    // 11. Clock of the status bar and the start of this run.
+    // 10. Clock of the status bar and the start of this run.
     const LocalTime now = clock.localTime();
     view_.clockHour = now.hour;
     view_.clockMinute = now.minute;
     runStartTime = clock.milliseconds();
 
-    // 12. Ready; the caller starts timer 1 and shows the window.
+    // 11. Ready; the caller starts timer 1 and shows the window.
     view_.windowReady = true;
 }
 

@@ -1,9 +1,11 @@
 #include "platform/headless/LocalFiles.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace tintfall {
 
@@ -20,15 +22,24 @@ std::string LocalFiles::hostPath(const std::string& path) {
 }
 
 std::optional<std::vector<std::uint8_t>> LocalFiles::read(const std::string& path, std::size_t maxBytes) {
+    std::optional<FileStart> whole = readStart(path, maxBytes, maxBytes);
+    if (!whole) return std::nullopt;
+    return std::move(whole->bytes);
+}
+
+std::optional<FileStart> LocalFiles::readStart(const std::string& path, std::size_t count, std::size_t maxBytes) {
     std::ifstream in(hostPath(path), std::ios::binary);
     if (!in) return std::nullopt;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0 || static_cast<std::uint64_t>(size) > maxBytes) return std::nullopt;
     in.seekg(0, std::ios::beg);
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
-    return bytes;
+    FileStart start;
+    start.size = static_cast<std::uint64_t>(size);
+    start.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(start.size, count)));
+    if (!start.bytes.empty() && !in.read(reinterpret_cast<char*>(start.bytes.data()), static_cast<std::streamsize>(start.bytes.size())))
+        return std::nullopt;
+    return start;
 }
 
 bool LocalFiles::write(const std::string& path, const std::vector<std::uint8_t>& bytes) {

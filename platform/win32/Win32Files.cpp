@@ -2,25 +2,36 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <utility>
+
 namespace tintfall {
 
 std::optional<std::vector<std::uint8_t>> Win32Files::read(const std::string& path, std::size_t maxBytes) {
+    std::optional<FileStart> whole = readStart(path, maxBytes, maxBytes);
+    if (!whole) return std::nullopt;
+    return std::move(whole->bytes);
+}
+
+std::optional<FileStart> Win32Files::readStart(const std::string& path, std::size_t count, std::size_t maxBytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::optional<std::vector<std::uint8_t>> result;
+    std::optional<FileStart> result;
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<std::uint64_t>(size.QuadPart) <= maxBytes) {
-        std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+        FileStart start;
+        start.size = static_cast<std::uint64_t>(size.QuadPart);
+        start.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(start.size, count)));
         std::size_t done = 0;
         bool ok = true;
-        while (ok && done < bytes.size()) {
+        while (ok && done < start.bytes.size()) {
             DWORD got = 0;
-            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
-            ok = ReadFile(file, bytes.data() + done, want, &got, nullptr) && got > 0;
+            const DWORD want = static_cast<DWORD>(std::min<std::size_t>(start.bytes.size() - done, 1u << 20));
+            ok = ReadFile(file, start.bytes.data() + done, want, &got, nullptr) && got > 0;
             done += got;
         }
-        if (ok) result = std::move(bytes);
+        if (ok) result = std::move(start);
     }
     CloseHandle(file);
     return result;

@@ -8,6 +8,7 @@ namespace tintfall {
 class Win32Files : public Files {
 public:
     std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override;
+    std::optional<FileStart> readStart(const std::string& path, std::size_t count, std::size_t maxBytes) override;
     bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
     bool exists(const std::string& path) override;
     bool remove(const std::string& path) override;

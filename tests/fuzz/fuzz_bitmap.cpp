@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes to the bitmap reader. A parsed image must keep its
 // colour table and pixel rows inside its own block; every byte the drawing
-// code could read is touched so the address sanitizer sees any overrun.
+// code could read is touched so the address sanitizer sees any overrun. The
+// start-up check, judging by the first bytes and the size alone, must give
+// the reader's verdict.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::uint8_t> bytes(data, data + size);
     const tintfall::DibImage image = tintfall::DibImage::fromFileBytes(bytes);
     const tintfall::DibView view = image.view();
+    tintfall::FileStart start;
+    start.size = size;
+    start.bytes.assign(data, data + std::min(size, tintfall::DibImage::kHeadersBytes));
+    if (tintfall::DibImage::canDrawStart(start) == image.empty()) std::abort();
     if (image.empty()) {
         if (!view.empty() || view.pixels != nullptr) std::abort();
         return 0;

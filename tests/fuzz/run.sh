@@ -5,13 +5,13 @@
 # build/fuzz/artifacts/ to be fixed and then kept in tests/fuzz/seeds/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-seconds="${FUZZ_SECONDS:-15}"
+seconds="${FUZZ_SECONDS:-10}"
 build="$root/build/fuzz"
 shopt -s nullglob
 sources=("$root"/tests/fuzz/fuzz_*.cpp)
 [ ${#sources[@]} -gt 0 ] || exit 0
 
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DTINTFALL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DTINTFALL_FUZZ=ON -DTINTFALL_UNITY=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target fuzz_all -j"$(nproc 2>/dev/null || echo 2)" >/dev/null
 
 status=0

@@ -1,6 +1,7 @@
 #pragma once
 // Files held in memory: exact paths are kept as given, reads are counted,
 // and writes can be made to fail, for one path or all, like a full disk.
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@ public:
     int writeCount = 0;
     int readCount = 0;
     std::vector<std::string> readPaths;
+    std::vector<std::string> startPaths;
 
     std::optional<std::vector<std::uint8_t>> read(const std::string& path, std::size_t maxBytes) override {
         ++readCount;
@@ -25,6 +27,16 @@ public:
         const auto found = contents.find(path);
         if (found == contents.end() || found->second.size() > maxBytes) return std::nullopt;
         return found->second;
+    }
+    // Only the start of a file: counted apart from whole reads.
+    std::optional<FileStart> readStart(const std::string& path, std::size_t count, std::size_t maxBytes) override {
+        startPaths.push_back(path);
+        const auto found = contents.find(path);
+        if (found == contents.end() || found->second.size() > maxBytes) return std::nullopt;
+        FileStart start;
+        start.size = found->second.size();
+        start.bytes.assign(found->second.begin(), found->second.begin() + std::min(count, found->second.size()));
+        return start;
     }
     bool write(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
         if (allWritesFail || unwritable.count(path)) return false;

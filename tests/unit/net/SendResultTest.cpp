@@ -8,6 +8,7 @@
 #include "net/SendResultDialog.h"
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
+#include "tests/support/GameFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
@@ -18,13 +19,12 @@
 namespace tintfall {
 namespace {
 
-const std::string kFolder = "C:\\Games\\";
-const std::string kLastSendPath = kFolder + "lastsend.dat";
+const std::string kLastSendPath = kGameFolder + "lastsend.dat";
 
 struct SendResult : ::testing::Test {
     MemoryFiles files;
     FakeControls controls;
-    SendResultDialog dialog{files, kFolder};
+    SendResultDialog dialog{files, kGameFolder};
 
     void typeAll(const SendDetails& d) {
         controls.type(IDC_SEND_NAME, d.name);
@@ -45,7 +45,7 @@ TEST_F(SendResult, OpensEmptyThenWithTheLastConfirmedEntries) {
     EXPECT_EQ(dialog.result()->notes, "line one\r\nline two");
 
     FakeControls next;
-    SendResultDialog again(files, kFolder);
+    SendResultDialog again(files, kGameFolder);
     again.onInit(next);
     EXPECT_EQ(next.text(IDC_SEND_NAME), "Blue Fox");
     EXPECT_EQ(next.text(IDC_SEND_EMAIL), "fox@example.org");
@@ -97,7 +97,7 @@ TEST_F(SendResult, ConditionsAreOnlyShown) {
 }
 
 TEST_F(SendResult, CancelSendsNothingAndKeepsTheLastEntries) {
-    ASSERT_TRUE(writeLastSend(files, kFolder, {"Old", "old@example.org", "Chile", ""}));
+    ASSERT_TRUE(writeLastSend(files, kGameFolder, {"Old", "old@example.org", "Chile", ""}));
     const auto before = files.contents[kLastSendPath];
     TestFtpClient ftp{files};
     ScriptedInternetDialogs dialogs;
@@ -106,7 +106,7 @@ TEST_F(SendResult, CancelSendsNothingAndKeepsTheLastEntries) {
     dialogs.typeDetails = true;
     dialogs.typed = {"New", "new@example.org", "Peru", ""};
     dialogs.sendPresses = {kDialogCancel};
-    internet.sendResults(kFolder, "0123456789abcdef0123456789abcdef", ScoreTable{});
+    internet.sendResults(kGameFolder, "0123456789abcdef0123456789abcdef", ScoreTable{});
     EXPECT_EQ(dialogs.sendDialogsShown, 1);
     EXPECT_EQ(dialogs.uploadsShown, 0);
     EXPECT_TRUE(ftp.calls.empty());
@@ -130,7 +130,7 @@ TEST(UploadRecordOfASend, CarriesAllTenClassicRowsAsStoredAndTheTimes) {
     ScriptedInternetDialogs dialogs;
     InternetTransfers internet{files, clock, ftp, dialogs};
     clock.setLocalTime(kSampleTime);
-    writeFirstStartIfAbsent(files, kFolder, "Saturday, 4 January 2003 8:00:00");
+    writeFirstStartIfAbsent(files, kGameFolder, "Saturday, 4 January 2003 8:00:00");
 
     ScoreTable classic;
     for (int i = 0; i < 3; ++i) {
@@ -141,7 +141,7 @@ TEST(UploadRecordOfASend, CarriesAllTenClassicRowsAsStoredAndTheTimes) {
         classic.rows[i].hasInfo = 1;
     }
     const UploadRecord record =
-        internet.makeUploadRecord(kFolder, "k", {"Blue Fox", "fox@example.org", "Norway", "hi"}, classic);
+        internet.makeUploadRecord(kGameFolder, "k", {"Blue Fox", "fox@example.org", "Norway", "hi"}, classic);
     EXPECT_EQ(record.uploadKey, "k");
     EXPECT_EQ(record.playerName, "Blue Fox");
     EXPECT_EQ(record.email, "fox@example.org");

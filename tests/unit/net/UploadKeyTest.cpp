@@ -5,13 +5,13 @@
 #include <cstring>
 
 #include "net/UploadKey.h"
+#include "tests/support/GameFolder.h"
 #include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {
 
-const std::string kFolder = "C:\\Games\\";
-const std::string kKeyPath = kFolder + "uploadkey.dat";
+const std::string kKeyPath = kGameFolder + "uploadkey.dat";
 
 // Bytes counting up from a start value; or a source that fails.
 class CountingRandom : public SecureRandom {
@@ -33,7 +33,7 @@ private:
 TEST(UploadKey, IsMadeOnceFromTheRandomSourceAndThenKept) {
     MemoryFiles files;
     CountingRandom random(0xf0);
-    const std::string key = loadOrCreateUploadKey(files, random, kFolder);
+    const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
     EXPECT_EQ(key, "f0f1f2f3f4f5f6f7f8f9fafbfcfdfeff");
     const auto& bytes = files.contents.at(kKeyPath);
     ASSERT_EQ(bytes.size(), 1u + 23u + 1u + 32u);
@@ -41,7 +41,7 @@ TEST(UploadKey, IsMadeOnceFromTheRandomSourceAndThenKept) {
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 24), "TINTFALL_UPLOADKEY_FILE");
     EXPECT_EQ(bytes[24], 32);
 
-    EXPECT_EQ(loadOrCreateUploadKey(files, random, kFolder), key);
+    EXPECT_EQ(loadOrCreateUploadKey(files, random, kGameFolder), key);
     EXPECT_EQ(random.calls, 1);
 }
 
@@ -68,7 +68,7 @@ TEST(UploadKey, ADamagedFileIsKeptAsideAndANewKeyMade) {
         CountingRandom random(0);
         files.contents[kKeyPath] = damaged;
         files.contents[kKeyPath + ".damaged"] = {1, 2, 3};
-        const std::string key = loadOrCreateUploadKey(files, random, kFolder);
+        const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
         EXPECT_EQ(key, "000102030405060708090a0b0c0d0e0f");
         EXPECT_EQ(files.contents.at(kKeyPath), encodeUploadKey(key));
         // An earlier kept copy stays as it was.
@@ -82,7 +82,7 @@ TEST(UploadKey, ADamagedFileThatCannotBeKeptAsideIsNotOverwritten) {
     CountingRandom random(0);
     files.contents[kKeyPath] = {9, 9};
     files.unwritable.insert(kKeyPath + ".damaged");
-    const std::string key = loadOrCreateUploadKey(files, random, kFolder);
+    const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
     EXPECT_TRUE(isValidUploadKey(key));
     EXPECT_EQ(files.contents.at(kKeyPath), (std::vector<std::uint8_t>{9, 9}));
 }
@@ -91,7 +91,7 @@ TEST(UploadKey, AFailingRandomSourceGivesNoKeyAndWritesNothing) {
     MemoryFiles files;
     CountingRandom random(0);
     random.fails = true;
-    EXPECT_EQ(loadOrCreateUploadKey(files, random, kFolder), "");
+    EXPECT_EQ(loadOrCreateUploadKey(files, random, kGameFolder), "");
     EXPECT_FALSE(files.exists(kKeyPath));
 }
 

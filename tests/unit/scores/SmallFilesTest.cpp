@@ -4,13 +4,13 @@
 #include "scores/FirstStart.h"
 #include "scores/LastNameFile.h"
 #include "scores/UsageTime.h"
+#include "tests/support/GameFolder.h"
 #include "tests/support/MemoryFiles.h"
 
 using namespace tintfall;
 
 namespace {
 
-const std::string kFolder = "C:\\Games\\";
 
 LocalTime at(int year, int month, int day, int weekday, int hour, int minute, int second) {
     LocalTime t;
@@ -63,88 +63,88 @@ TEST(UsageTime, CarriesSecondsIntoMinutesAndMinutesIntoHours) {
 
 TEST(UsageTime, AddsTheRunToTheFileAcrossAClockWrap) {
     MemoryFiles files;
-    files.contents[kFolder + "tdata.dat"] = usageFile(1, 59, 50);
-    addUsageTime(files, kFolder, 15000, 0);
-    EXPECT_EQ(files.contents[kFolder + "tdata.dat"], usageFile(2, 0, 5));
-    EXPECT_EQ(usageTimeText(files, kFolder), "2:0:5");
+    files.contents[kGameFolder + "tdata.dat"] = usageFile(1, 59, 50);
+    addUsageTime(files, kGameFolder, 15000, 0);
+    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat"], usageFile(2, 0, 5));
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "2:0:5");
 
     // The millisecond clock wrapped during the run: 10 s before and 5 s after.
-    addUsageTime(files, kFolder, 5000, 0xFFFFFFFFu - 9999u);
-    EXPECT_EQ(usageTimeText(files, kFolder), "2:0:20");
+    addUsageTime(files, kGameFolder, 5000, 0xFFFFFFFFu - 9999u);
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "2:0:20");
 }
 
 TEST(UsageTime, AMissingOrShortFileCountsAsNoTimeSoFar) {
     MemoryFiles files;
-    EXPECT_EQ(usageTimeText(files, kFolder), "0:0:0");
-    addUsageTime(files, kFolder, 61000, 0);
-    EXPECT_EQ(usageTimeText(files, kFolder), "0:1:1");
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:0:0");
+    addUsageTime(files, kGameFolder, 61000, 0);
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:1:1");
 
     const std::vector<std::uint8_t> shortFile = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
-    files.contents[kFolder + "tdata.dat"] = shortFile;
-    EXPECT_EQ(usageTimeText(files, kFolder), "0:0:0");
-    addUsageTime(files, kFolder, 3000, 0);
-    EXPECT_EQ(files.contents[kFolder + "tdata.dat"], usageFile(0, 0, 3));
+    files.contents[kGameFolder + "tdata.dat"] = shortFile;
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:0:0");
+    addUsageTime(files, kGameFolder, 3000, 0);
+    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat"], usageFile(0, 0, 3));
     // The short file is kept beside the new one.
-    EXPECT_EQ(files.contents[kFolder + "tdata.dat.damaged"], shortFile);
+    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat.damaged"], shortFile);
 }
 
 TEST(UsageTime, TextIsUnsignedDecimalWithoutPadding) {
     MemoryFiles files;
-    files.contents[kFolder + "tdata.dat"] = usageFile(3, 7, 45);
-    EXPECT_EQ(usageTimeText(files, kFolder), "3:7:45");
-    files.contents[kFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
-    EXPECT_EQ(usageTimeText(files, kFolder), "4294967295:0:0");
+    files.contents[kGameFolder + "tdata.dat"] = usageFile(3, 7, 45);
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "3:7:45");
+    files.contents[kGameFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
+    EXPECT_EQ(usageTimeText(files, kGameFolder), "4294967295:0:0");
 }
 
 TEST(UsageTime, AFileThatCannotBeWrittenIsPassedOver) {
     MemoryFiles files;
     files.allWritesFail = true;
-    addUsageTime(files, kFolder, 5000, 0);
-    EXPECT_FALSE(files.exists(kFolder + "tdata.dat"));
+    addUsageTime(files, kGameFolder, 5000, 0);
+    EXPECT_FALSE(files.exists(kGameFolder + "tdata.dat"));
 }
 
 TEST(FirstStart, TheFirstDateIsKeptAndOnlyRewrittenWhenTheFileIsGone) {
     MemoryFiles files;
-    EXPECT_EQ(firstStartText(files, kFolder), "UNKNOWN");
-    EXPECT_TRUE(writeFirstStartIfAbsent(files, kFolder, "Sunday, 5 January 2003 9:05:07"));
-    EXPECT_TRUE(writeFirstStartIfAbsent(files, kFolder, "Monday, 6 January 2003 9:05:07"));
-    EXPECT_EQ(firstStartText(files, kFolder), "Sunday, 5 January 2003 9:05:07");
-    const std::vector<std::uint8_t>& bytes = files.contents[kFolder + "sdata.dat"];
+    EXPECT_EQ(firstStartText(files, kGameFolder), "UNKNOWN");
+    EXPECT_TRUE(writeFirstStartIfAbsent(files, kGameFolder, "Sunday, 5 January 2003 9:05:07"));
+    EXPECT_TRUE(writeFirstStartIfAbsent(files, kGameFolder, "Monday, 6 January 2003 9:05:07"));
+    EXPECT_EQ(firstStartText(files, kGameFolder), "Sunday, 5 January 2003 9:05:07");
+    const std::vector<std::uint8_t>& bytes = files.contents[kGameFolder + "sdata.dat"];
     EXPECT_EQ(bytes.size(), 31u);  // one length byte, no header
     EXPECT_EQ(bytes[0], 30);
 
-    files.remove(kFolder + "sdata.dat");
-    writeFirstStartIfAbsent(files, kFolder, "Monday, 6 January 2003 9:05:07");
-    EXPECT_EQ(firstStartText(files, kFolder), "Monday, 6 January 2003 9:05:07");
+    files.remove(kGameFolder + "sdata.dat");
+    writeFirstStartIfAbsent(files, kGameFolder, "Monday, 6 January 2003 9:05:07");
+    EXPECT_EQ(firstStartText(files, kGameFolder), "Monday, 6 January 2003 9:05:07");
 }
 
 TEST(FirstStart, AnUnreadableTextIsUnknown) {
     MemoryFiles files;
-    files.contents[kFolder + "sdata.dat"] = {10, 'a', 'b'};
-    EXPECT_EQ(firstStartText(files, kFolder), "UNKNOWN");
+    files.contents[kGameFolder + "sdata.dat"] = {10, 'a', 'b'};
+    EXPECT_EQ(firstStartText(files, kGameFolder), "UNKNOWN");
     files.allWritesFail = true;
     files.contents.clear();
-    EXPECT_FALSE(writeFirstStartIfAbsent(files, kFolder, "x"));
+    EXPECT_FALSE(writeFirstStartIfAbsent(files, kGameFolder, "x"));
 }
 
 TEST(LastNameFile, TheConfirmedNameComesBackNextTime) {
     MemoryFiles files;
-    EXPECT_EQ(readLastName(files, kFolder), "");
-    ASSERT_TRUE(writeLastName(files, kFolder, "Blue Fox"));
-    const std::vector<std::uint8_t>& bytes = files.contents[kFolder + "lastname.dat"];
+    EXPECT_EQ(readLastName(files, kGameFolder), "");
+    ASSERT_TRUE(writeLastName(files, kGameFolder, "Blue Fox"));
+    const std::vector<std::uint8_t>& bytes = files.contents[kGameFolder + "lastname.dat"];
     EXPECT_EQ(bytes[0], 22);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 23), "TINTFALL_LASTNAME_FILE");
     EXPECT_EQ(bytes[23], 8);
     EXPECT_EQ(bytes.size(), 32u);
-    EXPECT_EQ(readLastName(files, kFolder), "Blue Fox");
+    EXPECT_EQ(readLastName(files, kGameFolder), "Blue Fox");
 
-    ASSERT_TRUE(writeLastName(files, kFolder, ""));
-    EXPECT_EQ(files.contents[kFolder + "lastname.dat"].size(), 24u);
-    EXPECT_EQ(readLastName(files, kFolder), "");
+    ASSERT_TRUE(writeLastName(files, kGameFolder, ""));
+    EXPECT_EQ(files.contents[kGameFolder + "lastname.dat"].size(), 24u);
+    EXPECT_EQ(readLastName(files, kGameFolder), "");
 
     const std::string longName(300, 'z');
-    ASSERT_TRUE(writeLastName(files, kFolder, longName));
-    EXPECT_EQ(readLastName(files, kFolder), longName);
+    ASSERT_TRUE(writeLastName(files, kGameFolder, longName));
+    EXPECT_EQ(readLastName(files, kGameFolder), longName);
 }
 
 TEST(LastNameFile, ForeignOrShortFilesGiveTheEmptyName) {
@@ -154,6 +154,6 @@ TEST(LastNameFile, ForeignOrShortFilesGiveTheEmptyName) {
     std::vector<std::uint8_t> foreign = valid;
     foreign[5] = 'f';
     MemoryFiles files;
-    files.contents[kFolder + "lastname.dat"] = foreign;
-    EXPECT_EQ(readLastName(files, kFolder), "");
+    files.contents[kGameFolder + "lastname.dat"] = foreign;
+    EXPECT_EQ(readLastName(files, kGameFolder), "");
 }

@@ -11,7 +11,7 @@ using namespace tintfall;
 namespace {
 
 const std::string kBase = "C:\\Games\\";
-const std::string kPath = "C:\\Games\\tintfall.dat";
+const std::string kOptionsPath = "C:\\Games\\tintfall.dat";
 
 // Every field different from its default and from the others, so a field
 // read into the wrong place shows.
@@ -84,8 +84,8 @@ TEST(OptionsFile, FirstStartWritesTheDefaultsInTheFixedLayout) {
     MemoryFiles files;
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
-    ASSERT_TRUE(files.exists(kPath));
-    const std::vector<std::uint8_t>& bytes = files.contents[kPath];
+    ASSERT_TRUE(files.exists(kOptionsPath));
+    const std::vector<std::uint8_t>& bytes = files.contents[kOptionsPath];
 
     const std::vector<std::uint8_t> fixed = expectedFixedPartOfDefaults();
     ASSERT_EQ(fixed.size(), 170u);
@@ -109,7 +109,7 @@ TEST(OptionsFile, FirstStartWritesTheDefaultsInTheFixedLayout) {
 TEST(OptionsFile, StartUpKeepsAValidFileAndDoesNotRewriteIt) {
     MemoryFiles files;
     const GameSettings stored = distinctSettings();
-    files.contents[kPath] = encodeOptions(stored);
+    files.contents[kOptionsPath] = encodeOptions(stored);
     files.allWritesFail = true;  // a rewrite would fail the start-up
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::Loaded);
@@ -173,7 +173,7 @@ TEST(OptionsFile, ForeignFilesAreReplacedByDefaults) {
 
     for (const auto& foreign : {otherFormat, lowerCase, std::vector<std::uint8_t>{}}) {
         MemoryFiles files;
-        files.contents[kPath] = foreign;
+        files.contents[kOptionsPath] = foreign;
         GameSettings settings = distinctSettings();
         EXPECT_FALSE(readOptions(files, kBase, settings));
         expectSameSettings(settings, distinctSettings());
@@ -182,7 +182,7 @@ TEST(OptionsFile, ForeignFilesAreReplacedByDefaults) {
         GameSettings defaults;
         defaults.resetToDefaults(kBase);
         expectSameSettings(settings, defaults);
-        EXPECT_EQ(int32At(files.contents[kPath], 22), 155);
+        EXPECT_EQ(int32At(files.contents[kOptionsPath], 22), 155);
     }
 }
 
@@ -197,24 +197,24 @@ TEST(OptionsFile, AFileThatEndsEarlyChangesNothingAndIsRewritten) {
     }
 
     MemoryFiles files;
-    files.contents[kPath] = std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1);
+    files.contents[kOptionsPath] = std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 1);
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
     expectSameSettings(settings, untouched);
-    EXPECT_EQ(files.contents[kPath], encodeOptions(untouched));
+    EXPECT_EQ(files.contents[kOptionsPath], encodeOptions(untouched));
 }
 
 TEST(OptionsFile, ADamagedFileIsKeptBesideTheDefaultsThatReplaceIt) {
     const std::vector<std::uint8_t> valid = encodeOptions(distinctSettings());
     const std::vector<std::uint8_t> damaged(valid.begin(), valid.end() - 3);
     MemoryFiles files;
-    files.contents[kPath] = damaged;
-    files.contents[kPath + ".damaged"] = {1, 2, 3};  // kept at an earlier start
+    files.contents[kOptionsPath] = damaged;
+    files.contents[kOptionsPath + ".damaged"] = {1, 2, 3};  // kept at an earlier start
     GameSettings settings;
     EXPECT_EQ(loadOptionsAtStartUp(files, kBase, settings), OptionsStartUp::CreatedDefaults);
-    EXPECT_EQ(files.contents[kPath + ".damaged"], (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_EQ(files.contents[kPath + ".damaged2"], damaged);
-    EXPECT_EQ(int32At(files.contents[kPath], 22), 155);
+    EXPECT_EQ(files.contents[kOptionsPath + ".damaged"], (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(files.contents[kOptionsPath + ".damaged2"], damaged);
+    EXPECT_EQ(int32At(files.contents[kOptionsPath], 22), 155);
 
     // A valid file and a missing one leave no copy.
     MemoryFiles clean;
@@ -224,10 +224,10 @@ TEST(OptionsFile, ADamagedFileIsKeptBesideTheDefaultsThatReplaceIt) {
 
     // One that cannot be kept is not replaced either.
     MemoryFiles stuck;
-    stuck.contents[kPath] = damaged;
-    stuck.unwritable.insert(kPath + ".damaged");
+    stuck.contents[kOptionsPath] = damaged;
+    stuck.unwritable.insert(kOptionsPath + ".damaged");
     EXPECT_EQ(loadOptionsAtStartUp(stuck, kBase, settings), OptionsStartUp::CannotCreate);
-    EXPECT_EQ(stuck.contents[kPath], damaged);
+    EXPECT_EQ(stuck.contents[kOptionsPath], damaged);
 }
 
 TEST(OptionsFile, OutOfRangeValuesAreTakenAsTheyAre) {

@@ -8,7 +8,7 @@ using namespace tintfall;
 
 namespace {
 
-const std::string kPath = "C:\\Games\\game.tfs";
+const std::string kSavedGamePath = "C:\\Games\\game.tfs";
 
 // A game in the middle of play, every stored field set to a value of its own.
 GameState playingState() {
@@ -140,7 +140,7 @@ TEST(SavedGameFile, HeaderBoardAndCountersSitAtTheirOffsets) {
 TEST(SavedGameFile, LoadRestoresTheGameAndItsRulesAndKeepsWhatIsNotStored) {
     MemoryFiles files;
     const GameState saved = playingState();
-    ASSERT_TRUE(saveGame(files, kPath, saved, timerRules()));
+    ASSERT_TRUE(saveGame(files, kSavedGamePath, saved, timerRules()));
 
     GameState current;
     current.bestScoreToBeat = 777;
@@ -150,7 +150,7 @@ TEST(SavedGameFile, LoadRestoresTheGameAndItsRulesAndKeepsWhatIsNotStored) {
     current.random.state = 42;
     GameSettings settings;
     settings.demolitionDelay = 333;
-    ASSERT_EQ(loadGame(files, kPath, current, settings), SavedGameLoad::Loaded);
+    ASSERT_EQ(loadGame(files, kSavedGamePath, current, settings), SavedGameLoad::Loaded);
 
     expectSameStoredFields(current, saved);
     expectSameRules(settings, timerRules());
@@ -184,12 +184,12 @@ TEST(SavedGameFile, ForeignOrShortFilesLeaveTheCurrentGameUntouched) {
     for (std::size_t length = 0; length < valid.size(); ++length) expectUntouched(valid, length);
 
     MemoryFiles files;
-    files.contents[kPath] = format9;
+    files.contents[kSavedGamePath] = format9;
     GameState state;
     GameSettings settings;
-    EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::Incorrect);
-    files.contents[kPath].assign(valid.begin(), valid.end() - 1);
-    EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::Incorrect);
+    EXPECT_EQ(loadGame(files, kSavedGamePath, state, settings), SavedGameLoad::Incorrect);
+    files.contents[kSavedGamePath].assign(valid.begin(), valid.end() - 1);
+    EXPECT_EQ(loadGame(files, kSavedGamePath, state, settings), SavedGameLoad::Incorrect);
     expectSameStoredFields(state, before);
 }
 
@@ -197,9 +197,9 @@ TEST(SavedGameFile, MissingOrUnwritableFilesAreReported) {
     MemoryFiles files;
     GameState state;
     GameSettings settings;
-    EXPECT_EQ(loadGame(files, kPath, state, settings), SavedGameLoad::CannotOpen);
+    EXPECT_EQ(loadGame(files, kSavedGamePath, state, settings), SavedGameLoad::CannotOpen);
     files.allWritesFail = true;
-    EXPECT_FALSE(saveGame(files, kPath, state, settings));
-    EXPECT_FALSE(files.exists(kPath));
+    EXPECT_FALSE(saveGame(files, kSavedGamePath, state, settings));
+    EXPECT_FALSE(files.exists(kSavedGamePath));
     EXPECT_EQ(saveGameErrorText("C:\\a b\\x.tfs"), "ERROR! It is impossible to save file \"C:\\a b\\x.tfs\"");
 }

@@ -96,7 +96,9 @@ TEST_F(MainWindowTest, AnimatedTitleStartsAtItsFirstFrame) {
 TEST_F(MainWindowTest, MissingFilesBringOneWarning) {
     create();
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].text, checkFiles(files, files.base()));
+    AssetStore pictures(files, files.base());
+    pictures.loadAll(0);
+    EXPECT_EQ(window.messages[0].text, checkFiles(files, files.base(), pictures));
     EXPECT_EQ(window.messages[0].title, "Tintfall");
     EXPECT_EQ(window.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(window.quitCodes.empty());

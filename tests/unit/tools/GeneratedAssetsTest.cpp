@@ -128,7 +128,9 @@ TEST_F(GeneratedAssetsTest, EveryFileIsWrittenAndOnlyTheHelpFileIsMissing) {
     EXPECT_TRUE(failedDist_.empty());
     EXPECT_TRUE(failedResources_.empty());
     LocalFiles files;
-    EXPECT_EQ(checkFiles(files, folder_->base()),
+    AssetStore pictures(files, folder_->base());
+    pictures.loadAll(0);
+    EXPECT_EQ(checkFiles(files, folder_->base(), pictures),
               "Attention! This files were not found:\ntintfall.hlp\n\nProgram may work incorrectly");
 }
 

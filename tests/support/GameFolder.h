@@ -1,0 +1,9 @@
+#pragma once
+// The folder the in-memory file tests place the program in.
+#include <string>
+
+namespace tintfall {
+
+inline const std::string kGameFolder = "C:\\Games\\";
+
+}  // namespace tintfall
