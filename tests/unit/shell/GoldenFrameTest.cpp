@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "tests/unit/shell/RenderRig.h"
 
 using namespace tintfall;
@@ -29,6 +32,22 @@ protected:
         return {at.x + rig.view.layout.cellWidth / 2, at.y + rig.view.layout.cellHeight / 2};
     }
     ColourRef windowAt(Point p) const { return window.pixel(p.x, p.y); }
+    // The window after a full redraw onto a back buffer that held one stale
+    // colour everywhere; the back buffer is kept for further drawing.
+    void redrawOver(ColourRef stale) {
+        back = SoftwareCanvas(back.width(), back.height(), stale);
+        window = SoftwareCanvas(back.width(), back.height());
+        redraw(context());
+    }
+    // A field picture or cover smaller than the field, as a player may put in the art folder.
+    void useSmallPicture(AssetRole role) {
+        const FrameShape s = shapeOf(role, rig.view.effectiveSize);
+        rig.files.contents["art\\" + assetFileName(role, rig.view.effectiveSize, rig.settings.blockSet)] =
+            makeBmp(s.frameWidth * 4, s.frameHeight * 9, 24, [&](int x, int y) {
+                return artColour(role, rig.view.effectiveSize, x / s.frameWidth, y / s.frameHeight);
+            });
+        rig.assets.loadAll(rig.settings.blockSet);
+    }
 
     RenderRig rig;
     SoftwareCanvas back;
@@ -98,6 +117,53 @@ TEST_P(GoldenFrameTest, SettlePassShowsTheBoardWithoutThePiece) {
     EXPECT_EQ(windowAt(middle(3, 13)), art(AssetRole::BlockCells, 2));
     EXPECT_EQ(windowAt(middle(2, 5)), 0x00405060u);  // the piece is not part of the settled field
     EXPECT_EQ(windowAt(middle(0, 3)), 0x00405060u);
+}
+
+// Every pixel of a frame comes from this frame, whatever the back buffer held
+// before; and with the piece out of view the field is the board as the
+// settle pass composes it cell by cell.
+TEST_P(GoldenFrameTest, EveryFramePaintsEveryPixelAndItsFieldMatchesTheBoard) {
+    rig.startGame();
+    for (int row = 6; row <= kFloorRow; ++row)
+        for (int column = 0; column < kColumns; ++column)
+            if ((row * 5 + column * 3) % 4 != 0) rig.game.board.setCell(column, row, (row + column) % 9);
+    rig.game.board.setCell(4, 4, 3);
+    rig.game.board.setCell(0, 14, 42);  // a damaged cell shows the field background
+    rig.settings.userColour = 0x00405060;
+    struct Scene {
+        std::string name;
+        std::function<void()> set;
+    };
+    const std::vector<Scene> scenes = {
+        {"running", [] {}},
+        {"piece above the field", [&] { rig.game.piece.row = 1; }},
+        {"paused", [&] { rig.game.notPaused = 0; }},
+        {"no game", [&] { rig.game.gameRunning = 0; }},
+        {"small field picture", [&] { useSmallPicture(AssetRole::ThreeDField); }},
+        {"small cover, paused", [&] {
+             useSmallPicture(AssetRole::Cover);
+             rig.game.notPaused = 0;
+         }},
+    };
+    for (const Scene& scene : scenes) {
+        for (std::int32_t background : {GreyField, UserColour, ColourField, ThreeDField, FantasyField}) {
+            rig.settings.fieldBackground = background;
+            scene.set();
+            const std::string label = scene.name + ", field background " + std::to_string(background);
+            redrawOver(0x00FF00FF);
+            const std::vector<std::uint8_t> frame = window.bmpBytes();
+            redrawOver(0x0000FF00);
+            ASSERT_EQ(window.bmpBytes(), frame) << label;
+            if (rig.game.gameRunning && rig.game.notPaused && rig.game.piece.row == 1) {
+                showField(context());
+                ASSERT_EQ(window.bmpBytes(), frame) << label;
+            }
+        }
+        rig.startGame();
+        rig.files.contents.clear();
+        addSyntheticArt(rig.files, "art\\", rig.settings.blockSet);
+        rig.assets.loadAll(rig.settings.blockSet);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSizes, GoldenFrameTest, ::testing::Values(0, 1));
