@@ -23,6 +23,12 @@ struct DibView {
     std::size_t stride = 0;                      // bytes per row, 4-byte aligned
 
     bool empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
+    // Whether the image holds every pixel of this rectangle, measured from its
+    // top-left corner, so that a 1:1 copy of it paints its whole destination.
+    bool holds(int x, int y, int rectWidth, int rectHeight) const {
+        return !empty() && info != nullptr && x >= 0 && y >= 0 && rectWidth <= width - x && rectHeight <= height - y &&
+               pixelBytes >= stride * static_cast<std::size_t>(height);
+    }
 };
 
 // Colour as 0x00BBGGRR (red in the low byte).

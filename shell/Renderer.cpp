@@ -1,5 +1,9 @@
 #include "shell/Renderer.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "shell/NumberDisplay.h"
 #include "shell/PanelPainter.h"
 
@@ -59,6 +63,102 @@ bool drawNumberDisplay(int index, Canvas& canvas, const RenderContext& c, Rect& 
 }
 constexpr int kNumberDisplayCount = 7;
 
+// Block i of the falling piece at (column, row), or -1.
+int pieceBlockAt(const FallingPiece& p, int column, int row) {
+    if (column != p.column || p.kind < 0 || p.kind >= static_cast<std::int32_t>(blocksPerKind.size())) return -1;
+    const int i = p.row - row;
+    return (i >= 0 && i < blocksPerKind[static_cast<std::size_t>(p.kind)]) ? i : -1;
+}
+
+// A rectangle of the image copied to the same place; nothing for an empty rectangle.
+void blitInPlace(Canvas& target, const DibView& image, const Rect& r) {
+    if (r.width > 0 && r.height > 0) target.blit(image, r.x, r.y, r.width, r.height, r.x, r.y);
+}
+
+// The window background everywhere but in the field.
+void drawBackgroundAroundField(const RenderContext& c, const DibView& background) {
+    const WindowLayout& l = c.view.layout;
+    const Rect& f = l.fieldRect;
+    const int right = f.x + f.width;
+    const int bottom = f.y + f.height;
+    blitInPlace(c.backBuffer, background, {0, 0, l.clientWidth, f.y});
+    blitInPlace(c.backBuffer, background, {0, f.y, f.x, f.height});
+    blitInPlace(c.backBuffer, background, {right, f.y, l.clientWidth - right, f.height});
+    blitInPlace(c.backBuffer, background, {0, bottom, l.clientWidth, l.clientHeight - bottom});
+}
+
+// Whether the field background paints the whole field by itself.
+bool fieldBackgroundFillsField(const RenderContext& c) {
+    const Rect& f = c.view.layout.fieldRect;
+    switch (c.settings.fieldBackground) {
+        case UserColour: return true;
+        case ColourField:
+        case ThreeDField:
+        case FantasyField: {
+            const AssetRole role = static_cast<AssetRole>(static_cast<int>(AssetRole::ColourField) +
+                                                          (c.settings.fieldBackground - ColourField));
+            return c.assets.image(role, c.view.effectiveSize).view().holds(0, 0, f.width, f.height);
+        }
+        default:
+            return c.assets.image(AssetRole::Background, c.view.effectiveSize).view().holds(f.x, f.y, f.width, f.height);
+    }
+}
+
+// Whether the board or the falling piece paints the whole cell later in the frame.
+bool cellPaintedOver(const RenderContext& c, const DibView& cells, int column, int row) {
+    std::int32_t value = c.game.board.cell(column, row);
+    if (!isCellFrame(value)) {
+        const int i = pieceBlockAt(c.game.piece, column, row);
+        value = i < 0 ? EmptyCell : c.game.piece.colours[static_cast<std::size_t>(i)];
+    }
+    const WindowLayout& l = c.view.layout;
+    return isCellFrame(value) && cells.holds(value * l.cellWidth, 0, l.cellWidth, l.cellHeight);
+}
+
+// The field background in every part of the field that the board and the
+// piece leave showing, in runs of cells along each row; a run under one of
+// the same columns in the row above extends it. The whole field when the
+// cells are not drawn or do not tile the field exactly.
+void drawFieldBackgroundBehindCells(const RenderContext& c) {
+    const WindowLayout& l = c.view.layout;
+    const Rect& f = l.fieldRect;
+    auto draw = [&c, &l](const Rect& r) {
+        drawFieldBackground(c.backBuffer, c.assets, c.settings, c.view.effectiveSize, l, r.x, r.y, r.width, r.height);
+    };
+    const Point first = cellPosition(l, 0, kFirstVisibleRow);
+    const bool cellsTileField = first.x == f.x && first.y == f.y && kColumns * l.cellWidth == f.width &&
+                                (kFloorRow + 1 - kFirstVisibleRow) * l.cellHeight == f.height;
+    if (!cellsTileField || !fieldUncovered(c.game)) {
+        draw(f);
+        return;
+    }
+    const DibView cells = cellImage(c.assets, CellImage::Blocks, c.view.effectiveSize).view();
+    std::vector<Rect> above;  // the runs reaching down to the current row
+    for (int row = kFirstVisibleRow; row <= kFloorRow; ++row) {
+        std::vector<Rect> reaching;
+        for (int column = 0; column < kColumns;) {
+            if (cellPaintedOver(c, cells, column, row)) {
+                ++column;
+                continue;
+            }
+            const int start = column;
+            while (column < kColumns && !cellPaintedOver(c, cells, column, row)) ++column;
+            const Point at = cellPosition(l, start, row);
+            Rect run{at.x, at.y, (column - start) * l.cellWidth, l.cellHeight};
+            const auto same = std::find_if(above.begin(), above.end(),
+                                           [&run](const Rect& r) { return r.x == run.x && r.width == run.width; });
+            if (same != above.end()) {
+                run = {same->x, same->y, same->width, same->height + run.height};
+                above.erase(same);
+            }
+            reaching.push_back(run);
+        }
+        for (const Rect& r : above) draw(r);
+        above = std::move(reaching);
+    }
+    for (const Rect& r : above) draw(r);
+}
+
 void drawFieldBackgroundInFrame(const RenderContext& c) {
     const WindowLayout& l = c.view.layout;
     const Rect& f = l.fieldRect;
@@ -109,13 +209,6 @@ void drawBoard(Canvas& target, const RenderContext& c) {
             const std::int32_t value = c.game.board.cell(column, row);
             if (value != EmptyCell && isCellFrame(value)) drawCell(target, c.view.layout, cells, column, row, value);
         }
-}
-
-// Block i of the falling piece at (column, row), or -1.
-int pieceBlockAt(const FallingPiece& p, int column, int row) {
-    if (column != p.column || p.kind < 0 || p.kind >= static_cast<std::int32_t>(blocksPerKind.size())) return -1;
-    const int i = p.row - row;
-    return (i >= 0 && i < blocksPerKind[static_cast<std::size_t>(p.kind)]) ? i : -1;
 }
 
 // A cell as the board shows it without the piece: its block or the field background.
@@ -179,12 +272,21 @@ void redraw(const RenderContext& c) {
     const int size = c.view.effectiveSize;
     Canvas& back = c.backBuffer;
 
-    back.blit(c.assets.image(AssetRole::Background, size).view(), 0, 0, l.clientWidth, l.clientHeight, 0, 0);
-    drawFieldBackgroundInFrame(c);
-    if (!fieldUncovered(c.game)) {
-        const Rect& f = l.fieldRect;
-        back.blit(c.assets.image(AssetRole::Cover, size).view(), 0, 0, f.width, f.height, f.x, f.y);
+    // Each pixel is drawn once where the pictures allow it: the window
+    // background around the field, and in the field only what the cover or
+    // the cells leave showing.
+    const Rect& f = l.fieldRect;
+    const DibView background = c.assets.image(AssetRole::Background, size).view();
+    const DibView cover = c.assets.image(AssetRole::Cover, size).view();
+    const bool coverHidesField = !fieldUncovered(c.game) && cover.holds(0, 0, f.width, f.height);
+    if (coverHidesField || fieldBackgroundFillsField(c)) {
+        drawBackgroundAroundField(c, background);
+        if (!coverHidesField) drawFieldBackgroundBehindCells(c);
+    } else {
+        back.blit(background, 0, 0, l.clientWidth, l.clientHeight, 0, 0);
+        drawFieldBackgroundInFrame(c);
     }
+    if (!fieldUncovered(c.game)) back.blit(cover, 0, 0, f.width, f.height, f.x, f.y);
     drawStatusArea(back, c.assets, c.settings, c.view);
     if (c.game.gameRunning) {
         Rect unused;

@@ -45,6 +45,18 @@ Span clip(Span s, int srcWidth, int srcHeight, int dstWidth, int dstHeight) {
     return s;
 }
 
+// Short rows (cells, digits, buttons) go in 16-byte pieces kept inline, the
+// last one ending at the row's end; a call to memcpy costs more than such a row.
+void copyRow(std::uint8_t* out, const std::uint8_t* in, std::size_t bytes) {
+    if (bytes < 16 || bytes > 256) {
+        std::memcpy(out, in, bytes);
+        return;
+    }
+    std::size_t done = 0;
+    for (; done + 16 <= bytes; done += 16) std::memcpy(out + done, in + done, 16);
+    if (done < bytes) std::memcpy(out + bytes - 16, in + bytes - 16, 16);
+}
+
 std::uint32_t crcTableEntry(std::uint32_t n) {
     std::uint32_t c = n;
     for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
@@ -184,27 +196,32 @@ void SoftwareCanvas::blit(const DibView& image, int srcX, int srcY, int width, i
     if (image.empty()) return;
     const Span s = clip({srcX, srcY, dstX, dstY, width, height}, image.width, image.height, width_, height_);
     if (s.width <= 0 || s.height <= 0) return;
+    // True-colour rectangles that lie wholly inside the pixel data are copied
+    // row by row, 24-bit rows as they are. The rectangle's top row is the
+    // highest in memory, so checking it checks them all.
     const std::size_t bytesPerPixel = image.bitsPerPixel >= 24 ? static_cast<std::size_t>(image.bitsPerPixel / 8) : 0;
-    for (int row = 0; row < s.height; ++row) {
-        std::uint8_t* out = at(s.dstX, s.dstY + row);
-        // True-colour rows that lie wholly inside the pixel data are copied
-        // directly, 24-bit ones as they are; everything else goes pixel by
-        // pixel with its checks.
-        const std::size_t rowStart = static_cast<std::size_t>(image.height - 1 - (s.srcY + row)) * image.stride;
-        const std::size_t first = rowStart + static_cast<std::size_t>(s.srcX) * bytesPerPixel;
-        if (bytesPerPixel != 0 && first + static_cast<std::size_t>(s.width) * bytesPerPixel <= image.pixelBytes) {
-            const std::uint8_t* in = image.pixels + first;
+    const std::size_t topRowStart = static_cast<std::size_t>(image.height - 1 - s.srcY) * image.stride;
+    const std::size_t first = topRowStart + static_cast<std::size_t>(s.srcX) * bytesPerPixel;
+    const std::size_t columns = static_cast<std::size_t>(s.width);
+    if (bytesPerPixel != 0 && first + columns * bytesPerPixel <= image.pixelBytes) {
+        const std::uint8_t* in = image.pixels + first;
+        std::uint8_t* out = at(s.dstX, s.dstY);
+        for (int row = 0; row < s.height; ++row, in -= image.stride, out += stride_) {
             if (bytesPerPixel == 3) {
-                std::memcpy(out, in, static_cast<std::size_t>(s.width) * 3);
+                copyRow(out, in, columns * 3);
                 continue;
             }
-            for (int column = 0; column < s.width; ++column, in += bytesPerPixel, out += 3) {
-                out[0] = in[0];
-                out[1] = in[1];
-                out[2] = in[2];
+            for (std::size_t column = 0; column < columns; ++column) {
+                out[3 * column] = in[4 * column];
+                out[3 * column + 1] = in[4 * column + 1];
+                out[3 * column + 2] = in[4 * column + 2];
             }
-            continue;
         }
+        return;
+    }
+    // Everything else goes pixel by pixel with its checks.
+    for (int row = 0; row < s.height; ++row) {
+        std::uint8_t* out = at(s.dstX, s.dstY + row);
         for (int column = 0; column < s.width; ++column, out += 3) {
             ColourRef colour = 0;
             if (!dibPixel(image, s.srcX + column, s.srcY + row, colour)) continue;
@@ -230,7 +247,12 @@ void SoftwareCanvas::fill(int x, int y, int width, int height, ColourRef colour)
 
 void SoftwareCanvas::copyRect(const SoftwareCanvas& from, int x, int y, int width, int height) {
     const Span s = clip({x, y, x, y, width, height}, from.width_, from.height_, width_, height_);
-    if (s.width <= 0) return;
+    if (s.width <= 0 || s.height <= 0) return;
+    // Whole rows of canvases of one width lie one after another: one copy.
+    if (s.width == width_ && from.width_ == width_) {
+        std::memcpy(at(0, s.dstY), from.at(0, s.srcY), stride_ * static_cast<std::size_t>(s.height));
+        return;
+    }
     for (int row = 0; row < s.height; ++row)
         std::memcpy(at(s.dstX, s.dstY + row), from.at(s.srcX, s.srcY + row), static_cast<std::size_t>(s.width) * 3);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -39,11 +40,12 @@ protected:
         window = SoftwareCanvas(back.width(), back.height());
         redraw(context());
     }
-    // A field picture or cover smaller than the field, as a player may put in the art folder.
+    // A picture with fewer and shorter frames than the game's, as a player may
+    // put in the art folder.
     void useSmallPicture(AssetRole role) {
         const FrameShape s = shapeOf(role, rig.view.effectiveSize);
         rig.files.contents["art\\" + assetFileName(role, rig.view.effectiveSize, rig.settings.blockSet)] =
-            makeBmp(s.frameWidth * 4, s.frameHeight * 9, 24, [&](int x, int y) {
+            makeBmp(s.frameWidth * 4, s.frameHeight * std::max(1, s.down - 3) - 1, 24, [&](int x, int y) {
                 return artColour(role, rig.view.effectiveSize, x / s.frameWidth, y / s.frameHeight);
             });
         rig.assets.loadAll(rig.settings.blockSet);
@@ -140,6 +142,7 @@ TEST_P(GoldenFrameTest, EveryFramePaintsEveryPixelAndItsFieldMatchesTheBoard) {
         {"paused", [&] { rig.game.notPaused = 0; }},
         {"no game", [&] { rig.game.gameRunning = 0; }},
         {"small field picture", [&] { useSmallPicture(AssetRole::ThreeDField); }},
+        {"small cell picture", [&] { useSmallPicture(AssetRole::BlockCells); }},
         {"small cover, paused", [&] {
              useSmallPicture(AssetRole::Cover);
              rig.game.notPaused = 0;

@@ -16,6 +16,7 @@ protected:
         return rig.assets.image(role, size < 0 ? rig.view.effectiveSize : size).view();
     }
     CanvasCall whole(AssetRole role, const Rect& r) const { return blitCall(art(role), 0, 0, r.width, r.height, r.x, r.y); }
+    CanvasCall inPlace(AssetRole role, const Rect& r) const { return blitCall(art(role), r.x, r.y, r.width, r.height, r.x, r.y); }
     CanvasCall button(PanelButton b, AssetRole role, int frame) const {
         const Rect& r = rig.view.layout.panel.buttons[b];
         return blitCall(art(role), frame * r.width, 0, r.width, r.height, r.x, r.y);
@@ -58,8 +59,12 @@ TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
 
     const WindowLayout& l = rig.view.layout;
     const DibView clockArt = art(AssetRole::ClockDigits);
+    // The window background around the field (the cover hides all of it).
     std::vector<CanvasCall> expected = {
-        whole(AssetRole::Background, {0, 0, 483, 407}),
+        inPlace(AssetRole::Background, {0, 0, 483, 15}),
+        inPlace(AssetRole::Background, {0, 15, 153, 360}),
+        inPlace(AssetRole::Background, {345, 15, 138, 360}),
+        inPlace(AssetRole::Background, {0, 375, 483, 32}),
         whole(AssetRole::Cover, l.fieldRect),
         blitCall(art(AssetRole::StatusLines), 0, 60, 414, 15, 21, 384),
         button(startStop, AssetRole::StartButton, 1),
@@ -177,31 +182,56 @@ TEST_F(RedrawTest, PausedAndInactiveGamesCoverTheField) {
     EXPECT_EQ(callsOf(AssetRole::ResumeButton), std::vector<CanvasCall>{button(tintfall::pause, AssetRole::ResumeButton, 0)});
 }
 
-TEST_F(RedrawTest, EachFieldBackground) {
+TEST_F(RedrawTest, EachFieldBackgroundFillsTheFieldOnceAndNotBehindTheCover) {
     const Rect& f = rig.view.layout.fieldRect;
+    rig.startGame();
+    rig.game.piece.row = 1;  // above the field
     struct Case {
         std::int32_t background;
-        AssetRole role;
+        CanvasCall field;
     };
-    for (const Case& c : {Case{ColourField, AssetRole::ColourField}, Case{ThreeDField, AssetRole::ThreeDField},
-                          Case{FantasyField, AssetRole::FantasyField}}) {
+    const Case cases[] = {
+        {ColourField, whole(AssetRole::ColourField, f)},
+        {ThreeDField, whole(AssetRole::ThreeDField, f)},
+        {FantasyField, whole(AssetRole::FantasyField, f)},
+        {UserColour, fillCall(f.x, f.y, f.width, f.height, 0x00336699)},
+        {GreyField, inPlace(AssetRole::Background, f)},
+    };
+    rig.settings.userColour = 0x00336699;
+    for (const Case& c : cases) {
         rig.settings.fieldBackground = c.background;
+        rig.game.notPaused = 1;
         rig.back.calls.clear();
         redrawNow();
-        ASSERT_GE(rig.back.calls.size(), 3u);
-        EXPECT_EQ(rig.back.calls[1], whole(c.role, f)) << c.background;
-        EXPECT_EQ(rig.back.calls[2], whole(AssetRole::Cover, f)) << c.background;
+        EXPECT_EQ(std::count(rig.back.calls.begin(), rig.back.calls.end(), c.field), 1) << c.background;
+        rig.game.notPaused = 0;
+        rig.back.calls.clear();
+        redrawNow();
+        EXPECT_EQ(std::count(rig.back.calls.begin(), rig.back.calls.end(), c.field), 0) << c.background;
+        EXPECT_EQ(callsOf(AssetRole::Cover), std::vector<CanvasCall>{whole(AssetRole::Cover, f)}) << c.background;
     }
-    rig.settings.fieldBackground = UserColour;
-    rig.settings.userColour = 0x00336699;
-    rig.back.calls.clear();
-    redrawNow();
-    EXPECT_EQ(rig.back.calls[1], fillCall(f.x, f.y, f.width, f.height, 0x00336699));
+}
 
-    rig.settings.fieldBackground = GreyField;
-    rig.back.calls.clear();
+// Cells the board or the piece paint are not painted with the field first:
+// the field background goes in runs of empty cells, merged down the field.
+TEST_F(RedrawTest, FieldBackgroundOnlyWhereTheCellsLeaveItShowing) {
+    rig.startGame();  // the piece in column 2, rows 3 to 5
+    rig.settings.fieldBackground = ThreeDField;
+    for (int column = 0; column < kColumns; ++column)
+        if (column != 4) rig.game.board.setCell(column, kFloorRow, column);
     redrawNow();
-    EXPECT_EQ(rig.back.calls[1], whole(AssetRole::Cover, f));
+    const WindowLayout& l = rig.view.layout;
+    auto cells = [&l](int column, int row, int columns, int rows) {
+        const Point at = cellPosition(l, column, row);
+        return Rect{at.x, at.y, columns * l.cellWidth, rows * l.cellHeight};
+    };
+    auto field = [&](const Rect& r) {
+        return blitCall(art(AssetRole::ThreeDField), r.x - l.fieldRect.x, r.y - l.fieldRect.y, r.width, r.height, r.x, r.y);
+    };
+    const std::vector<CanvasCall> expected = {
+        field(cells(0, 3, 2, 3)), field(cells(3, 3, 3, 3)), field(cells(0, 6, 6, 8)), field(cells(4, 14, 1, 1)),
+    };
+    EXPECT_EQ(callsOf(AssetRole::ThreeDField), expected);
 }
 
 TEST_F(RedrawTest, HiddenStatusBarAndNextBar) {
@@ -224,7 +254,7 @@ TEST_F(RedrawTest, BigSizeUsesBigPicturesButNormalCellsInTheNextBar) {
     rig.settings.blockCountCode = TwoBlocks;
     rig.game.piece.kind = TwoBlocks;
     redrawNow();
-    EXPECT_EQ(rig.back.calls[0], blitCall(art(AssetRole::Background, 1), 0, 0, 602, 602, 0, 0));
+    EXPECT_EQ(rig.back.calls[0], blitCall(art(AssetRole::Background, 1), 0, 0, 602, 15, 0, 0));
     const auto normalCells = callsOf(AssetRole::BlockCells, 0);
     const std::vector<CanvasCall> expectedNext = {
         blitCall(art(AssetRole::BlockCells, 0), 3 * 32, 0, 32, 30, 479, 117),
