@@ -31,5 +31,6 @@ SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-5}" bash tests/
 echo "seconds ${SECONDS_PER_SPAN:-30}" >>"$out/wine.txt"
 echo "launches ${LAUNCHES:-5}" >>"$out/wine.txt"
 
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$out/machine.txt"
 /usr/bin/python3 tests/bench/report.py "$out" >docs/benchmarks.md
 echo "docs/benchmarks.md written"
