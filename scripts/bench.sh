@@ -27,9 +27,9 @@ cmake --build build/win --target tintfall tintfall_probe tintfall_floor -j"$jobs
 build/native/tests/bench/tintfall_bench --benchmark_out="$out/native.json" --benchmark_out_format=json \
   --benchmark_repetitions="${BENCH_REPETITIONS:-1}" >/dev/null
 
-SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-5}" bash tests/bench/wine_figures.sh >"$out/wine.txt"
+SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-11}" bash tests/bench/wine_figures.sh >"$out/wine.txt"
 echo "seconds ${SECONDS_PER_SPAN:-30}" >>"$out/wine.txt"
-echo "launches ${LAUNCHES:-5}" >>"$out/wine.txt"
+echo "launches ${LAUNCHES:-11}" >>"$out/wine.txt"
 
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$out/machine.txt"
 /usr/bin/python3 tests/bench/report.py "$out" >docs/benchmarks.md

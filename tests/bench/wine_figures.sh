@@ -3,7 +3,7 @@
 # window of the same client size with a 20 ms timer that does nothing), one
 # after the other in the same run. Prints one "name value" line per figure:
 #   <program>.launch_s      median seconds from starting wine to the window
-#                           being mapped (of LAUNCHES starts, default 5)
+#                           being mapped (of LAUNCHES starts, default 11)
 #   <program>.idle_pct      share of one core over SECONDS (default 30) with no game
 #   <program>.running_pct   the same while a game runs and nothing is pressed
 #                           (the floor has no game: its second idle span)
@@ -13,7 +13,7 @@
 # and graph_bytes, the bytes of dist/graph. Not a test: it asserts nothing.
 source "$(dirname "$0")/../e2e/lib.sh"
 seconds="${SECONDS_PER_SPAN:-30}"
-launches="${LAUNCHES:-5}"
+launches="${LAUNCHES:-11}"
 FLOOR="${TINTFALL_FLOOR:-$E2E_ROOT/build/win/platform/win32/tintfall_floor.exe}"
 [ -f "$FLOOR" ] || { echo "no floor program at $FLOOR: build first" >&2; exit 1; }
 e2e_setup
