@@ -17,4 +17,13 @@ void setRunningGame(GameState& game, std::int32_t level, std::int32_t pieceRow) 
     game.nextColours = {3, 4, 5};
 }
 
+void setOneDropFromWinning(GameState& game) {
+    game.level = 20;
+    game.blocksToClear = 3;
+    game.board.setCell(0, kFloorRow, 0);
+    game.board.setCell(1, kFloorRow, 0);
+    game.piece.kind = ThreeBlocks;
+    game.piece.colours = {0, 1, 2};
+}
+
 }  // namespace tintfall

@@ -8,4 +8,9 @@ namespace tintfall {
 
 void setRunningGame(GameState& game, std::int32_t level, std::int32_t pieceRow);
 
+// The last level with three blocks left to clear: the three-block piece of
+// colours 0, 1 and 2 completes a row of three on the floor when dropped in
+// the first column.
+void setOneDropFromWinning(GameState& game);
+
 }  // namespace tintfall

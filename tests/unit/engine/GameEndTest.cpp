@@ -7,6 +7,7 @@
 
 #include "GameTestSupport.h"
 #include "tests/support/RandomPlayer.h"
+#include "tests/support/RunningGame.h"
 
 using namespace tintfall;
 using namespace tintfall::testing;
@@ -148,14 +149,7 @@ TEST_P(GameEndTest, CancelledAfterPlayRecordsTheAverageDropTime) {
 TEST_P(GameEndTest, WonOnFinishingLevelTwenty) {
     driver_.pressStartStop();
     GameState& s = driver_.state();
-    // The last level with three blocks left to clear; the piece completes a
-    // row of three on the floor.
-    s.level = 20;
-    s.blocksToClear = 3;
-    s.board.setCell(0, kFloorRow, 0);
-    s.board.setCell(1, kFloorRow, 0);
-    s.piece.kind = ThreeBlocks;
-    s.piece.colours = {0, 1, 2};
+    setOneDropFromWinning(s);
     s.lastFallTime = driver_.clock().milliseconds();  // no gravity step before the drop
     driver_.tap(driver_.settings().keyCode[DropBottom]);
 

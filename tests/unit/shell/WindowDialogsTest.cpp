@@ -1,6 +1,7 @@
 // The menu commands reach their dialogs, and a game played on from a saved
 // file ends in the window's own boxes.
 #include "settings/SavedGameFile.h"
+#include "tests/support/RunningGame.h"
 #include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
@@ -33,12 +34,7 @@ TEST_F(WindowDialogs, WinningTheLastLevelShowsTheWinnerBox) {
     GameDriver earlier;
     earlier.pressStartStop();
     GameState& saved = earlier.state();
-    saved.level = 20;
-    saved.blocksToClear = 3;
-    saved.board.setCell(0, kFloorRow, 0);
-    saved.board.setCell(1, kFloorRow, 0);
-    saved.piece.kind = ThreeBlocks;
-    saved.piece.colours = {0, 1, 2};
+    setOneDropFromWinning(saved);
     files.contents[path("won.tfs")] = encodeSavedGame(saved, earlier.settings());
 
     start();
