@@ -22,9 +22,9 @@ class Game {
 public:
     Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock);
 
-    GameState& state() { return state_; }
+    // Read-only views; every change goes through the operations below.
     const GameState& state() const { return state_; }
-    GameSettings& settings() { return settings_; }
+    const GameSettings& settings() const { return settings_; }
 
     // Random numbers: the one program-wide generator in the game state.
     std::int32_t nextRandom();
@@ -84,9 +84,19 @@ public:
     // The application became active or inactive: an inactive one covers the
     // field, stops its clock and forgets held keys.
     void setAppActive(bool active);
-    // After the saved-game reader has replaced the state: the best score of
-    // the loaded game's mode and a fresh random seed.
-    void continueLoadedGame();
+    // A saved game read whole: its state and its four rules replace the
+    // current ones; then the best score of its mode and a fresh random seed.
+    void continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules);
+
+    // The settings the player changes. The rules of a game (mode, colours,
+    // piece size, bombs, start level) take effect at the next newGame and
+    // stay as they are while a game runs.
+    void chooseRule(RuleGroup group, int choice);
+    void toggleBombs();
+    void toggleNextBar();
+    void toggleStatusBar();
+    // The options sheet closed with OK: every setting from the sheet's copy.
+    void applyOptions(const GameSettings& chosen);
 
 private:
     // The host's full frame and number refresh, after the best-score rule.

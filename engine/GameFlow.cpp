@@ -9,7 +9,7 @@ void Game::newGame() {
     s.board.reset();
     s.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     s.piece.kind = normalKind();
-    s.level = settings_.startLevelIndex >= 0 && settings_.startLevelIndex < 20 ? settings_.startLevelIndex : 0;
+    s.level = playedStartLevelIndex(settings_.startLevelIndex);
     s.bestSoundPending = 1;
     s.score = s.blocksRemoved = s.blocksToClear = s.timeLeft = s.riseCountdown = 0;
     s.stats.startedText = host_.dateTimeText();
@@ -122,7 +122,12 @@ void Game::setAppActive(bool active) {
     redraw();
 }
 
-void Game::continueLoadedGame() {
+void Game::continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules) {
+    state_ = loaded;
+    settings_.gameMode = loadedRules.gameMode;
+    settings_.colourCount = loadedRules.colourCount;
+    settings_.blockCountCode = loadedRules.blockCountCode;
+    settings_.bombsEnabled = loadedRules.bombsEnabled;
     state_.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     seedRandom();
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/Rules.h"
+
 namespace tintfall {
 
 constexpr std::int32_t EmptyCell = 100;
@@ -12,15 +14,6 @@ constexpr int kColumns = 6;
 constexpr int kRows = 15;
 constexpr int kFirstVisibleRow = 3;
 constexpr int kFloorRow = 14;
-
-enum PieceKind : std::int32_t {
-    ThreeBlocks = 0,
-    TwoBlocks = 1,
-    OneBlock = 2,
-    SmallBomb = 3,
-    MediumBomb = 4,
-    LargeBomb = 5,
-};
 
 constexpr std::array<int, 6> blocksPerKind{3, 2, 1, 1, 1, 1};
 constexpr std::array<int, 6> spawnColumn{2, 2, 2, 2, 2, 2};

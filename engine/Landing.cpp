@@ -67,7 +67,7 @@ bool Game::continueAfterRemoval(std::int32_t removed, bool afterBomb) {
     redraw();
 
     if (removed == 0 || state_.blocksToClear > 0) return true;
-    if (state_.level >= kLastLevel) {
+    if (state_.level >= kLevelCount) {
         gameWon();
         return true;
     }

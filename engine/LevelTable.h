@@ -2,9 +2,9 @@
 // What each of the 20 levels asks: fall speed, block quota, Rising countdown.
 #include <cstdint>
 
-namespace tintfall {
+#include "engine/Rules.h"
 
-constexpr std::int32_t kLastLevel = 20;
+namespace tintfall {
 
 struct LevelRow {
     std::int32_t fallInterval;   // ms between gravity steps

@@ -1,22 +1,26 @@
 #include "engine/PlayedRules.h"
 
-#include "engine/GameState.h"
-
 namespace tintfall {
 
+std::int32_t& storedRuleCode(GameSettings& settings, RuleGroup group) {
+    switch (group) {
+        case RuleGroup::Mode: return settings.gameMode;
+        case RuleGroup::Difficulty: return settings.colourCount;
+        case RuleGroup::Blocks: break;
+    }
+    return settings.blockCountCode;
+}
+
 std::int32_t playedGameMode(const GameSettings& settings) {
-    const std::int32_t mode = settings.gameMode;
-    return mode == Timer || mode == Rising ? mode : Classic;
+    return playedRuleCode(RuleGroup::Mode, settings.gameMode);
 }
 
 std::int32_t playedColourCount(const GameSettings& settings) {
-    const std::int32_t count = settings.colourCount;
-    return count >= Easy && count <= Hard ? count : Normal;
+    return playedRuleCode(RuleGroup::Difficulty, settings.colourCount);
 }
 
 std::int32_t playedBlockCountCode(const GameSettings& settings) {
-    const std::int32_t code = settings.blockCountCode;
-    return code >= ThreeBlocks && code <= OneBlock ? code : ThreeBlocks;
+    return playedRuleCode(RuleGroup::Blocks, settings.blockCountCode);
 }
 
 std::int32_t playedBombs(const GameSettings& settings) { return settings.bombsEnabled != 0 ? 1 : 0; }

@@ -3,7 +3,6 @@
 #include "engine/Game.h"
 #include "engine/GameHost.h"
 #include "panel/PanelHitTest.h"
-#include "settings/GameSettings.h"
 
 namespace tintfall {
 
@@ -24,12 +23,12 @@ void ControlPanel::onMouseMove(int x, int y) {
         if (!enabled(button)) continue;
         if (buttonContains(geometry_, button, x, y)) {
             overEnabledButton = true;
-            if (buttonState[i] == 0) {
-                buttonState[i] = 1;
+            if (looks_.buttonState[i] == 0) {
+                looks_.buttonState[i] = 1;
                 changed = true;
             }
-        } else if (buttonState[i] != 0) {
-            buttonState[i] = 0;
+        } else if (looks_.buttonState[i] != 0) {
+            looks_.buttonState[i] = 0;
             changed = true;
         }
     }
@@ -40,8 +39,8 @@ void ControlPanel::onMouseMove(int x, int y) {
     }
     // Disabled buttons and the number displays still explain themselves.
     const int line = hotspotLine(geometry_, x, y);
-    if (line != statusLine) {
-        statusLine = line;
+    if (line != looks_.statusLine) {
+        looks_.statusLine = line;
         changed = true;
     }
     if (changed) commands_.drawPanel();
@@ -52,7 +51,7 @@ void ControlPanel::onLeftButtonDown(int x, int y) {
         const auto button = static_cast<PanelButton>(i);
         if (button == logo || !enabled(button) || !buttonContains(geometry_, button, x, y)) continue;
         host_.playSound(ButtonPress, 0);
-        buttonState[i] = 2;
+        looks_.buttonState[i] = 2;
         commands_.drawPanel();
     }
 }
@@ -67,7 +66,7 @@ void ControlPanel::onLeftButtonUp(int x, int y) {
 void ControlPanel::onRightButtonUp() { commands_.showHelpContext(kPanelHelpContext); }
 
 void ControlPanel::runAction(PanelButton button) {
-    GameSettings& settings = game_.settings();
+    if (const std::optional<RuleButton> rule = ruleButton(button)) game_.chooseRule(rule->group, rule->choice);
     switch (button) {
         case startStop: game_.startOrStop(StartStopCaller::PanelButton); break;
         case pause: game_.togglePause(); break;
@@ -78,21 +77,13 @@ void ControlPanel::runAction(PanelButton button) {
         case help: commands_.showHelpIndex(); break;
         case exit: commands_.confirmQuit(); break;
         case logo: commands_.openHomePage(); break;
-        case nextBarSwitch: settings.showNextBar = settings.showNextBar ? 0 : 1; break;
-        case statusBarSwitch: settings.showStatusBar = settings.showStatusBar ? 0 : 1; break;
-        case bombs: settings.bombsEnabled = settings.bombsEnabled ? 0 : 1; break;
-        case classic: settings.gameMode = Classic; break;
-        case timer: settings.gameMode = Timer; break;
-        case rising: settings.gameMode = Rising; break;
-        case easy: settings.colourCount = Easy; break;
-        case normal: settings.colourCount = Normal; break;
-        case hard: settings.colourCount = Hard; break;
-        case oneBlock: settings.blockCountCode = 2; break;
-        case twoBlocks: settings.blockCountCode = 1; break;
-        case threeBlocks: settings.blockCountCode = 0; break;
+        case nextBarSwitch: game_.toggleNextBar(); break;
+        case statusBarSwitch: game_.toggleStatusBar(); break;
+        case bombs: game_.toggleBombs(); break;
+        default: break;  // the selectors: their rule, above
     }
     // The logo has no pressed look to undo.
-    if (button != logo) buttonState[button] = 1;
+    if (button != logo) looks_.buttonState[button] = 1;
     host_.redraw();
 }
 

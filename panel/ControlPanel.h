@@ -1,12 +1,13 @@
 #pragma once
 // The control panel's behaviour: hover and pressed looks, the cursor, the
-// status line and the action of each button. Rendering reads buttonState
-// and statusLine; the window passes its mouse messages in.
+// status line and the action of each button. Rendering reads its looks; the
+// window passes its mouse messages in.
 #include <array>
 #include <cstdint>
 
 #include "panel/PanelCommands.h"
 #include "panel/PanelGeometry.h"
+#include "panel/PanelLooks.h"
 
 namespace tintfall {
 
@@ -31,10 +32,7 @@ public:
 
     bool enabled(PanelButton button) const;
 
-    // 0 normal, 1 the mouse is over it, 2 pressed.
-    std::array<std::int32_t, kPanelButtonCount> buttonState{};
-    // The hotspot the mouse was last over (1..30), 0 when over none.
-    std::int32_t statusLine = 0;
+    const PanelLooks& looks() const { return looks_; }
 
 private:
     void runAction(PanelButton button);
@@ -43,6 +41,7 @@ private:
     GameHost& host_;
     PanelCommands& commands_;
     PanelGeometry geometry_;
+    PanelLooks looks_;
 };
 
 }  // namespace tintfall

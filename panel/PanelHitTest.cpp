@@ -49,6 +49,14 @@ bool isSettingButton(PanelButton button) {
     }
 }
 
+std::optional<RuleButton> ruleButton(PanelButton button) {
+    // Each group's three selectors lie side by side in choice order.
+    if (button >= classic && button <= rising) return RuleButton{RuleGroup::Mode, button - classic};
+    if (button >= easy && button <= hard) return RuleButton{RuleGroup::Difficulty, button - easy};
+    if (button >= oneBlock && button <= threeBlocks) return RuleButton{RuleGroup::Blocks, button - oneBlock};
+    return std::nullopt;
+}
+
 bool buttonEnabled(PanelButton button, bool gameRunning) {
     if (button == pause || button == save) return gameRunning;
     if (isSettingButton(button)) return !gameRunning;

@@ -2,7 +2,9 @@
 // The fixed facts of the control panel's buttons (status line, right edge,
 // when they work) and the hit test of a point against the panel.
 #include <array>
+#include <optional>
 
+#include "engine/Rules.h"
 #include "panel/PanelGeometry.h"
 
 namespace tintfall {
@@ -21,6 +23,14 @@ bool rightEdgeIncluded(PanelButton button);
 
 // Mode, difficulty, piece size and bombs: they work only between games.
 bool isSettingButton(PanelButton button);
+
+// The rule a selector stands for: its group and its choice there.
+struct RuleButton {
+    RuleGroup group;
+    int choice;
+};
+// Nothing for a button other than the nine selectors.
+std::optional<RuleButton> ruleButton(PanelButton button);
 
 // Whether the button reacts to the mouse, given whether a game runs.
 bool buttonEnabled(PanelButton button, bool gameRunning);

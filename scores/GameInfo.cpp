@@ -2,37 +2,20 @@
 
 #include <cstdio>
 
+#include "engine/Rules.h"
+
 namespace tintfall {
 
 namespace {
 
-// Each value carries its own line break, so an unknown value leaves the
+// Each value carries its own line break, so an unknown code leaves the
 // label with no break and the next line follows on the same line.
-std::string gameModeValue(std::int32_t mode) {
-    switch (mode) {
-        case 0: return "Classic\n";
-        case 1: return "Timer\n";
-        case 2: return "Rising\n";
-        default: return "";
-    }
-}
-
-std::string difficultyValue(std::int32_t colourCount) {
-    switch (colourCount) {
-        case 4: return "Easy\n";
-        case 5: return "Normal\n";
-        case 6: return "Hard\n";
-        default: return "";
-    }
-}
-
-std::string blockCountValue(std::int32_t code) {
-    switch (code) {
-        case 0: return "3 blocks\n";
-        case 1: return "2 blocks\n";
-        case 2: return "1 block\n";
-        default: return "";
-    }
+std::string ruleValue(RuleGroup group, std::int32_t code) {
+    // By group, in choice order.
+    static const char* const kNames[][kRuleChoiceCount] = {
+        {"Classic", "Timer", "Rising"}, {"Easy", "Normal", "Hard"}, {"1 block", "2 blocks", "3 blocks"}};
+    if (!isKnownRuleCode(group, code)) return "";
+    return std::string(kNames[static_cast<int>(group)][ruleChoice(group, code)]) + "\n";
 }
 
 std::string gameTimeValue(std::int32_t gameSeconds) {
@@ -50,9 +33,9 @@ GameInfoText gameInfoText(const ScoreEntry& e) {
     std::string& b = info.body;
     b += "Name: " + e.name + "\n";
     b += "Country: " + e.country + "\n";
-    b += "Game mode: " + gameModeValue(e.gameMode);
-    b += "Difficulty: " + difficultyValue(e.colourCount);
-    b += "Number of blocks: " + blockCountValue(e.blockCountCode);
+    b += "Game mode: " + ruleValue(RuleGroup::Mode, e.gameMode);
+    b += "Difficulty: " + ruleValue(RuleGroup::Difficulty, e.colourCount);
+    b += "Number of blocks: " + ruleValue(RuleGroup::Blocks, e.blockCountCode);
     b += "Time of Game: " + gameTimeValue(e.gameSeconds) + "\n";
     b += "\n";
     b += "Started: " + e.startedText + "\n";

@@ -1,6 +1,5 @@
 #include "settings/CGameOpt.h"
 
-#include <algorithm>
 #include <string>
 
 #include "resources/dialog_ids.h"
@@ -9,43 +8,51 @@ namespace tintfall {
 
 namespace {
 
-constexpr int kLevelCount = 20;
-const int kModeButtons[] = {IDC_MODE_CLASSIC, IDC_MODE_TIMER, IDC_MODE_RISING};
-const int kDifficultyButtons[] = {IDC_DIFFICULTY_EASY, IDC_DIFFICULTY_NORMAL, IDC_DIFFICULTY_HARD};
-const int kBlocksButtons[] = {IDC_BLOCKS_ONE, IDC_BLOCKS_TWO, IDC_BLOCKS_THREE};
+constexpr RuleGroup kGroups[] = {RuleGroup::Mode, RuleGroup::Difficulty, RuleGroup::Blocks};
 
-// Stored values outside their range still select a button of the group.
-int choiceIndex(std::int32_t value) { return static_cast<int>(std::clamp<std::int32_t>(value, 0, 2)); }
-
-void checkGroup(DialogControls& controls, const int (&buttons)[3], int choice) {
-    for (int i = 0; i < 3; ++i) controls.setChecked(buttons[i], i == choice);
+// The radio buttons of a group, in choice order.
+using GroupButtons = std::array<int, kRuleChoiceCount>;
+const GroupButtons& buttonsOf(RuleGroup group) {
+    static const GroupButtons mode{IDC_MODE_CLASSIC, IDC_MODE_TIMER, IDC_MODE_RISING};
+    static const GroupButtons difficulty{IDC_DIFFICULTY_EASY, IDC_DIFFICULTY_NORMAL, IDC_DIFFICULTY_HARD};
+    static const GroupButtons blocks{IDC_BLOCKS_ONE, IDC_BLOCKS_TWO, IDC_BLOCKS_THREE};
+    switch (group) {
+        case RuleGroup::Mode: return mode;
+        case RuleGroup::Difficulty: return difficulty;
+        case RuleGroup::Blocks: break;
+    }
+    return blocks;
 }
 
-// The index of a button within its group, or -1.
-int indexIn(const int (&buttons)[3], int id) {
-    for (int i = 0; i < 3; ++i)
-        if (buttons[i] == id) return i;
-    return -1;
+std::size_t slot(RuleGroup group) { return static_cast<std::size_t>(group); }
+
+void checkGroup(DialogControls& controls, RuleGroup group, int choice) {
+    const GroupButtons& buttons = buttonsOf(group);
+    for (int i = 0; i < kRuleChoiceCount; ++i) controls.setChecked(buttons[static_cast<std::size_t>(i)], i == choice);
 }
 
 }  // namespace
 
 int CGameOpt::templateId() const { return IDD_GAME_PAGE; }
 
-void CGameOpt::onInit(DialogControls& controls) {
-    modeChoice = choiceIndex(gameMode);
-    difficultyChoice = choiceIndex(colourCount - 4);
-    blocksChoice = 2 - choiceIndex(blockCountCode);
-    checkGroup(controls, kModeButtons, modeChoice);
-    checkGroup(controls, kDifficultyButtons, difficultyChoice);
-    checkGroup(controls, kBlocksButtons, blocksChoice);
+std::int32_t& CGameOpt::storedCode(RuleGroup group) {
+    switch (group) {
+        case RuleGroup::Mode: return gameMode;
+        case RuleGroup::Difficulty: return colourCount;
+        case RuleGroup::Blocks: break;
+    }
+    return blockCountCode;
+}
 
+void CGameOpt::onInit(DialogControls& controls) {
     // The rules of a running game cannot change; the delays can.
     const bool rulesEditable = gameRunning == 0;
-    for (int i = 0; i < 3; ++i) {
-        controls.setEnabled(kModeButtons[i], rulesEditable);
-        controls.setEnabled(kDifficultyButtons[i], rulesEditable);
-        controls.setEnabled(kBlocksButtons[i], rulesEditable);
+    for (RuleGroup group : kGroups) {
+        // Each group shows the choice its stored code is played as.
+        choices[slot(group)] = ruleChoice(group, storedCode(group));
+        chosen_[slot(group)] = false;
+        checkGroup(controls, group, choices[slot(group)]);
+        for (int id : buttonsOf(group)) controls.setEnabled(id, rulesEditable);
     }
     controls.setEnabled(IDC_BOMBS, rulesEditable);
     controls.setEnabled(IDC_START_LEVEL, rulesEditable);
@@ -53,9 +60,6 @@ void CGameOpt::onInit(DialogControls& controls) {
     for (int level = 1; level <= kLevelCount; ++level) controls.addListItem(IDC_START_LEVEL, "Level " + std::to_string(level));
     controls.selectListItem(IDC_START_LEVEL, startLevelIndex);
     controls.setChecked(IDC_BOMBS, bombsEnabled != 0);
-    shownMode_ = modeChoice;
-    shownDifficulty_ = difficultyChoice;
-    shownBlocks_ = blocksChoice;
     shownBombs_ = controls.isChecked(IDC_BOMBS);
     shownLevel_ = controls.listSelection(IDC_START_LEVEL);
 
@@ -77,15 +81,14 @@ void CGameOpt::onControl(DialogControls& controls, OptionsPageServices&, int id,
         return;
     }
     if (event != ControlEvent::Clicked) return;
-    if (const int i = indexIn(kModeButtons, id); i >= 0) {
-        modeChoice = i;
-        checkGroup(controls, kModeButtons, i);
-    } else if (const int d = indexIn(kDifficultyButtons, id); d >= 0) {
-        difficultyChoice = d;
-        checkGroup(controls, kDifficultyButtons, d);
-    } else if (const int b = indexIn(kBlocksButtons, id); b >= 0) {
-        blocksChoice = b;
-        checkGroup(controls, kBlocksButtons, b);
+    for (RuleGroup group : kGroups) {
+        const GroupButtons& buttons = buttonsOf(group);
+        for (int choice = 0; choice < kRuleChoiceCount; ++choice) {
+            if (buttons[static_cast<std::size_t>(choice)] != id) continue;
+            choices[slot(group)] = choice;
+            chosen_[slot(group)] = true;
+            checkGroup(controls, group, choice);
+        }
     }
 }
 
@@ -93,9 +96,8 @@ bool CGameOpt::onOk(DialogControls& controls) {
     if (!demolition_.read(controls) || !levelAnimation_.read(controls)) return false;
     // The rules of a running game stay as they are, whatever the controls say.
     if (gameRunning == 0) {
-        if (modeChoice != shownMode_) gameMode = modeChoice;
-        if (difficultyChoice != shownDifficulty_) colourCount = 4 + difficultyChoice;
-        if (blocksChoice != shownBlocks_) blockCountCode = 2 - blocksChoice;
+        for (RuleGroup group : kGroups)
+            if (chosen_[slot(group)]) storedCode(group) = ruleCode(group, choices[slot(group)]);
         if (const bool bombs = controls.isChecked(IDC_BOMBS); bombs != shownBombs_) bombsEnabled = bombs ? 1 : 0;
         // A stored level outside the list selects nothing and is kept as it was.
         const int level = controls.listSelection(IDC_START_LEVEL);

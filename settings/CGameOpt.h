@@ -1,7 +1,9 @@
 #pragma once
 // The Game page: rules of the next game and the two animation delays.
+#include <array>
 #include <cstdint>
 
+#include "engine/Rules.h"
 #include "settings/DelayEdit.h"
 #include "settings/OptionsPage.h"
 
@@ -19,10 +21,9 @@ public:
     std::int32_t demolitionDelay = 50;
     std::int32_t levelAnimationDelay = 8;
 
-    // Radio indexes: Classic/Timer/Rising, Easy/Normal/Hard, "1 block"/"2 blocks"/"3 blocks".
-    int modeChoice = 0;
-    int difficultyChoice = 1;
-    int blocksChoice = 2;
+    // The radio button checked in each group, indexed by RuleGroup: 0..2 for
+    // Classic/Timer/Rising, Easy/Normal/Hard, "1 block"/"2 blocks"/"3 blocks".
+    std::array<int, 3> choices{0, 1, 2};
 
     int templateId() const override;
     void onInit(DialogControls& controls) override;
@@ -30,12 +31,13 @@ public:
     bool onOk(DialogControls& controls) override;
 
 private:
-    // What the rule controls showed when the page opened: OK stores a rule
-    // only when its control was changed, so a stored value the buttons
-    // cannot show is kept as it is.
-    int shownMode_ = 0;
-    int shownDifficulty_ = 1;
-    int shownBlocks_ = 2;
+    std::int32_t& storedCode(RuleGroup group);
+
+    // OK stores a group's choice only once one of its buttons was clicked,
+    // so a stored code the buttons cannot show is kept until the player
+    // chooses, even the button shown for it. Bombs and the start level are
+    // stored when their control changed.
+    std::array<bool, 3> chosen_{};
     bool shownBombs_ = true;
     int shownLevel_ = 0;
     DelayEdit demolition_{0, 0, 0};

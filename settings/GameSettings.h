@@ -5,12 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/Rules.h"
+
 namespace tintfall {
-
-enum GameMode : std::int32_t { Classic = 0, Timer = 1, Rising = 2 };
-
-// Difficulty is stored as the colour count.
-enum Difficulty : std::int32_t { Easy = 4, Normal = 5, Hard = 6 };
 
 enum FieldBackground : std::int32_t {
     GreyField = 0,
@@ -66,7 +63,7 @@ inline constexpr std::array<std::int32_t, kPlayActionCount> kDefaultKeyDelays{50
 struct GameSettings {
     std::int32_t gameMode = Classic;
     std::int32_t colourCount = Normal;
-    std::int32_t blockCountCode = 0;  // 0 = three blocks, 1 = two, 2 = one
+    std::int32_t blockCountCode = ThreeBlocks;  // the normal pieces' kind
     std::int32_t bombsEnabled = 1;
     std::int32_t demolitionDelay = 50;
     std::int32_t levelAnimationDelay = 8;

@@ -6,12 +6,11 @@
 namespace tintfall {
 
 RenderContext MainWindow::renderContext() {
-    view_.statusLine = panel.statusLine;
-    view_.buttonState = panel.buttonState;
     return RenderContext{*assets_,
                          state_,
                          settings_,
                          view_,
+                         panel.looks(),
                          services.backBuffer(),
                          services.windowCanvas(),
                          *this};

@@ -37,8 +37,9 @@ void copyIn(const GameSettings& s, std::int32_t gameRunning, const std::string& 
     sound.baseFolder = baseFolder;
 }
 
-void copyBack(GameSettings& s, OptionsTarget& target, const CGameOpt& game, const CIntOpt& interfacePage,
-              const CConOpt& control, const CSndOpt& sound) {
+// The sheet's values over a copy of the settings in force.
+GameSettings chosenSettings(GameSettings s, const CGameOpt& game, const CIntOpt& interfacePage, const CConOpt& control,
+                            const CSndOpt& sound) {
     s.colourCount = game.colourCount;
     s.blockCountCode = game.blockCountCode;
     s.gameMode = game.gameMode;
@@ -50,23 +51,14 @@ void copyBack(GameSettings& s, OptionsTarget& target, const CGameOpt& game, cons
     s.userColour = interfacePage.userColour;
     s.showNextBar = interfacePage.showNextBar;
     s.showStatusBar = interfacePage.showStatusBar;
-
-    // Only a change of the switch restarts or stops the animation.
-    const bool titleSwitched = (interfacePage.animateTitle != 0) != (s.animateTitle != 0);
     s.animateTitle = interfacePage.animateTitle;
-    if (titleSwitched) target.setTitleAnimation(s.animateTitle != 0);
-
-    // The bitmaps are loaded again only for another set.
-    if (interfacePage.blockSet != s.blockSet) {
-        s.blockSet = interfacePage.blockSet;
-        target.reloadBlockSet();
-    }
-
+    s.blockSet = interfacePage.blockSet;
     s.keyCode = control.keyCode;
     for (int action = 0; action < kPlayActionCount; ++action) s.keyDelay[action] = control.keyDelay[action];
     s.soundOn = sound.soundOn;
     s.soundEventOn = sound.soundEventOn;
     s.soundFile = sound.soundFile;
+    return s;
 }
 
 }  // namespace
@@ -77,10 +69,18 @@ void OptionsCommand::show() {
     CIntOpt interfacePage;
     CConOpt control;
     CSndOpt sound;
-    GameSettings& settings = game_.settings();
+    const GameSettings& settings = game_.settings();
     copyIn(settings, game_.state().gameRunning, baseFolder_, game, interfacePage, control, sound);
-    if (runner_.runOptionsSheet(game, interfacePage, control, sound))
-        copyBack(settings, target_, game, interfacePage, control, sound);
+    if (runner_.runOptionsSheet(game, interfacePage, control, sound)) {
+        const GameSettings chosen = chosenSettings(settings, game, interfacePage, control, sound);
+        // Only a change of the switch restarts or stops the animation, and
+        // the bitmaps are loaded again only for another set.
+        const bool titleSwitched = (chosen.animateTitle != 0) != (settings.animateTitle != 0);
+        const bool otherBlockSet = chosen.blockSet != settings.blockSet;
+        game_.applyOptions(chosen);
+        if (titleSwitched) target_.setTitleAnimation(chosen.animateTitle != 0);
+        if (otherBlockSet) target_.reloadBlockSet();
+    }
     // Written after Cancel too, so the file always holds what is in force.
     target_.saveOptions();
 }

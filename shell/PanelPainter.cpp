@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/PlayedRules.h"
+#include "panel/PanelHitTest.h"
 #include "shell/Renderer.h"
 
 namespace tintfall {
@@ -13,19 +15,10 @@ int selectorFrame(bool selected, bool running, std::int32_t state) {
     return selected ? state + kSelectedFrameOffset : state;
 }
 
+// A selector is lit for the choice its group's stored code is played as.
 bool isSelected(PanelButton button, const GameSettings& settings) {
-    switch (button) {
-        case classic: return settings.gameMode == Classic;
-        case timer: return settings.gameMode == Timer;
-        case rising: return settings.gameMode == Rising;
-        case easy: return settings.colourCount == Easy;
-        case normal: return settings.colourCount == Normal;
-        case hard: return settings.colourCount == Hard;
-        case oneBlock: return settings.blockCountCode == OneBlock;
-        case twoBlocks: return settings.blockCountCode == TwoBlocks;
-        case threeBlocks: return settings.blockCountCode == ThreeBlocks;
-        default: return false;
-    }
+    const std::optional<RuleButton> rule = ruleButton(button);
+    return rule && ruleChoice(rule->group, storedRuleCode(settings, rule->group)) == rule->choice;
 }
 
 AssetRole selectorRole(PanelButton button) {
@@ -35,10 +28,10 @@ AssetRole selectorRole(PanelButton button) {
 }  // namespace
 
 ButtonLook buttonLook(PanelButton button, const GameState& game, const GameSettings& settings,
-                      const PresentationState& view) {
+                      const PanelLooks& looks) {
     const bool running = game.gameRunning != 0;
     // A state outside 0..2 would pick a frame of another look.
-    const int state = std::clamp<std::int32_t>(view.buttonState[static_cast<std::size_t>(button)], 0, 2);
+    const int state = std::clamp<std::int32_t>(looks.buttonState[static_cast<std::size_t>(button)], 0, 2);
     switch (button) {
         case startStop: return {running ? AssetRole::StopButton : AssetRole::StartButton, state};
         case pause:
@@ -62,7 +55,7 @@ ButtonLook buttonLook(PanelButton button, const GameState& game, const GameSetti
 }
 
 void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game, const GameSettings& settings,
-                 const PresentationState& view) {
+                 const PresentationState& view, const PanelLooks& looks) {
     // Panel order: the eight command buttons, the two switches, the logo,
     // the bombs switch, then the three selector groups.
     static constexpr PanelButton kOrder[kPanelButtonCount] = {
@@ -71,7 +64,7 @@ void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game
         threeBlocks,
     };
     for (PanelButton button : kOrder) {
-        const ButtonLook look = buttonLook(button, game, settings, view);
+        const ButtonLook look = buttonLook(button, game, settings, looks);
         const Rect& r = view.layout.panel.buttons[static_cast<std::size_t>(button)];
         canvas.blit(assets.image(look.role, view.effectiveSize).view(), look.frame * r.width, 0, r.width, r.height,
                     r.x, r.y);
@@ -79,10 +72,10 @@ void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game
 }
 
 void drawStatusArea(Canvas& canvas, const AssetStore& assets, const GameSettings& settings,
-                    const PresentationState& view) {
+                    const PresentationState& view, const PanelLooks& looks) {
     const WindowLayout& l = view.layout;
     if (settings.showStatusBar) {
-        const int line = std::clamp<std::int32_t>(view.statusLine, 0, kLastStatusLine);
+        const int line = std::clamp<std::int32_t>(looks.statusLine, 0, kLastStatusLine);
         const Rect& r = l.statusLineRect;
         canvas.blit(assets.image(AssetRole::StatusLines, 0).view(), 0, line * kStatusLineHeight, r.width, r.height, r.x,
                     r.y);

@@ -3,6 +3,7 @@
 // their state selects, and the status area at the bottom of the window.
 #include "engine/GameState.h"
 #include "panel/PanelGeometry.h"
+#include "panel/PanelLooks.h"
 #include "platform/Canvas.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"
@@ -26,15 +27,15 @@ struct ButtonLook {
 };
 
 ButtonLook buttonLook(PanelButton button, const GameState& game, const GameSettings& settings,
-                      const PresentationState& view);
+                      const PanelLooks& looks);
 
 // Every button in panel order (Start/Stop first, the piece-size selectors last).
 void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game, const GameSettings& settings,
-                 const PresentationState& view);
+                 const PresentationState& view, const PanelLooks& looks);
 
 // The status line of the status-bar text image when the status bar is shown,
 // else the plain bottom bar.
 void drawStatusArea(Canvas& canvas, const AssetStore& assets, const GameSettings& settings,
-                    const PresentationState& view);
+                    const PresentationState& view, const PanelLooks& looks);
 
 }  // namespace tintfall

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/PlayedRules.h"
 #include "shell/NumberDisplay.h"
 #include "shell/PanelPainter.h"
 
@@ -179,8 +180,8 @@ void drawFieldBackgroundInFrame(const RenderContext& c) {
 
 void drawNextPiece(const RenderContext& c) {
     const WindowLayout& l = c.view.layout;
-    const std::size_t code = static_cast<std::size_t>(c.settings.blockCountCode);
-    if (code >= l.nextCellX.size()) return;
+    // The next piece has the kind the game's pieces are played as.
+    const std::size_t code = static_cast<std::size_t>(playedBlockCountCode(c.settings));
     // The next bar always shows Normal-size cells, also in the Big window.
     const DibView cells = c.assets.image(AssetRole::BlockCells, 0).view();
     for (int i = 0; i < blocksPerKind[code]; ++i) {
@@ -287,12 +288,12 @@ void redraw(const RenderContext& c) {
         drawFieldBackgroundInFrame(c);
     }
     if (!fieldUncovered(c.game)) back.blit(cover, 0, 0, f.width, f.height, f.x, f.y);
-    drawStatusArea(back, c.assets, c.settings, c.view);
+    drawStatusArea(back, c.assets, c.settings, c.view, c.panel);
     if (c.game.gameRunning) {
         Rect unused;
         for (int i = 0; i < kNumberDisplayCount; ++i) drawNumberDisplay(i, back, c, unused);
     }
-    drawButtons(back, c.assets, c.game, c.settings, c.view);
+    drawButtons(back, c.assets, c.game, c.settings, c.view, c.panel);
     if (c.settings.showStatusBar)
         drawClock(back, c.assets.image(AssetRole::ClockDigits, 0).view(), c.view.clockHour, c.view.clockMinute, l.clockAt);
     if (c.settings.showNextBar) {
@@ -317,8 +318,8 @@ void refreshPanel(const RenderContext& c) {
 
 void drawPanel(const RenderContext& c) {
     if (!c.view.canDraw()) return;
-    drawButtons(c.window, c.assets, c.game, c.settings, c.view);
-    drawStatusArea(c.window, c.assets, c.settings, c.view);
+    drawButtons(c.window, c.assets, c.game, c.settings, c.view, c.panel);
+    drawStatusArea(c.window, c.assets, c.settings, c.view, c.panel);
 }
 
 void drawPieceMove(const RenderContext& c) {

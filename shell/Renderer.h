@@ -8,6 +8,7 @@
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
 #include "panel/PanelGeometry.h"
+#include "panel/PanelLooks.h"
 #include "platform/Canvas.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"
@@ -21,8 +22,6 @@ struct PresentationState {
     bool paintingEnabled = false;  // the first tick has come
     int clockHour = 0;
     int clockMinute = 0;
-    std::int32_t statusLine = 0;  // line of the status-bar text, 0..30
-    std::array<std::int32_t, kPanelButtonCount> buttonState{};
     int effectiveSize = 0;  // 0 Normal, 1 Big
     WindowLayout layout;
 
@@ -43,6 +42,7 @@ struct RenderContext {
     const GameState& game;
     const GameSettings& settings;
     const PresentationState& view;
+    const PanelLooks& panel;
     Canvas& backBuffer;
     Canvas& window;
     WindowPresenter& presenter;

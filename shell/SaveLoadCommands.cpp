@@ -36,14 +36,15 @@ void SaveLoadCommands::loadGame() {
     if (game_.state().gameRunning != 0 &&
         message(kCancelGameQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    // The file is parsed whole before anything changes, so a refused file
-    // leaves the current game as it was.
-    switch (tintfall::loadGame(files_, *path, game_.state(), game_.settings())) {
+    // Read into copies: a refused file leaves the current game as it was.
+    GameState loaded = game_.state();
+    GameSettings loadedRules = game_.settings();
+    switch (tintfall::loadGame(files_, *path, loaded, loadedRules)) {
         case SavedGameLoad::CannotOpen: message(loadGameErrorText(*path), MessageIcon::Exclamation); return;
         case SavedGameLoad::Incorrect: message(kSavedGameIncorrect, MessageIcon::Exclamation); return;
         case SavedGameLoad::Loaded: break;
     }
-    game_.continueLoadedGame();
+    game_.continueLoadedGame(loaded, loadedRules);
 }
 
 }  // namespace tintfall

@@ -1,21 +1,13 @@
 #include "server/judge/Qualifying.h"
 
+#include "engine/Rules.h"
 #include "scores/ScoreBook.h"
 
 namespace tintfall {
 
-namespace {
-
-constexpr std::int32_t kClassicMode = 0;
-constexpr std::int32_t kNormalColours = 5;
-constexpr std::int32_t kHardColours = 6;
-constexpr std::int32_t kThreeBlocks = 0;
-
-}  // namespace
-
 bool meetsConditions(const ScoreEntry& row) {
-    return row.hasInfo == 1 && row.gameMode == kClassicMode &&
-           (row.colourCount == kNormalColours || row.colourCount == kHardColours) && row.blockCountCode == kThreeBlocks;
+    return row.hasInfo == 1 && row.gameMode == Classic && (row.colourCount == Normal || row.colourCount == Hard) &&
+           row.blockCountCode == ThreeBlocks;
 }
 
 std::optional<ScoreEntry> bestQualifyingRow(const UploadRecord& record) {

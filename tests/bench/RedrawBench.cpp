@@ -45,6 +45,7 @@ void FullRedraw(benchmark::State& bench) {
         return;
     }
     PresentationState view;
+    PanelLooks panel;
     view.windowReady = true;
     view.paintingEnabled = true;
     view.effectiveSize = size;
@@ -54,7 +55,7 @@ void FullRedraw(benchmark::State& bench) {
     SoftwareCanvas back(view.layout.clientWidth, view.layout.clientHeight);
     SoftwareCanvas window(view.layout.clientWidth, view.layout.clientHeight);
     SoftwarePresenter presenter(back, window);
-    const RenderContext context{assets, game, settings, view, back, window, presenter};
+    const RenderContext context{assets, game, settings, view, panel, back, window, presenter};
     for (auto _ : bench) {
         redraw(context);
         benchmark::ClobberMemory();

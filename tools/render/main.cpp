@@ -108,6 +108,7 @@ struct Scene {
     GameState game;
     GameSettings settings;
     PresentationState view;
+    PanelLooks panel;
 };
 
 Scene makeScene(const Options& o, Files& files) {
@@ -131,7 +132,7 @@ Scene makeScene(const Options& o, Files& files) {
     if (o.noGame) s.game.gameRunning = 0;
     s.view.windowReady = true;
     s.view.paintingEnabled = true;
-    s.view.statusLine = o.statusLine;
+    s.panel.statusLine = o.statusLine;
     s.view.clockHour = o.hour;
     s.view.clockMinute = o.minute;
     return s;
@@ -148,7 +149,7 @@ void bench(Scene scene, const AssetStore& assets, int count) {
         SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
         SoftwareCanvas window(back.width(), back.height());
         SoftwarePresenter presenter(back, window);
-        const RenderContext context{assets, scene.game, scene.settings, scene.view, back, window, presenter};
+        const RenderContext context{assets, scene.game, scene.settings, scene.view, scene.panel, back, window, presenter};
         redraw(context);  // warm-up
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < count; ++i) redraw(context);
@@ -178,7 +179,7 @@ int main(int argc, char** argv) {
     SoftwareCanvas back(scene.view.layout.clientWidth, scene.view.layout.clientHeight);
     SoftwareCanvas window(back.width(), back.height());
     SoftwarePresenter presenter(back, window);
-    redraw({assets, scene.game, scene.settings, scene.view, back, window, presenter});
+    redraw({assets, scene.game, scene.settings, scene.view, scene.panel, back, window, presenter});
 
     const bool bmp = o.output.size() > 4 && o.output.compare(o.output.size() - 4, 4, ".bmp") == 0;
     if (!(bmp ? window.saveBmp(files, o.output) : window.savePng(files, o.output))) {

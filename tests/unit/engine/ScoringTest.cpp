@@ -73,7 +73,7 @@ TEST(LevelTable, SpeedsQuotasAndCountdownsAtTheTurningPoints) {
 }
 
 TEST(LevelTable, FallIntervalShrinksAtEveryLevel) {
-    for (int level = 2; level <= kLastLevel; ++level)
+    for (int level = 2; level <= kLevelCount; ++level)
         EXPECT_LT(levelRow(level).fallInterval, levelRow(level - 1).fallInterval) << level;
 }
 

@@ -66,8 +66,8 @@ protected:
 
 TEST_F(ControlPanelTest, HoverShowsTheHandAndRepaintsOnlyOnChange) {
     move(load);
-    EXPECT_EQ(panel_.buttonState[load], 1);
-    EXPECT_EQ(panel_.statusLine, 4);
+    EXPECT_EQ(panel_.looks().buttonState[load], 1);
+    EXPECT_EQ(panel_.looks().statusLine, 4);
     EXPECT_EQ(commands_.cursor, Cursor::Hand);
     EXPECT_EQ(commands_.panelDraws, 1);
 
@@ -76,8 +76,8 @@ TEST_F(ControlPanelTest, HoverShowsTheHandAndRepaintsOnlyOnChange) {
     EXPECT_EQ(commands_.classCursorClears, 2);
 
     panel_.onMouseMove(300, 200);  // the playing field
-    EXPECT_EQ(panel_.buttonState[load], 0);
-    EXPECT_EQ(panel_.statusLine, 0);
+    EXPECT_EQ(panel_.looks().buttonState[load], 0);
+    EXPECT_EQ(panel_.looks().statusLine, 0);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
     EXPECT_EQ(commands_.panelDraws, 2);
 }
@@ -85,7 +85,7 @@ TEST_F(ControlPanelTest, HoverShowsTheHandAndRepaintsOnlyOnChange) {
 TEST_F(ControlPanelTest, InformationDisplayShowsTheArrowWithItsLine) {
     const WindowLayout layout = applyLayout(0);
     panel_.onMouseMove(layout.scoreRect.x + 3, layout.scoreRect.y + 3);
-    EXPECT_EQ(panel_.statusLine, 26);
+    EXPECT_EQ(panel_.looks().statusLine, 26);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
     EXPECT_EQ(commands_.panelDraws, 1);
 }
@@ -93,18 +93,18 @@ TEST_F(ControlPanelTest, InformationDisplayShowsTheArrowWithItsLine) {
 TEST_F(ControlPanelTest, PressOnLoadReleasedOverExitRunsExitOnly) {
     move(load);
     panel_.onLeftButtonDown(inside(load).x, inside(load).y);
-    EXPECT_EQ(panel_.buttonState[load], 2);
+    EXPECT_EQ(panel_.looks().buttonState[load], 2);
     ASSERT_EQ(driver_.host().sounds.size(), 1u);
     EXPECT_EQ(driver_.host().sounds[0].event, ButtonPress);
     EXPECT_EQ(driver_.host().sounds[0].slot, 0);
 
     // A pressed button stays pressed while the mouse stays over it.
     panel_.onMouseMove(inside(load).x + 2, inside(load).y);
-    EXPECT_EQ(panel_.buttonState[load], 2);
+    EXPECT_EQ(panel_.looks().buttonState[load], 2);
 
     panel_.onLeftButtonUp(inside(tintfall::exit).x, inside(tintfall::exit).y);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"quit"});
-    EXPECT_EQ(panel_.buttonState[tintfall::exit], 1);
+    EXPECT_EQ(panel_.looks().buttonState[tintfall::exit], 1);
 }
 
 TEST_F(ControlPanelTest, ReleaseOverNothingRunsNothing) {
@@ -131,7 +131,7 @@ TEST_F(ControlPanelTest, EachCommandButtonReachesItsCommand) {
 TEST_F(ControlPanelTest, LogoHasNoPressedLookAndNoClick) {
     move(logo);
     panel_.onLeftButtonDown(inside(logo).x, inside(logo).y);
-    EXPECT_EQ(panel_.buttonState[logo], 1);
+    EXPECT_EQ(panel_.looks().buttonState[logo], 1);
     EXPECT_TRUE(driver_.host().sounds.empty());
     panel_.onLeftButtonUp(inside(logo).x, inside(logo).y);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"home"});
@@ -144,8 +144,8 @@ TEST_F(ControlPanelTest, RightClickOpensHelpAtContextTen) {
 
 TEST_F(ControlPanelTest, PauseAndSaveIgnoreTheMouseBetweenGames) {
     move(save);
-    EXPECT_EQ(panel_.buttonState[save], 0);
-    EXPECT_EQ(panel_.statusLine, 3);
+    EXPECT_EQ(panel_.looks().buttonState[save], 0);
+    EXPECT_EQ(panel_.looks().statusLine, 3);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
     click(save);
     click(tintfall::pause);
@@ -179,7 +179,7 @@ TEST_F(ControlPanelTest, SettingButtonsChangeTheSettingsBetweenGames) {
     EXPECT_EQ(s.bombsEnabled, bombsBefore ? 0 : 1);
     click(bombs);
     EXPECT_EQ(s.bombsEnabled, bombsBefore);
-    EXPECT_EQ(panel_.buttonState[bombs], 1);
+    EXPECT_EQ(panel_.looks().buttonState[bombs], 1);
 }
 
 TEST_F(ControlPanelTest, ClassicSelectorDuringAGameExplainsButDoesNothing) {
@@ -187,9 +187,9 @@ TEST_F(ControlPanelTest, ClassicSelectorDuringAGameExplainsButDoesNothing) {
     startGame();
     const int draws = commands_.panelDraws;
     move(classic);
-    EXPECT_EQ(panel_.statusLine, 9);
+    EXPECT_EQ(panel_.looks().statusLine, 9);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
-    EXPECT_EQ(panel_.buttonState[classic], 0);
+    EXPECT_EQ(panel_.looks().buttonState[classic], 0);
     EXPECT_GT(commands_.panelDraws, draws);  // the status line changed
 
     const std::size_t sounds = driver_.host().sounds.size();
@@ -199,22 +199,22 @@ TEST_F(ControlPanelTest, ClassicSelectorDuringAGameExplainsButDoesNothing) {
     EXPECT_EQ(driver_.settings().gameMode, Timer);
     EXPECT_EQ(driver_.host().sounds.size(), sounds);
     EXPECT_EQ(driver_.host().draws.redraws, redraws);
-    EXPECT_EQ(panel_.buttonState[classic], 0);
+    EXPECT_EQ(panel_.looks().buttonState[classic], 0);
 }
 
 TEST_F(ControlPanelTest, DisabledButtonKeepsItsLastStateUntilItWorksAgain) {
     move(rising);
-    ASSERT_EQ(panel_.buttonState[rising], 1);
+    ASSERT_EQ(panel_.looks().buttonState[rising], 1);
     driver_.pressStartStop();  // F2, with the mouse still over Rising
     ASSERT_EQ(driver_.state().gameRunning, 1);
     panel_.onMouseMove(300, 200);
-    EXPECT_EQ(panel_.buttonState[rising], 1);
+    EXPECT_EQ(panel_.looks().buttonState[rising], 1);
     driver_.host().yesNoAnswers.push_back(true);
     driver_.host().nameAnswers.push_back(std::nullopt);
     driver_.pressStartStop();
     ASSERT_EQ(driver_.state().gameRunning, 0);
     panel_.onMouseMove(300, 200);
-    EXPECT_EQ(panel_.buttonState[rising], 0);
+    EXPECT_EQ(panel_.looks().buttonState[rising], 0);
 }
 
 TEST_F(ControlPanelTest, NextBarSwitchDuringAGameTogglesAndRedrawsAtOnce) {
@@ -233,7 +233,7 @@ TEST_F(ControlPanelTest, NextBarSwitchDuringAGameTogglesAndRedrawsAtOnce) {
 
 TEST_F(ControlPanelTest, StartButtonStartsAGameAndEnablesPauseAndSave) {
     startGame();
-    EXPECT_EQ(panel_.buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
     EXPECT_EQ(driver_.host().soundCount(GameStart), 1);
     click(save);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"save"});
@@ -253,7 +253,7 @@ TEST_F(ControlPanelTest, StopAnsweredNoKeepsAPausedGamePaused) {
     EXPECT_EQ(driver_.host().questions[0], "Do you want to cancel current game?");
     EXPECT_EQ(driver_.state().gameRunning, 1);
     EXPECT_EQ(driver_.state().notPaused, 0);
-    EXPECT_EQ(panel_.buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
 }
 
 TEST_F(ControlPanelTest, StopAnsweredNoKeepsARunningGameRunningWithTheClockRebased) {
@@ -275,7 +275,7 @@ TEST_F(ControlPanelTest, StopAnsweredYesEndsAPausedGameAndLeavesItUnpaused) {
     EXPECT_EQ(driver_.state().gameRunning, 0);
     EXPECT_EQ(driver_.state().notPaused, 1);
     EXPECT_EQ(driver_.host().soundCount(GameOver), 1);
-    EXPECT_EQ(panel_.buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
     // The settings work again, tintfall::pause and save do not.
     EXPECT_TRUE(panel_.enabled(classic));
     EXPECT_FALSE(panel_.enabled(tintfall::pause));
@@ -285,12 +285,12 @@ TEST_F(ControlPanelTest, BigSizeGeometryMovesEveryHitArea) {
     panel_.setGeometry(applyLayout(1).panel);
     // Where Load is in Normal size there is nothing in Big size.
     panel_.onMouseMove(104 + 38, 91);
-    EXPECT_EQ(panel_.statusLine, 0);
+    EXPECT_EQ(panel_.looks().statusLine, 0);
     panel_.onLeftButtonUp(104 + 38, 91);
     EXPECT_TRUE(commands_.calls.empty());
     // Its Big position, right edge included.
     panel_.onMouseMove(112 + 38, 116 + 5);
-    EXPECT_EQ(panel_.statusLine, 4);
+    EXPECT_EQ(panel_.looks().statusLine, 4);
     EXPECT_EQ(commands_.cursor, Cursor::Hand);
     panel_.onLeftButtonUp(112 + 38, 116 + 5);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"load"});

@@ -118,19 +118,21 @@ TEST_F(GamePage, OkTakesEveryChoice) {
     EXPECT_EQ(page.demolitionDelay, 50);
 }
 
-TEST_F(GamePage, OkStoresOnlyTheRulesWhoseControlsChanged) {
+TEST_F(GamePage, CodesOutOfRangeShowWhatIsPlayedAndStayUntilTheirGroupIsClicked) {
     page.gameMode = 5;
     page.colourCount = 7;
     page.blockCountCode = -3;
     page.bombsEnabled = 4;
     page.startLevelIndex = 25;
     page.onInit(controls);
-    EXPECT_TRUE(controls.isChecked(IDC_DIFFICULTY_HARD));  // the nearest button is shown
+    EXPECT_TRUE(controls.isChecked(IDC_MODE_CLASSIC));
+    EXPECT_TRUE(controls.isChecked(IDC_DIFFICULTY_NORMAL));
+    EXPECT_TRUE(controls.isChecked(IDC_BLOCKS_THREE));
     click(IDC_MODE_CLASSIC);
-    click(IDC_MODE_RISING);  // and back: unchanged
-    click(IDC_BLOCKS_TWO);
+    click(IDC_MODE_RISING);
+    click(IDC_DIFFICULTY_NORMAL);  // the button already shown
     ASSERT_TRUE(page.onOk(controls));
-    EXPECT_EQ(rulesOf(page), (Rules{5, 7, 1, 4, 25}));
+    EXPECT_EQ(rulesOf(page), (Rules{Rising, Normal, -3, 4, 25}));
 }
 
 TEST_F(GamePage, DuringAGameOkStoresNoRule) {

@@ -22,7 +22,7 @@ protected:
           presenter(back, window) {}
 
     RenderContext context() {
-        return RenderContext{rig.assets, rig.game, rig.settings, rig.view, back, window, presenter};
+        return RenderContext{rig.assets, rig.game, rig.settings, rig.view, rig.panel, back, window, presenter};
     }
     ColourRef art(AssetRole role, int across, int down = 0, int size = -1) const {
         return artColour(role, size < 0 ? rig.view.effectiveSize : size, across, down);

@@ -66,7 +66,7 @@ protected:
 
     // The frame, then every operation that draws straight into the window.
     void drawEverything() {
-        const RenderContext c{rig.assets, rig.game, rig.settings, rig.view, back, window, presenter};
+        const RenderContext c{rig.assets, rig.game, rig.settings, rig.view, rig.panel, back, window, presenter};
         redraw(c);
         refreshPanel(c);
         drawPanel(c);

@@ -67,7 +67,7 @@ TEST_F(PartialDrawingTest, RefreshPanelWithoutAGameDoesNothing) {
 }
 
 TEST_F(PartialDrawingTest, DrawPanelPaintsButtonsAndStatusStraightIntoTheWindow) {
-    rig.view.statusLine = 30;
+    rig.panel.statusLine = 30;
     drawPanel(rig.context());
     EXPECT_TRUE(rig.back.calls.empty());
     EXPECT_TRUE(rig.presenter.presented.empty());
@@ -77,7 +77,7 @@ TEST_F(PartialDrawingTest, DrawPanelPaintsButtonsAndStatusStraightIntoTheWindow)
 }
 
 TEST_F(PartialDrawingTest, StatusLineOutsideTheImageIsClamped) {
-    rig.view.statusLine = 99;
+    rig.panel.statusLine = 99;
     drawPanel(rig.context());
     EXPECT_EQ(rig.window.calls.back().srcY, 450);
 }
@@ -236,9 +236,22 @@ TEST_F(PartialDrawingTest, BombPushedBesideTheWallIsNotDrawnOutsideTheField) {
     }
 }
 
+TEST_F(PartialDrawingTest, CodesOutOfRangeLightTheSelectorsOfWhatIsPlayed) {
+    rig.settings.gameMode = 5;
+    rig.settings.colourCount = 7;
+    rig.settings.blockCountCode = -3;
+    drawPanel(rig.context());
+    ASSERT_GE(rig.window.calls.size(), 21u);
+    // Selectors from call 12 on: Classic..Rising, Easy..Hard, one..three blocks.
+    for (std::size_t call = 12; call <= 20; ++call) {
+        const bool lit = call == 12 || call == 16 || call == 20;  // Classic, Normal, three blocks
+        EXPECT_EQ(rig.window.calls[call].srcX, lit ? 3 * 46 : 0) << call;
+    }
+}
+
 TEST_F(PartialDrawingTest, ButtonStateOutsideItsRangeShowsTheNormalFrames) {
-    rig.view.buttonState[startStop] = 7;
-    rig.view.buttonState[classic] = -3;
+    rig.panel.buttonState[startStop] = 7;
+    rig.panel.buttonState[classic] = -3;
     drawPanel(rig.context());
     ASSERT_GE(rig.window.calls.size(), 13u);
     EXPECT_EQ(rig.window.calls[0].srcX, 2 * 79);       // clamped to pressed

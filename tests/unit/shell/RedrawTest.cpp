@@ -46,15 +46,15 @@ protected:
 }  // namespace
 
 TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
-    rig.view.statusLine = 4;
+    rig.panel.statusLine = 4;
     rig.view.clockHour = 14;
     rig.view.clockMinute = 37;
-    rig.view.buttonState[startStop] = 1;
-    rig.view.buttonState[load] = 2;
-    rig.view.buttonState[tintfall::pause] = 1;  // disabled: its state is not used
-    rig.view.buttonState[classic] = 1;
-    rig.view.buttonState[timer] = 2;
-    rig.view.buttonState[bombs] = 1;
+    rig.panel.buttonState[startStop] = 1;
+    rig.panel.buttonState[load] = 2;
+    rig.panel.buttonState[tintfall::pause] = 1;  // disabled: its state is not used
+    rig.panel.buttonState[classic] = 1;
+    rig.panel.buttonState[timer] = 2;
+    rig.panel.buttonState[bombs] = 1;
     redrawNow();
 
     const WindowLayout& l = rig.view.layout;

@@ -112,7 +112,7 @@ struct RenderRig {
     }
 
     RenderContext context() {
-        return RenderContext{assets, game, settings, view, back, window, presenter};
+        return RenderContext{assets, game, settings, view, panel, back, window, presenter};
     }
 
     const std::uint8_t* image(AssetRole role, int size = -1) const {
@@ -127,6 +127,7 @@ struct RenderRig {
     GameState game;
     GameSettings settings;
     PresentationState view;
+    PanelLooks panel;
     RecordingCanvas back;
     RecordingCanvas window;
     RecordingPresenter presenter;
