@@ -8,12 +8,12 @@
 
 namespace tintfall {
 
-BestScoresCommand::BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, const std::string& baseFolder,
+BestScoresCommand::BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, std::string baseFolder,
                                      InternetTableOperations& internet, std::string uploadKey, Game& game)
     : runner_(runner),
       files_(files),
       clock_(clock),
-      baseFolder_(baseFolder),
+      baseFolder_(std::move(baseFolder)),
       internet_(internet),
       uploadKey_(std::move(uploadKey)),
       game_(game) {}

@@ -20,12 +20,9 @@ enum class BestScoresStart { LocalClassic, InternetTop10 };
 
 class BestScoresCommand {
 public:
-    // baseFolder is read when a dialog opens, so it may be filled later.
-    BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, const std::string& baseFolder,
+    // uploadKey: the installation's key, handed on to SEND.
+    BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, std::string baseFolder,
                       InternetTableOperations& internet, std::string uploadKey, Game& game);
-
-    // The installation's upload key, handed on to SEND.
-    void setUploadKey(std::string key) { uploadKey_ = std::move(key); }
 
     void show(BestScoresStart start);
     // The name prompt over "lastname.dat" and, when it is confirmed, the
@@ -39,7 +36,7 @@ private:
     DialogRunner& runner_;
     Files& files_;
     Clock& clock_;
-    const std::string& baseFolder_;
+    std::string baseFolder_;
     InternetTableOperations& internet_;
     std::string uploadKey_;
     Game& game_;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "net/UploadKey.h"
 #include "scores/DateTimeText.h"
 #include "scores/FirstStart.h"
 #include "scores/ScoreBook.h"
@@ -16,13 +17,18 @@ constexpr const char* kScratchFileName = "z";
 constexpr const char* kDiskFullError = "ERROR! It is impossible to create file. Hard disk is full or damaged";
 }  // namespace
 
-MainWindow::MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services)
+MainWindow::MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services,
+                       DialogRunner& dialogs, InternetTableOperations& internet, SecureRandom& random)
     : files(files),
       clock(clock),
       sound(sound),
       services(services),
+      dialogs_(dialogs),
+      internet_(internet),
+      random_(random),
       game(state_, settings_, *this, clock),
-      panel(game, *this, *this) {}
+      panel(game, *this, *this),
+      saveLoad_(dialogs, files, game, services) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -33,8 +39,11 @@ void MainWindow::onCreate() {
     view_.windowReady = false;
     view_.paintingEnabled = false;
 
-    // 2. The program folder, before any other file access.
+    // 2. The program folder, before any other file access, and the parts
+    // that work in it.
     findBaseFolder();
+    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
+    options_ = std::make_unique<OptionsCommand>(dialogs_, game, baseFolder_, static_cast<OptionsTarget&>(*this));
 
     // 3 and 4. Sound paths in the program folder, then the options file.
     loadOptionsAtStart();
@@ -48,7 +57,6 @@ void MainWindow::onCreate() {
     // 7. Every bitmap, then the warning about missing pictures, sounds or
     // help file; the check takes the pictures in use from the store, so each
     // is read once.
-    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
     assets_->loadAll(settings_.blockSet);
     const std::string missing = checkFiles(files, baseFolder_, *assets_);
     if (!missing.empty()) message(missing, MessageIcon::Exclamation);
@@ -65,7 +73,12 @@ void MainWindow::onCreate() {
     view_.clockMinute = now.minute;
     runStartTime = clock.milliseconds();
 
-    // 11. Ready; the caller starts timer 1 and shows the window.
+    // 11. The results' dialogs with the installation's upload key, made now
+    // when the folder has none.
+    bestScores_ = std::make_unique<BestScoresCommand>(dialogs_, files, clock, baseFolder_, internet_,
+                                                      loadOrCreateUploadKey(files, random_, baseFolder_), game);
+
+    // 12. Ready; the caller starts timer 1 and shows the window.
     view_.windowReady = true;
 }
 
@@ -127,16 +140,6 @@ void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(x, y); }
 
 void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
 
-void MainWindow::attachDialogs(DialogRunner& runner, InternetTableOperations& internet) {
-    options_ = std::make_unique<OptionsCommand>(runner, game, baseFolder_, static_cast<OptionsTarget&>(*this));
-    saveLoad_ = std::make_unique<SaveLoadCommands>(runner, files, game, services);
-    bestScores_ = std::make_unique<BestScoresCommand>(runner, files, clock, baseFolder_, internet, std::string(), game);
-}
-
-void MainWindow::setUploadKey(std::string key) {
-    if (bestScores_) bestScores_->setUploadKey(std::move(key));
-}
-
 MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                   const std::string& title) {
     return services.messageBox(text, title, icon, buttons);
@@ -144,9 +147,7 @@ MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, Mes
 
 void MainWindow::showTitle(const std::string& text) { services.setTitle(text); }
 
-void MainWindow::reloadBlockSet() {
-    if (assets_) assets_->reloadBlockSet(settings_.blockSet);
-}
+void MainWindow::reloadBlockSet() { assets_->reloadBlockSet(settings_.blockSet); }
 
 void MainWindow::playSound(SoundEvent event, int slot) {
     if (slot < 0 || slot >= kSoundSlotCount) return;
@@ -165,8 +166,6 @@ std::int32_t MainWindow::bestLocalScore(std::int32_t mode) { return tintfall::be
 
 std::int32_t MainWindow::qualifyingScore(std::int32_t mode) { return tintfall::qualifyingScore(files, baseFolder_, mode); }
 
-void MainWindow::recordResult(const GameResult& result) {
-    if (bestScores_) bestScores_->recordResult(result);
-}
+void MainWindow::recordResult(const GameResult& result) { bestScores_->recordResult(result); }
 
 }  // namespace tintfall

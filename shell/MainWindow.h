@@ -17,6 +17,7 @@
 #include "panel/PanelCommands.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/SecureRandom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowServices.h"
 #include "settings/GameSettings.h"
@@ -40,13 +41,17 @@ inline constexpr std::uint32_t kTickMilliseconds = 20;
 // owns, so nothing outside can draw, ask or record in its name.
 class MainWindow : private GameHost, private PanelCommands, private OptionsTarget, private WindowPresenter {
 public:
-    MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services);
+    // The dialogs of the commands as the platform runs them, and the random
+    // source of the installation's upload key.
+    MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowServices& services, DialogRunner& dialogs,
+               InternetTableOperations& internet, SecureRandom& random);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // The creation sequence. Failures are reported in message boxes and the
-    // sequence still runs to its end. The caller starts timer 1 afterwards.
+    // The creation sequence, before any other call. Failures are reported in
+    // message boxes and the sequence still runs to its end. The caller starts
+    // timer 1 afterwards.
     void onCreate();
     // Timer 1: first-frame painting, the clock redraw, the game step, the title.
     void onTick();
@@ -55,12 +60,6 @@ public:
     // The window is being destroyed while the program runs (close box, system menu).
     void onDestroy();
     void onActivateApp(bool active);
-    // The dialogs of the commands, as the platform runs them; until they are
-    // attached the dialog commands do nothing.
-    void attachDialogs(DialogRunner& runner, InternetTableOperations& internet);
-    // The installation's upload key, handed on to SEND.
-    void setUploadKey(std::string key);
-
     // Keyboard: every key message before dispatch, then the window's key-down.
     void preTranslateKey(bool keyDown, int keyCode);
     void onKeyDown(int keyCode);
@@ -137,7 +136,12 @@ private:
     void addUsageTimeOnce();
     void showTitle(const std::string& text);
     void stepTitle();
-    // One drawing job over the current state, with the panel's looks.
+    // One drawing job over the current state, with the panel's looks; none
+    // before the window is ready and the first tick has come.
+    template <typename Job>
+    void draw(Job&& job) {
+        if (view_.canDraw()) job(renderContext());
+    }
     RenderContext renderContext();
     void present(const Rect& area) override;
 
@@ -145,6 +149,9 @@ private:
     Clock& clock;
     SoundPlayer& sound;
     WindowServices& services;
+    DialogRunner& dialogs_;
+    InternetTableOperations& internet_;
+    SecureRandom& random_;
     GameState state_;
     GameSettings settings_;
     std::string baseFolder_;
@@ -152,18 +159,19 @@ private:
     // Ready and painting flags, clock, effective size and layout, panel looks.
     PresentationState view_;
     TitleAnimation title_;
-    // Created once baseFolder_ is known.
-    std::unique_ptr<AssetStore> assets_;
     Game game;
     ControlPanel panel;
+    SaveLoadCommands saveLoad_;
+    // The parts that work in the program folder, built in onCreate as soon
+    // as it is known; the upload key's part once the window is complete.
+    std::unique_ptr<AssetStore> assets_;
+    std::unique_ptr<OptionsCommand> options_;
+    std::unique_ptr<BestScoresCommand> bestScores_;
     std::uint32_t runStartTime = 0;
 
     bool usageTimeAdded_ = false;
     bool quitConfirmed_ = false;
     bool destroying_ = false;
-    std::unique_ptr<OptionsCommand> options_;
-    std::unique_ptr<SaveLoadCommands> saveLoad_;
-    std::unique_ptr<BestScoresCommand> bestScores_;
 };
 
 }  // namespace tintfall

@@ -38,25 +38,15 @@ void MainWindow::startOrStop() { game.startOrStop(StartStopCaller::Menu); }
 
 void MainWindow::togglePause() { game.togglePause(); }
 
-void MainWindow::showOptions() {
-    if (options_) options_->show();
-}
+void MainWindow::showOptions() { options_->show(); }
 
-void MainWindow::saveGame() {
-    if (saveLoad_) saveLoad_->saveGameAs();
-}
+void MainWindow::saveGame() { saveLoad_.saveGameAs(); }
 
-void MainWindow::loadGame() {
-    if (saveLoad_) saveLoad_->loadGame();
-}
+void MainWindow::loadGame() { saveLoad_.loadGame(); }
 
-void MainWindow::showLocalTables() {
-    if (bestScores_) bestScores_->show(BestScoresStart::LocalClassic);
-}
+void MainWindow::showLocalTables() { bestScores_->show(BestScoresStart::LocalClassic); }
 
-void MainWindow::showInternetTable() {
-    if (bestScores_) bestScores_->show(BestScoresStart::InternetTop10);
-}
+void MainWindow::showInternetTable() { bestScores_->show(BestScoresStart::InternetTop10); }
 
 void MainWindow::showHelpIndex() {
     ModalPause pause(game);
@@ -130,7 +120,7 @@ void MainWindow::onDestroy() {
     // A confirmed quit has written the options already.
     if (!quitConfirmed_) saveOptions();
     view_.windowReady = false;
-    if (assets_) assets_->releaseAll();
+    assets_->releaseAll();
     services.releaseBackBuffer();
 }
 

@@ -19,7 +19,7 @@ RenderContext MainWindow::renderContext() {
 void MainWindow::present(const Rect& area) { services.present(area.x, area.y, area.width, area.height); }
 
 void MainWindow::redraw() {
-    if (view_.canDraw() && assets_) tintfall::redraw(renderContext());
+    draw([](const RenderContext& c) { tintfall::redraw(c); });
 }
 
 void MainWindow::onPaint() {
@@ -29,31 +29,31 @@ void MainWindow::onPaint() {
 }
 
 void MainWindow::drawPieceMove() {
-    if (view_.canDraw() && assets_) tintfall::drawPieceMove(renderContext());
+    draw([](const RenderContext& c) { tintfall::drawPieceMove(c); });
 }
 
 void MainWindow::refreshPanel() {
-    if (view_.canDraw() && assets_) tintfall::refreshPanel(renderContext());
+    draw([](const RenderContext& c) { tintfall::refreshPanel(c); });
 }
 
 void MainWindow::drawCell(int column, int row, CellImage image, int frame) {
-    if (view_.canDraw() && assets_) drawCellInWindow(renderContext(), column, row, image, frame);
+    draw([&](const RenderContext& c) { drawCellInWindow(c, column, row, image, frame); });
 }
 
 void MainWindow::drawFieldBackgroundCell(int column, int row) {
-    if (view_.canDraw() && assets_) tintfall::drawFieldBackgroundCell(renderContext(), column, row);
+    draw([&](const RenderContext& c) { tintfall::drawFieldBackgroundCell(c, column, row); });
 }
 
 void MainWindow::drawCoverCell(int column, int row) {
-    if (view_.canDraw() && assets_) tintfall::drawCoverCell(renderContext(), column, row);
+    draw([&](const RenderContext& c) { tintfall::drawCoverCell(c, column, row); });
 }
 
 void MainWindow::showField() {
-    if (view_.canDraw() && assets_) tintfall::showField(renderContext());
+    draw([](const RenderContext& c) { tintfall::showField(c); });
 }
 
 void MainWindow::drawPanel() {
-    if (view_.canDraw() && assets_) tintfall::drawPanel(renderContext());
+    draw([](const RenderContext& c) { tintfall::drawPanel(c); });
 }
 
 void MainWindow::clearClassCursor() { services.clearClassCursor(); }

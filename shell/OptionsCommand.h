@@ -2,6 +2,7 @@
 // The options sheet: its four pages get copies of the settings and hand them
 // back on OK. The game stands still while it is open.
 #include <string>
+#include <utility>
 
 #include "engine/Game.h"
 #include "shell/DialogRunner.h"
@@ -21,16 +22,15 @@ public:
 
 class OptionsCommand {
 public:
-    // baseFolder is read when the sheet opens, so it may be filled later.
-    OptionsCommand(DialogRunner& runner, Game& game, const std::string& baseFolder, OptionsTarget& target)
-        : runner_(runner), game_(game), baseFolder_(baseFolder), target_(target) {}
+    OptionsCommand(DialogRunner& runner, Game& game, std::string baseFolder, OptionsTarget& target)
+        : runner_(runner), game_(game), baseFolder_(std::move(baseFolder)), target_(target) {}
 
     void show();
 
 private:
     DialogRunner& runner_;
     Game& game_;
-    const std::string& baseFolder_;
+    std::string baseFolder_;
     OptionsTarget& target_;
 };
 

@@ -1,6 +1,5 @@
 #include "platform/win32/DlgRunner.h"
 
-#include "net/UploadKey.h"
 #include "platform/win32/DlgFileChooser.h"
 #include "platform/win32/DlgInternet.h"
 #include "platform/win32/DlgOptionsSheet.h"
@@ -32,7 +31,5 @@ void Win32DialogRunner::runUpload(TransferDialog& dialog) { runTransferDialog(in
 void Win32DialogRunner::runDownload(TransferDialog& dialog) {
     runTransferDialog(instance_, owner_, IDD_DOWNLOAD, dialog);
 }
-
-std::string ProgramDialogs::uploadKey(const std::string& folder) { return loadOrCreateUploadKey(files, random, folder); }
 
 }  // namespace tintfall

@@ -31,17 +31,15 @@ private:
     HWND owner_ = nullptr;
 };
 
-// Everything the program needs for its dialog commands: the runner owned by
-// the window once it exists, the internet table, and the installation's
-// upload key from the program folder.
+// Everything the program needs for its dialog commands: the runner, owned by
+// the window once it exists, the internet table, and the random source of the
+// installation's upload key.
 struct ProgramDialogs {
     ProgramDialogs(HINSTANCE instance, Files& files, Clock& clock)
-        : runner(instance), files(files), internet(files, clock, ftp, runner) {}
+        : runner(instance), internet(files, clock, ftp, runner) {}
     void attach(HWND owner) { runner.attach(owner); }
-    std::string uploadKey(const std::string& folder);
 
     Win32DialogRunner runner;
-    Files& files;
     WinInetFtpClient ftp;
     Win32SecureRandom random;
     InternetTransfers internet;

@@ -24,10 +24,12 @@ struct Program {
     Win32Clock clock;
     Win32Sound sound;
     Win32WindowServices services;
-    MainWindow window;
     ProgramDialogs dialogs;
+    MainWindow window;
     explicit Program(HINSTANCE instance)
-        : services(instance), window(files, clock, sound, services), dialogs(instance, files, clock) {}
+        : services(instance),
+          dialogs(instance, files, clock),
+          window(files, clock, sound, services, dialogs.runner, dialogs.internet, dialogs.random) {}
 };
 
 Program* program = nullptr;
@@ -39,9 +41,7 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         case WM_CREATE: {
             program->services.attach(hwnd);
             program->dialogs.attach(hwnd);
-            window.attachDialogs(program->dialogs.runner, program->dialogs.internet);
             window.onCreate();
-            window.setUploadKey(program->dialogs.uploadKey(window.baseFolder()));
             SetTimer(hwnd, kTimerId, kTickMilliseconds, nullptr);
             // The class has no background brush: every pixel comes from the back buffer.
             SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, 0);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "net/UploadKey.h"
+#include "tests/support/CountingRandom.h"
 #include "tests/support/GameFolder.h"
 #include "tests/support/MemoryFiles.h"
 
@@ -12,23 +13,6 @@ namespace tintfall {
 namespace {
 
 const std::string kKeyPath = kGameFolder + "uploadkey.dat";
-
-// Bytes counting up from a start value; or a source that fails.
-class CountingRandom : public SecureRandom {
-public:
-    explicit CountingRandom(std::uint8_t start) : next_(start) {}
-    bool fill(std::uint8_t* bytes, std::size_t count) override {
-        ++calls;
-        if (fails) return false;
-        for (std::size_t i = 0; i < count; ++i) bytes[i] = next_++;
-        return true;
-    }
-    bool fails = false;
-    int calls = 0;
-
-private:
-    std::uint8_t next_;
-};
 
 TEST(UploadKey, IsMadeOnceFromTheRandomSourceAndThenKept) {
     MemoryFiles files;

@@ -22,6 +22,7 @@
 #include "shell/BestScoresCommand.h"
 #include "shell/MainWindow.h"
 #include "shell/SaveLoadCommands.h"
+#include "tests/support/CountingRandom.h"
 #include "tests/support/FakeControls.h"
 #include "tests/support/FakeWindow.h"
 #include "tests/support/GameDriver.h"
@@ -42,16 +43,14 @@ struct CommandFixture : ::testing::Test {
     ManualClock clock;
     RecordingSound sound;
     FakeWindow services;
-    MainWindow window{files, clock, sound, services};
     ScriptedDialogs runner;
     TestFtpClient ftp{files};
     ScriptedInternetDialogs internetDialogs;
     InternetTransfers internet{files, clock, ftp, internetDialogs};
+    CountingRandom random;
+    MainWindow window{files, clock, sound, services, runner, internet, random};
 
-    CommandFixture() {
-        window.attachDialogs(runner, internet);
-        runner.watched = &window.gameState();
-    }
+    CommandFixture() { runner.watched = &window.gameState(); }
     // The window's creation over the files as they are; what it showed and
     // read on the way (the warning about the program's missing files, the
     // title, the bitmaps) is forgotten.

@@ -4,13 +4,18 @@
 #include <functional>
 #include <memory>
 
+#include "net/InternetTransfers.h"
 #include "platform/headless/ManualClock.h"
 #include "resources/resource_ids.h"
 #include "tests/support/RecordingSound.h"
 #include "settings/OptionsFile.h"
 #include "shell/FileCheck.h"
 #include "shell/MainWindow.h"
+#include "tests/support/CountingRandom.h"
 #include "tests/support/FakeWindow.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/ScriptedInternetDialogs.h"
+#include "tests/support/TestFtpClient.h"
 #include "tests/unit/shell/BitmapSpec.h"
 #include "tests/unit/shell/ShellFakes.h"
 
@@ -32,7 +37,7 @@ protected:
     }
 
     MainWindow& create() {
-        main = std::make_unique<MainWindow>(files, clock, sound, window);
+        main = std::make_unique<MainWindow>(files, clock, sound, window, dialogs, internet, random);
         main->onCreate();
         return *main;
     }
@@ -57,6 +62,11 @@ protected:
     ManualClock clock;
     RecordingSound sound;
     FakeWindow window;
+    ScriptedDialogs dialogs;
+    TestFtpClient ftp{files};
+    ScriptedInternetDialogs internetDialogs;
+    InternetTransfers internet{files, clock, ftp, internetDialogs};
+    CountingRandom random;
     std::unique_ptr<MainWindow> main;
 };
 
