@@ -5,7 +5,7 @@
 namespace tintfall {
 
 Game::Game(GameState& state, GameSettings& settings, GameHost& host, Clock& clock)
-    : state_(state), settings_(settings), host_(host), clock_(clock) {}
+    : state_(state), settings_(settings), host_(host, recorder_), clock_(clock, recorder_) {}
 
 std::int32_t Game::nextRandom() { return state_.random.next(); }
 

@@ -5,9 +5,12 @@
 // outside the rules (drawing, sounds, questions, best scores) goes through
 // GameHost; time comes from Clock.
 #include <cstdint>
+#include <vector>
 
 #include "engine/GameHost.h"
 #include "engine/GameState.h"
+#include "engine/RecordedBoundary.h"
+#include "engine/ReplayRecorder.h"
 #include "platform/Clock.h"
 #include "settings/GameSettings.h"
 
@@ -86,7 +89,10 @@ public:
     void setAppActive(bool active);
     // A saved game read whole: its state and its four rules replace the
     // current ones; then the best score of its mode and a fresh random seed.
-    void continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules);
+    // The replay saved with the game goes on recording; without one the
+    // game is not recorded.
+    void continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules,
+                            const std::vector<std::uint8_t>& savedReplay = {});
 
     // The settings the player changes. The rules of a game (mode, colours,
     // piece size, bombs, start level) take effect at the next newGame and
@@ -97,6 +103,13 @@ public:
     void toggleStatusBar();
     // The options sheet closed with OK: every setting from the sheet's copy.
     void applyOptions(const GameSettings& chosen);
+
+    // Replays. The replay of the game that ended last (empty when it was not
+    // recorded) and of the running game so far (what a saved game keeps).
+    const std::vector<std::uint8_t>& finishedReplay() const { return recorder_.finishedGame(); }
+    std::vector<std::uint8_t> replaySoFar() { return recorder_.gameSoFar(); }
+    // Off for a game that is itself re-run from a replay.
+    void setRecording(bool on) { recorder_.setEnabled(on); }
 
 private:
     // The host's full frame and number refresh, after the best-score rule.
@@ -120,8 +133,10 @@ private:
 
     GameState& state_;
     GameSettings& settings_;
-    GameHost& host_;
-    Clock& clock_;
+    ReplayRecorder recorder_;
+    // Every reading of the host and the clock goes through these.
+    RecordedHost host_;
+    RecordedClock clock_;
 };
 
 }  // namespace tintfall

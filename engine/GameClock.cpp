@@ -14,6 +14,8 @@ void Game::clearKeys() {
 }
 
 void Game::preTranslateKey(bool isKeyDown, std::int32_t keyCode) {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayKeyMessage, {isKeyDown ? 1 : 0, keyCode});
     if (!(state_.appActive && state_.gameRunning && state_.notPaused)) {
         clearKeys();
         return;
@@ -34,6 +36,8 @@ void Game::preTranslateKey(bool isKeyDown, std::int32_t keyCode) {
 }
 
 void Game::onKeyDown(std::int32_t keyCode) {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayKeyDown, {keyCode});
     if (keyCode == settings_.keyCode[PauseGame]) togglePause();
 }
 
@@ -49,6 +53,8 @@ bool Game::performKeyAction(int action) {
 }
 
 void Game::gameStep() {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayTick);
     if (state_.appActive && state_.gameRunning && state_.notPaused) playStep();
     if (!state_.notPaused) clearKeys();
 }

@@ -2,9 +2,13 @@
 #include "engine/GameRecord.h"
 #include "engine/PlayedRules.h"
 
+#include <utility>
+
 namespace tintfall {
 
 void Game::newGame() {
+    const ReplayCommandScope command(recorder_);
+    recorder_.begin(settings_, state_);
     GameState& s = state_;
     s.board.reset();
     s.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
@@ -44,6 +48,8 @@ void Game::newGame() {
 }
 
 void Game::startOrStop(StartStopCaller caller) {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayStartStop, {caller == StartStopCaller::PanelButton ? 1 : 0});
     if (!state_.gameRunning) {
         newGame();
         redraw();
@@ -69,6 +75,8 @@ void Game::startOrStop(StartStopCaller caller) {
 }
 
 void Game::togglePause() {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayTogglePause);
     if (!state_.gameRunning) return;
     if (state_.notPaused) {
         state_.clockRunning = 0;
@@ -89,6 +97,8 @@ void Game::endGame(bool won) {
     play(won ? YouWin : GameOver);
     endAnimation();
     state_.gameRunning = 0;
+    // What follows (the winner box, the tables) is the host's, not the game's.
+    recorder_.finish();
     redraw();
     if (won) host_.showWinnerMessage();
     if (state_.score < host_.qualifyingScore(playedGameMode(settings_))) return;
@@ -101,6 +111,8 @@ void Game::gameOver() { endGame(false); }
 void Game::gameWon() { endGame(true); }
 
 std::int32_t Game::suspendForModal() {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplaySuspend);
     const std::int32_t remembered = state_.notPaused;
     state_.notPaused = 0;
     state_.clockRunning = 0;
@@ -109,11 +121,15 @@ std::int32_t Game::suspendForModal() {
 }
 
 void Game::resumeAfterModal(std::int32_t rememberedNotPaused) {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayResume, {rememberedNotPaused});
     state_.notPaused = rememberedNotPaused;
     redraw();
 }
 
 void Game::setAppActive(bool active) {
+    const ReplayCommandScope command(recorder_);
+    if (command.top()) recorder_.command(settings_, ReplayAppActive, {active ? 1 : 0});
     state_.appActive = active ? 1 : 0;
     if (!active) {
         state_.clockRunning = 0;
@@ -122,17 +138,23 @@ void Game::setAppActive(bool active) {
     redraw();
 }
 
-void Game::continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules) {
+void Game::continueLoadedGame(const GameState& loaded, const GameSettings& loadedRules,
+                              const std::vector<std::uint8_t>& savedReplay) {
+    const ReplayCommandScope command(recorder_);
     state_ = loaded;
     settings_.gameMode = loadedRules.gameMode;
     settings_.colourCount = loadedRules.colourCount;
     settings_.blockCountCode = loadedRules.blockCountCode;
     settings_.bombsEnabled = loadedRules.bombsEnabled;
+    recorder_.continueSaved(std::move(savedReplay), settings_, state_);
     state_.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     seedRandom();
 }
 
-void Game::reset() { state_ = GameState{}; }
+void Game::reset() {
+    recorder_.abandon();
+    state_ = GameState{};
+}
 
 void Game::redraw() {
     noteBestScore();

@@ -4,7 +4,9 @@
 // the options file is written now and then. At the end every written file
 // must read back valid, each local table must hold the best results it was
 // given, and the live heap must be as small after the last game as after the
-// first thousandth. Prints its figures; exits 1 on any failure.
+// first thousandth. Every game is recorded, and its replay, through the
+// replay file, must re-run to exactly the same result. Prints its figures;
+// exits 1 on any failure.
 //
 //   tintfall_soak [games, default 10000] [seed, default 1]
 #include <malloc.h>
@@ -31,6 +33,9 @@
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
+#include "engine/GameRecord.h"
+#include "engine/ReplayFile.h"
+#include "engine/ReplayRerun.h"
 #include "tests/support/GameDriver.h"
 #include "tests/support/RandomPlayer.h"
 #include "scores/LastNameFile.h"
@@ -132,6 +137,10 @@ int main(int argc, char** argv) {
     int loads = 0;
     int prompts = 0;
     std::size_t resultCount = 0;
+    int replaysIdentical = 0;
+    long long replayBytes = 0;
+    long long playedMilliseconds = 0;
+    double rerunSeconds = 0;
     std::size_t heapAfterFirstThousand = 0;
     std::size_t residentAfterFirstThousand = 0;
     const auto started = std::chrono::steady_clock::now();
@@ -162,6 +171,9 @@ int main(int argc, char** argv) {
             if (driver.state().gameRunning) {
                 const GameState before = driver.state();
                 if (!saveGame(driver.files(), savedGame, driver.state(), settings)) fail("saving a game");
+                if (!driver.files().write(savedGame + kReplayFileEnding,
+                                          encodeReplayFile(driver.game().replaySoFar())))
+                    fail("saving a game's replay");
                 ++saves;
                 GameSettings loadedSettings = settings;
                 if (loadGame(driver.files(), savedGame, driver.state(), loadedSettings) != SavedGameLoad::Loaded)
@@ -171,11 +183,31 @@ int main(int argc, char** argv) {
                     loadedSettings.gameMode != settings.gameMode)
                     fail("the loaded game differs from the saved one");
                 settings = loadedSettings;
-                driver.game().seedRandom();
+                const auto savedReplay = driver.files().read(savedGame + kReplayFileEnding, kReplayMaxFileBytes);
+                ReplayFileRead replay = parseReplayFile(savedReplay.value_or(std::vector<std::uint8_t>{}));
+                if (!replay.ok()) fail("the saved game's replay does not read back: " + replay.failure);
+                driver.game().continueLoadedGame(std::move(replay.events));
             }
         }
         ticks += driver.runWith(std::ref(player), kMaxTicksPerGame);
         if (driver.state().gameRunning) fail("game " + std::to_string(game) + " did not end");
+        {
+            const GameResult played = makeGameResult(driver.state(), settings);
+            const std::vector<std::uint8_t> file = encodeReplayFile(driver.game().finishedReplay());
+            replayBytes += file.size();
+            playedMilliseconds += static_cast<long long>(played.gameSeconds) * 1000;
+            const auto rerunStarted = std::chrono::steady_clock::now();
+            const ReplayFileRead read = parseReplayFile(file);
+            const ReplayRerun rerun = read.ok() ? rerunReplay(read.events) : ReplayRerun{false, read.failure};
+            rerunSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - rerunStarted).count();
+            if (!rerun.ok) {
+                fail("game " + std::to_string(game) + " does not re-run: " + rerun.failure);
+            } else if (const std::string field = firstDifferentField(played, rerun.result); !field.empty()) {
+                fail("game " + std::to_string(game) + " re-runs to another " + field);
+            } else {
+                ++replaysIdentical;
+            }
+        }
         resultCount += driver.host().recordedResults.size();
         prompts += static_cast<int>(
             std::count(driver.host().dialogs.begin(), driver.host().dialogs.end(), std::string("name")));
@@ -227,6 +259,10 @@ int main(int argc, char** argv) {
     std::printf("soak: live heap %zu bytes after game %d, %zu after the last; resident %zu KiB and %zu KiB\n",
                 heapAfterFirstThousand, std::min(1000, games), heapAtEnd, residentAfterFirstThousand,
                 residentAtEnd);
+    std::printf("soak: %d of %d replays re-run to identical results in %.2f s; %lld replay bytes for %.1f minutes "
+                "of play, %.0f bytes a minute\n",
+                replaysIdentical, games, rerunSeconds, replayBytes, playedMilliseconds / 60000.0,
+                playedMilliseconds > 0 ? replayBytes / (playedMilliseconds / 60000.0) : 0.0);
     std::printf("soak: %s\n", failures == 0 ? "every file valid, tables right, memory flat" : "FAILED");
     return failures == 0 ? 0 : 1;
 }

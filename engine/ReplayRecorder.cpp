@@ -1,0 +1,186 @@
+#include "engine/ReplayRecorder.h"
+
+#include <utility>
+
+namespace tintfall {
+
+void putLoadedFlags(std::vector<std::uint8_t>& out, const GameState& state) {
+    putReplaySigned(out, state.notPaused);
+    putReplaySigned(out, state.appActive);
+    putReplaySigned(out, state.clockRunning);
+    for (const KeyTracker& key : state.keys) {
+        putReplaySigned(out, key.held);
+        putReplaySigned(out, key.repeatPhase);
+        putReplayNumber(out, key.pressTime);
+        putReplaySigned(out, key.tapped);
+    }
+}
+
+namespace {
+// Room for about twenty minutes of play, taken once, so a game seldom
+// grows the buffer while it is played.
+constexpr std::size_t kReservedEventBytes = 64 * 1024;
+}  // namespace
+
+void ReplayRecorder::begin(const GameSettings& settings, const GameState& state) {
+    events_.clear();
+    events_.reserve(kReservedEventBytes);
+    finished_ = false;
+    tickOpen_ = false;
+    idleTicks_ = 0;
+    readingSeen_ = false;
+    recording_ = enabled_;
+    if (!recording_) return;
+    put(ReplayBegin);
+    putRules(settings);
+    putReplaySigned(events_, state.gameRunning);
+    putLoadedFlags(events_, state);
+}
+
+void ReplayRecorder::continueSaved(std::vector<std::uint8_t> events, const GameSettings& settings,
+                                   const GameState& state) {
+    events_ = std::move(events);
+    finished_ = false;
+    tickOpen_ = false;
+    idleTicks_ = 0;
+    readingSeen_ = false;
+    recording_ = enabled_ && !events_.empty();
+    if (!recording_) {
+        events_.clear();
+        return;
+    }
+    put(ReplayLoaded);
+    putRules(settings);
+    putLoadedFlags(events_, state);
+}
+
+void ReplayRecorder::finish() {
+    if (!recording_) return;
+    settleTick();
+    recording_ = false;
+    finished_ = true;
+}
+
+void ReplayRecorder::abandon() {
+    recording_ = finished_ = false;
+    events_.clear();
+}
+
+const std::vector<std::uint8_t>& ReplayRecorder::finishedGame() const {
+    static const std::vector<std::uint8_t> none;
+    return finished_ ? events_ : none;
+}
+
+std::vector<std::uint8_t> ReplayRecorder::gameSoFar() {
+    if (!recording_) return {};
+    settleTick();
+    flushIdle();
+    return events_;
+}
+
+void ReplayRecorder::putRules(const GameSettings& settings) {
+    rules_ = replayRulesOf(settings);
+    for (std::int32_t v : rules_.values) putReplaySigned(events_, v);
+    for (std::int32_t v : rules_.keyDelay) putReplaySigned(events_, v);
+    for (std::int32_t v : rules_.keyCode) putReplaySigned(events_, v);
+}
+
+void ReplayRecorder::settleTick() {
+    if (!tickOpen_) return;
+    tickOpen_ = false;
+    ++idleTicks_;
+}
+
+void ReplayRecorder::flushIdle() {
+    if (idleTicks_ == 0) return;
+    if (idleTicks_ == 1) {
+        put(ReplayTick);
+    } else {
+        put(ReplayIdleTicks);
+        putReplayNumber(events_, idleTicks_);
+    }
+    idleTicks_ = 0;
+}
+
+void ReplayRecorder::command(const GameSettings& settings, ReplayTag tag, std::initializer_list<std::int64_t> values) {
+    if (!recording_) return;
+    settleTick();
+    if (replayRulesOf(settings) != rules_) {
+        flushIdle();
+        put(ReplayRules);
+        putRules(settings);
+    }
+    if (tag == ReplayTick) {
+        // Written once it is known whether the tick reads the clock.
+        tickOpen_ = true;
+        return;
+    }
+    flushIdle();
+    put(tag);
+    for (std::int64_t v : values) putReplaySigned(events_, v);
+}
+
+void ReplayRecorder::reading(std::uint32_t now) {
+    if (!recording_) return;
+    // The first reading of a game or a loaded game is the clock itself; each
+    // later one its advance since the last.
+    const std::int64_t advance = readingSeen_ ? static_cast<std::int32_t>(now - lastReading_) : std::int64_t{now};
+    readingSeen_ = true;
+    lastReading_ = now;
+    if (tickOpen_ && advance >= 0 && advance < 0x80) {
+        tickOpen_ = false;
+        flushIdle();
+        events_.push_back(static_cast<std::uint8_t>(kReplayTickWithReading | advance));
+        return;
+    }
+    beforeValue();
+    put(ReplayReading);
+    putReplaySigned(events_, advance);
+}
+
+void ReplayRecorder::beforeValue() {
+    if (tickOpen_) {
+        tickOpen_ = false;
+        flushIdle();
+        put(ReplayTick);
+    }
+    flushIdle();
+}
+
+void ReplayRecorder::sleep(std::uint32_t ms) {
+    if (!recording_) return;
+    beforeValue();
+    put(ReplaySleep);
+    putReplayNumber(events_, ms);
+}
+
+void ReplayRecorder::calendar(std::int64_t seconds) {
+    if (!recording_) return;
+    beforeValue();
+    put(ReplayCalendar);
+    putReplaySigned(events_, seconds);
+}
+
+void ReplayRecorder::dateText(const std::string& text) {
+    if (!recording_) return;
+    beforeValue();
+    put(ReplayDateText);
+    putReplayNumber(events_, text.size());
+    events_.insert(events_.end(), text.begin(), text.end());
+}
+
+void ReplayRecorder::answer(bool yes) {
+    if (!recording_) return;
+    beforeValue();
+    put(ReplayAnswer);
+    events_.push_back(yes ? 1 : 0);
+}
+
+void ReplayRecorder::bestScore(std::int32_t score) {
+    if (!recording_) return;
+    beforeValue();
+    put(ReplayBestScore);
+    putReplaySigned(events_, score);
+}
+
+}  // namespace tintfall
