@@ -2,8 +2,6 @@
 #include "engine/GameRecord.h"
 #include "engine/PlayedRules.h"
 
-#include <utility>
-
 namespace tintfall {
 
 void Game::newGame() {
@@ -146,7 +144,7 @@ void Game::continueLoadedGame(const GameState& loaded, const GameSettings& loade
     settings_.colourCount = loadedRules.colourCount;
     settings_.blockCountCode = loadedRules.blockCountCode;
     settings_.bombsEnabled = loadedRules.bombsEnabled;
-    recorder_.continueSaved(std::move(savedReplay), settings_, state_);
+    recorder_.continueSaved(savedReplay, settings_, state_);
     state_.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     seedRandom();
 }

@@ -1,7 +1,5 @@
 #include "engine/ReplayRecorder.h"
 
-#include <utility>
-
 namespace tintfall {
 
 void putLoadedFlags(std::vector<std::uint8_t>& out, const GameState& state) {
@@ -17,18 +15,24 @@ void putLoadedFlags(std::vector<std::uint8_t>& out, const GameState& state) {
 }
 
 namespace {
-// Room for about twenty minutes of play, taken once, so a game seldom
-// grows the buffer while it is played.
-constexpr std::size_t kReservedEventBytes = 64 * 1024;
+// Room for most games (an hour of play, ten minutes of a key every tick),
+// so a game seldom grows the buffer while it is played; a longer game's
+// room is given back when the next one starts.
+constexpr std::size_t kReservedEventBytes = 256 * 1024;
 }  // namespace
 
-void ReplayRecorder::begin(const GameSettings& settings, const GameState& state) {
+void ReplayRecorder::restart() {
+    if (events_.capacity() > kReservedEventBytes) std::vector<std::uint8_t>().swap(events_);
     events_.clear();
-    events_.reserve(kReservedEventBytes);
+    if (enabled_) events_.reserve(kReservedEventBytes);
     finished_ = false;
     tickOpen_ = false;
     idleTicks_ = 0;
     readingSeen_ = false;
+}
+
+void ReplayRecorder::begin(const GameSettings& settings, const GameState& state) {
+    restart();
     recording_ = enabled_;
     if (!recording_) return;
     put(ReplayBegin);
@@ -37,13 +41,10 @@ void ReplayRecorder::begin(const GameSettings& settings, const GameState& state)
     putLoadedFlags(events_, state);
 }
 
-void ReplayRecorder::continueSaved(std::vector<std::uint8_t> events, const GameSettings& settings,
+void ReplayRecorder::continueSaved(const std::vector<std::uint8_t>& events, const GameSettings& settings,
                                    const GameState& state) {
-    events_ = std::move(events);
-    finished_ = false;
-    tickOpen_ = false;
-    idleTicks_ = 0;
-    readingSeen_ = false;
+    restart();
+    events_.insert(events_.end(), events.begin(), events.end());
     recording_ = enabled_ && !events_.empty();
     if (!recording_) {
         events_.clear();

@@ -24,7 +24,7 @@ public:
     void begin(const GameSettings& settings, const GameState& state);
     // A loaded game continues the stream saved with it; without one
     // (a game saved by a program that kept none) it is not recorded.
-    void continueSaved(std::vector<std::uint8_t> events, const GameSettings& settings, const GameState& state);
+    void continueSaved(const std::vector<std::uint8_t>& events, const GameSettings& settings, const GameState& state);
     // The game ended: its stream is complete and stays until the next begin.
     void finish();
     // The game went without ending (the program's state was reset).
@@ -52,6 +52,8 @@ private:
     // Settles the tick before any other event: one that read nothing joins
     // the run of idle ticks, which is written before the next event.
     void settleTick();
+    // An empty stream in the buffer's usual room.
+    void restart();
     void flushIdle();
     // Before a reading: an open tick is written as a tick that reads.
     void beforeValue();

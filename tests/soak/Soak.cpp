@@ -175,18 +175,18 @@ int main(int argc, char** argv) {
                                           encodeReplayFile(driver.game().replaySoFar())))
                     fail("saving a game's replay");
                 ++saves;
+                GameState loaded = driver.state();
                 GameSettings loadedSettings = settings;
-                if (loadGame(driver.files(), savedGame, driver.state(), loadedSettings) != SavedGameLoad::Loaded)
+                if (loadGame(driver.files(), savedGame, loaded, loadedSettings) != SavedGameLoad::Loaded)
                     fail("loading the game just saved");
                 ++loads;
-                if (driver.state().board.cells != before.board.cells || driver.state().score != before.score ||
+                if (loaded.board.cells != before.board.cells || loaded.score != before.score ||
                     loadedSettings.gameMode != settings.gameMode)
                     fail("the loaded game differs from the saved one");
-                settings = loadedSettings;
                 const auto savedReplay = driver.files().read(savedGame + kReplayFileEnding, kReplayMaxFileBytes);
-                ReplayFileRead replay = parseReplayFile(savedReplay.value_or(std::vector<std::uint8_t>{}));
+                const ReplayFileRead replay = parseReplayFile(savedReplay.value_or(std::vector<std::uint8_t>{}));
                 if (!replay.ok()) fail("the saved game's replay does not read back: " + replay.failure);
-                driver.game().continueLoadedGame(std::move(replay.events));
+                driver.game().continueLoadedGame(loaded, loadedSettings, replay.events);
             }
         }
         ticks += driver.runWith(std::ref(player), kMaxTicksPerGame);
@@ -198,7 +198,12 @@ int main(int argc, char** argv) {
             playedMilliseconds += static_cast<long long>(played.gameSeconds) * 1000;
             const auto rerunStarted = std::chrono::steady_clock::now();
             const ReplayFileRead read = parseReplayFile(file);
-            const ReplayRerun rerun = read.ok() ? rerunReplay(read.events) : ReplayRerun{false, read.failure};
+            ReplayRerun rerun;
+            if (read.ok()) {
+                rerun = rerunReplay(read.events);
+            } else {
+                rerun.failure = read.failure;
+            }
             rerunSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - rerunStarted).count();
             if (!rerun.ok) {
                 fail("game " + std::to_string(game) + " does not re-run: " + rerun.failure);

@@ -38,8 +38,10 @@ void saveAndLoadInAnotherRun(std::unique_ptr<GameDriver>& driver) {
     next->clock().setMilliseconds(987654);
     next->clock().setCalendarSeconds(GameDriver::kDefaultCalendarSeconds + 86400);
     ModalPause pause(next->game());
-    ASSERT_TRUE(parseSavedGame(saved.data(), saved.size(), next->state(), next->settings()));
-    next->game().continueLoadedGame(parseReplayFile(encodeReplayFile(replay)).events);
+    GameState loaded = next->state();
+    GameSettings loadedRules = next->settings();
+    ASSERT_TRUE(parseSavedGame(saved.data(), saved.size(), loaded, loadedRules));
+    next->game().continueLoadedGame(loaded, loadedRules, parseReplayFile(encodeReplayFile(replay)).events);
     driver = std::move(next);
 }
 
@@ -59,9 +61,11 @@ const ReplayCase kCases[] = {
      [](std::unique_ptr<GameDriver>& d, int tick) {
          if (tick != 60) return;
          ModalPause pause(d->game());
-         d->settings().keyDelay[MoveLeft] = 200;
-         d->settings().bombsEnabled = 0;
-         d->settings().levelAnimationDelay = 3;
+         GameSettings chosen = d->game().settings();
+         chosen.keyDelay[MoveLeft] = 200;
+         chosen.keyCode[Rotate] = 'R';
+         chosen.levelAnimationDelay = 3;
+         d->game().applyOptions(chosen);
      }},
     {"a cancel refused from the panel, accepted from the menu", Classic,
      [](std::unique_ptr<GameDriver>& d, int tick) {
@@ -109,7 +113,8 @@ TEST_P(ReplayReRun, ReproducesEveryFieldOfTheResult) {
     EXPECT_GT(played.piecesCount, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, ReplayReRun, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Games, ReplayReRun, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<ReplayCase>& info) { return std::to_string(info.index); });
 
 TEST(ReplayPlayer, StepsTickByTickOntoTheSameBoard) {
     GameDriver driver;
