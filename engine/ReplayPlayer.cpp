@@ -94,13 +94,17 @@ bool ReplayPlayer::carryOut(std::uint8_t tag) {
             if (events_.ok()) game_.setAppActive(active != 0);
             return true;
         }
-        case ReplayLoaded:
+        case ReplayLoaded: {
+            // The game goes on from where its replay so far left it, which is
+            // what its saved file holds, with the loading run's flags.
             readRules();
             readFlags();
             if (!events_.ok()) return false;
             feed_.newStretch();
-            game_.continueLoadedGame();
+            const GameState loaded = state_;
+            game_.continueLoadedGame(loaded, settings_);
             return true;
+        }
         case ReplayRules: readRules(); return true;
         default: return false;
     }
