@@ -3,13 +3,10 @@
 # a local build and `server/run.sh` meet on loopback. A release build
 # (TINTFALL_RELEASE=ON) talks FTP on the default port 21 and names its web
 # site without a port, unless the options say otherwise.
+include(${CMAKE_SOURCE_DIR}/cmake/ServerConf.cmake)
 set(conf_file ${CMAKE_SOURCE_DIR}/server/server.conf)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${conf_file})
-file(STRINGS ${conf_file} conf_lines REGEX "^TINTFALL_[A-Z_]+=")
-foreach(line IN LISTS conf_lines)
-  string(REGEX MATCH "^(TINTFALL_[A-Z_]+)=(.*)$" unused "${line}")
-  set(conf_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
-endforeach()
+tintfall_read_server_conf(${conf_file} conf_)
 
 option(TINTFALL_RELEASE "Release build: the table server on the default FTP and web ports" OFF)
 set(TINTFALL_FTP_HOST "${conf_TINTFALL_FTP_HOST}" CACHE STRING "Host of the internet table server")
@@ -17,6 +14,7 @@ set(TINTFALL_FTP_PORT "" CACHE STRING "FTP port of the table server (empty: serv
 set(TINTFALL_FTP_USER "${conf_TINTFALL_FTP_USER}" CACHE STRING "FTP user name of the program's account")
 set(TINTFALL_FTP_PASSWORD "${conf_TINTFALL_FTP_PASSWORD}" CACHE STRING "FTP password of the program's account")
 set(TINTFALL_WEB_URL "" CACHE STRING "Web site of the table server, ending in / (empty: from host and web port)")
+set(TINTFALL_SUPPORT_MAIL "support@tintfall.example" CACHE STRING "Support e-mail address shown in the About box")
 
 set(TINTFALL_TABLE_FTP_PORT "${TINTFALL_FTP_PORT}")
 set(web_url "${TINTFALL_WEB_URL}")
@@ -38,7 +36,12 @@ endif()
 if(NOT TINTFALL_TABLE_FTP_PORT MATCHES "^[0-9]+$" OR TINTFALL_TABLE_FTP_PORT GREATER 65535)
   message(FATAL_ERROR "TINTFALL_FTP_PORT must be a port number, not '${TINTFALL_TABLE_FTP_PORT}'")
 endif()
-string(REGEX REPLACE "^[a-z]+://" "" web_caption "${web_url}")
+if(NOT web_url MATCHES "/$")
+  message(FATAL_ERROR "TINTFALL_WEB_URL must end in /, not '${web_url}'")
+endif()
+# The table server publishes the pages in the site's tintfall/ folder.
+set(site_url "${web_url}tintfall/")
+string(REGEX REPLACE "^[a-z]+://" "" web_caption "${site_url}")
 
 # A C string literal of a value.
 function(tintfall_c_string out value)
@@ -68,6 +71,8 @@ tintfall_c_string(TF_HOST_LITERAL "${TINTFALL_FTP_HOST}")
 tintfall_eight_pieces(TF_USER_PIECES "${TINTFALL_FTP_USER}")
 tintfall_eight_pieces(TF_PASSWORD_PIECES "${TINTFALL_FTP_PASSWORD}")
 tintfall_c_string(TF_WEB_URL_LITERAL "${web_url}")
+tintfall_c_string(TF_SITE_URL_LITERAL "${site_url}")
+tintfall_c_string(TF_SUPPORT_MAIL_LITERAL "${TINTFALL_SUPPORT_MAIL}")
 tintfall_c_string(TF_WEB_CAPTION_LITERAL "${web_caption}")
 set(TF_FTP_PORT "${TINTFALL_TABLE_FTP_PORT}")
 set(TINTFALL_CONFIG_DIR ${CMAKE_BINARY_DIR}/config)

@@ -2,18 +2,28 @@
 //
 //   tintfall_judge --data DIR --serve     publish the table, then judge uploads
 //   tintfall_judge --data DIR --rebuild   judge every stored upload again, publish
+//   tintfall_judge --data DIR --list      every installation: key, shown/hidden, row
+//   tintfall_judge --data DIR --hide KEY | --show KEY   moderation, then publish
+//   tintfall_judge --data DIR --forget KEY   remove an installation with its
+//                                         upload and e-mail address, publish
 //
-// DIR holds table.sqlite, ftp/ (top10.tft, the FTP account's folder) and
-// web/ (index.html, top50.html). The server keeps one judge serving, so the
+// DIR holds table.sqlite (readable by its owner alone), ftp/ (top10.tft,
+// the FTP account's folder) and web/tintfall/ (index.htm, top.htm). The
+// server keeps one judge serving, so the
 // database stays open between uploads: it writes a line "FILE<tab>NAME" for
 // each upload (NAME: the name it was sent under) and reads one line back,
 // "accepted", "refused: <why>" or "failed: <why>". After publishing, the
 // judge says "ready". Exit status: 0 done, 1 failure.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <ctime>
 #include <exception>
 #include <filesystem>
 #include <iostream>
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "platform/headless/LocalFiles.h"
@@ -27,10 +37,15 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
 
+// When the table was made, in the server's local time and with its zone:
+// the pages are read all over the world.
 std::string now() {
     const std::time_t seconds = std::time(nullptr);
     std::tm local{};
     localtime_r(&seconds, &local);
+    char zone[16] = "";
+    std::strftime(zone, sizeof zone, "%z", &local);
+    const std::string offset = zone;
     LocalTime time;
     time.year = local.tm_year + 1900;
     time.month = local.tm_mon + 1;
@@ -39,11 +54,51 @@ std::string now() {
     time.hour = local.tm_hour;
     time.minute = local.tm_min;
     time.second = local.tm_sec;
-    return dateTimeText(time);
+    if (offset.size() != 5) return dateTimeText(time);
+    return dateTimeText(time) + " UTC" + offset.substr(0, 3) + ":" + offset.substr(3);
+}
+
+// The database holds keys and e-mail addresses: it is made private before
+// SQLite creates it (its journal files take its mode), and kept so.
+void makePrivate(const std::string& path) {
+    const int file = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (file < 0 || ::fchmod(file, 0600) != 0) {
+        if (file >= 0) ::close(file);
+        throw std::runtime_error("cannot make " + path + " private");
+    }
+    ::close(file);
+}
+
+int moderate(Files& files, TableStore& store, const TableFolders& folders,
+             const std::map<std::string, std::string>& options) {
+    if (options.count("--list")) {
+        for (const TableStore::Installation& one : store.installations()) {
+            std::cout << one.key << (one.hidden ? " hidden " : " shown ");
+            if (one.best) {
+                std::cout << one.best->score << " " << one.best->name << " (" << one.best->country << ")";
+            } else {
+                std::cout << "-";
+            }
+            std::cout << "\n";
+        }
+        return kDone;
+    }
+    bool found = false;
+    if (const auto hide = options.find("--hide"); hide != options.end()) found = store.hide(hide->second, true);
+    if (const auto show = options.find("--show"); show != options.end()) found = store.hide(show->second, false);
+    if (const auto forget = options.find("--forget"); forget != options.end()) found = store.forget(forget->second);
+    if (!found) {
+        std::cerr << "no installation with that key\n";
+        return kFailed;
+    }
+    if (publishTable(files, store, folders, now())) return kDone;
+    std::cerr << "the table files could not be written\n";
+    return kFailed;
 }
 
 int usage() {
-    std::cerr << "usage: tintfall_judge --data DIR (--serve | --rebuild)\n";
+    std::cerr << "usage: tintfall_judge --data DIR (--serve | --rebuild | --list | --hide KEY | --show KEY | "
+                 "--forget KEY)\n";
     return kFailed;
 }
 
@@ -78,11 +133,15 @@ int run(const std::map<std::string, std::string>& options) {
     const std::filesystem::path data = found->second;
     const TableFolders folders{(data / "ftp").string() + "/", (data / "web").string() + "/"};
     std::filesystem::create_directories(folders.published);
-    std::filesystem::create_directories(folders.web);
+    std::filesystem::create_directories(data / "web" / "tintfall");
 
     LocalFiles files;
+    makePrivate((data / "table.sqlite").string());
     TableStore store((data / "table.sqlite").string());
     if (options.count("--serve")) return serve(files, store, folders);
+    for (const char* command : {"--list", "--hide", "--show", "--forget"}) {
+        if (options.count(command)) return moderate(files, store, folders, options);
+    }
     if (!options.count("--rebuild")) return usage();
     if (rebuildTable(files, store, folders, now())) return kDone;
     std::cerr << "the table files could not be written\n";
@@ -95,7 +154,7 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> options;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
-        const bool takesValue = name == "--data";
+        const bool takesValue = name == "--data" || name == "--hide" || name == "--show" || name == "--forget";
         if (takesValue && i + 1 >= argc) return usage();
         options[name] = takesValue ? argv[++i] : "";
     }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Starts the internet table server: FTP for the program, the judge on every
-# upload and the web pages, listening on loopback with the values of
-# server/server.conf, and prints where each listens. Ctrl+C or SIGTERM stops
-# it. Builds the judge first unless --judge names one. Options:
+# Starts the internet table server on this machine without root: the FTP
+# front end for the program, the judge as its worker and nginx for the web
+# pages, listening on loopback with the values of server/server.conf, and
+# prints where each listens. Ctrl+C or SIGTERM stops it. Builds the judge
+# first unless --judge names one. Options:
 #   --data DIR   database, published files and incoming uploads (build/server-data)
 #   --ftp-port N, --web-port N   (0: any free port), --listen ADDRESS, ...
 # all of them: bash server/run.sh --help
@@ -14,7 +15,7 @@ for arg in "$@"; do
   case "$arg" in --judge|--judge=*|-h|--help) judge_given=1 ;; esac
 done
 
-if ! /usr/bin/python3 -c "import pyftpdlib" 2>/dev/null; then
+if ! /usr/bin/python3 -c "import pyftpdlib" 2>/dev/null || ! [ -x /usr/sbin/nginx ]; then
   bash "$root/scripts/deps.sh"
 fi
 

@@ -2,6 +2,7 @@
 
 #include "net/Top10File.h"
 #include "server/judge/HtmlPages.h"
+#include "server/judge/PublishedRow.h"
 
 namespace tintfall {
 
@@ -12,7 +13,8 @@ std::vector<std::uint8_t> bytesOf(const std::string& text) { return std::vector<
 }  // namespace
 
 bool publishTable(Files& files, TableStore& store, const TableFolders& folders, const std::string& updated) {
-    const std::vector<ScoreEntry> leaders = store.leaders(kTop50Rows);
+    std::vector<ScoreEntry> leaders = store.leaders(kTop50Rows);
+    for (ScoreEntry& row : leaders) row = publishedRow(std::move(row));
     ScoreRows top10;  // places without a result stay the program's empty rows
     for (std::size_t place = 0; place < top10.size() && place < leaders.size(); ++place) top10[place] = leaders[place];
 

@@ -15,21 +15,29 @@ namespace {
 
 // One installation per key. score, level, blocks and since are the ranking
 // key of its best qualifying row (all NULL when it has none), row that row
-// as the Top 10 file stores it. The partial index holds only ranked
+// as the Top 10 file stores it; hidden 1 keeps a moderated installation
+// out of the table. The partial index holds only shown ranked
 // installations, in table order, so the leaders need no sort. The uploads
-// sit in their own table to keep the ranked one small.
+// (with the senders' e-mail addresses) sit in their own table to keep the
+// ranked one small.
 constexpr const char* kSchema = R"(
 CREATE TABLE IF NOT EXISTS installation(
   id INTEGER PRIMARY KEY,
   key TEXT NOT NULL UNIQUE,
   received INTEGER NOT NULL,
   score INTEGER, level INTEGER, blocks INTEGER, since INTEGER,
-  row BLOB);
-CREATE INDEX IF NOT EXISTS ranking
-  ON installation(score DESC, level DESC, blocks DESC, since) WHERE score IS NOT NULL;
+  row BLOB,
+  hidden INTEGER NOT NULL DEFAULT 0);
 CREATE TABLE IF NOT EXISTS upload(id INTEGER PRIMARY KEY, bytes BLOB NOT NULL);
 CREATE TABLE IF NOT EXISTS counter(id INTEGER PRIMARY KEY CHECK (id = 1), uploads INTEGER NOT NULL);
 INSERT OR IGNORE INTO counter VALUES (1, 0);
+)";
+
+// After the hidden column exists (databases of older servers lack it).
+constexpr const char* kRankingIndex = R"(
+DROP INDEX IF EXISTS ranking;
+CREATE INDEX IF NOT EXISTS shown_ranking
+  ON installation(score DESC, level DESC, blocks DESC, since) WHERE score IS NOT NULL AND hidden = 0;
 )";
 
 constexpr int kRederiveBatch = 1000;
@@ -81,6 +89,10 @@ public:
     }
     bool isNull(int column) { return sqlite3_column_type(statement_, column) == SQLITE_NULL; }
     std::int64_t integer(int column) { return sqlite3_column_int64(statement_, column); }
+    std::string text(int column) {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+        return data ? std::string(data, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column))) : "";
+    }
     std::vector<std::uint8_t> blob(int column) {
         const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement_, column));
         return std::vector<std::uint8_t>(data, data + sqlite3_column_bytes(statement_, column));
@@ -115,12 +127,17 @@ struct TableStore::Statements {
           received(db, "UPDATE installation SET received = ?2 WHERE id = ?1"),
           setBest(db, "UPDATE installation SET score = ?2, level = ?3, blocks = ?4, since = ?5, row = ?6 WHERE id = ?1"),
           keepBytes(db, "INSERT OR REPLACE INTO upload(id, bytes) VALUES (?1, ?2)"),
-          leaders(db, "SELECT row FROM installation WHERE score IS NOT NULL "
+          leaders(db, "SELECT row FROM installation WHERE score IS NOT NULL AND hidden = 0 "
                       "ORDER BY score DESC, level DESC, blocks DESC, since LIMIT ?1"),
+          everyone(db, "SELECT key, hidden, row FROM installation ORDER BY id"),
+          hide(db, "UPDATE installation SET hidden = ?2 WHERE key = ?1"),
+          forgetUpload(db, "DELETE FROM upload WHERE id = (SELECT id FROM installation WHERE key = ?1)"),
+          forget(db, "DELETE FROM installation WHERE key = ?1"),
           batch(db, "SELECT i.id, i.received, i.score, i.level, i.blocks, i.since, u.bytes "
                     "FROM installation i JOIN upload u ON u.id = i.id WHERE i.id > ?1 ORDER BY i.id LIMIT ?2") {}
 
-    Statement nextUpload, find, insert, received, setBest, keepBytes, leaders, batch;
+    Statement nextUpload, find, insert, received, setBest, keepBytes, leaders, everyone, hide, forgetUpload, forget,
+        batch;
 };
 
 TableStore::TableStore(const std::string& path) {
@@ -136,6 +153,11 @@ TableStore::TableStore(const std::string& path) {
         execute("PRAGMA journal_mode = WAL");
         execute("PRAGMA synchronous = NORMAL");
         execute(kSchema);
+        sqlite3_stmt* probe = nullptr;
+        const bool hasHidden = sqlite3_prepare_v2(db_, "SELECT hidden FROM installation", -1, &probe, nullptr) == SQLITE_OK;
+        sqlite3_finalize(probe);
+        if (!hasHidden) execute("ALTER TABLE installation ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0");
+        execute(kRankingIndex);
         statements_ = std::make_unique<Statements>(db_);
     } catch (...) {
         sqlite3_close(db_);
@@ -228,6 +250,40 @@ std::vector<ScoreEntry> TableStore::leaders(int count) {
         if (in.ok()) rows.push_back(std::move(row));
     }
     return rows;
+}
+
+std::vector<TableStore::Installation> TableStore::installations() {
+    std::vector<Installation> all;
+    Statement& everyone = statements_->everyone;
+    everyone.reset();
+    while (everyone.step()) {
+        Installation one;
+        one.key = everyone.text(0);
+        one.hidden = everyone.integer(1) != 0;
+        if (!everyone.isNull(2)) {
+            const std::vector<std::uint8_t> bytes = everyone.blob(2);
+            DataReader in(bytes);
+            ScoreEntry row = readScoreEntry(in);
+            if (in.ok()) one.best = std::move(row);
+        }
+        all.push_back(std::move(one));
+    }
+    return all;
+}
+
+bool TableStore::hide(const std::string& key, bool hidden) {
+    statements_->hide.reset().bind(1, key).bind(2, hidden ? 1 : 0).run();
+    return sqlite3_changes(db_) > 0;
+}
+
+bool TableStore::forget(const std::string& key) {
+    bool found = false;
+    transaction([&] {
+        statements_->forgetUpload.reset().bind(1, key).run();
+        statements_->forget.reset().bind(1, key).run();
+        found = sqlite3_changes(db_) > 0;
+    });
+    return found;
 }
 
 void TableStore::rederive(const Derive& derive) {

@@ -35,6 +35,20 @@ public:
     // The rows of the first count ranked installations, best first.
     std::vector<ScoreEntry> leaders(int count);
 
+    // Moderation. Every installation, in the order they first sent.
+    struct Installation {
+        std::string key;
+        bool hidden = false;
+        std::optional<ScoreEntry> best;  // its ranked row, if any
+    };
+    std::vector<Installation> installations();
+    // Keeps the installation out of the table (or lets it back); false for
+    // an unknown key.
+    bool hide(const std::string& key, bool hidden);
+    // Removes the installation and its upload with the sender's details;
+    // false for an unknown key.
+    bool forget(const std::string& key);
+
     // Works out every installation's row again from its stored upload.
     using Derive = std::function<std::optional<ScoreEntry>(const std::vector<std::uint8_t>& upload)>;
     void rederive(const Derive& derive);

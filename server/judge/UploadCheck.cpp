@@ -12,22 +12,9 @@ constexpr const char* kUploadSuffix = ".tft";
 
 bool within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
 
-// Shown in the tables: no line breaks or other control characters.
-bool printable(const std::string& text) {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) return false;
-    }
-    return true;
-}
-
 // Why a row cannot come from the program's own table, or empty.
 std::string rowFault(const ScoreEntry& row) {
     const bool real = row.hasInfo == 1;
-    if (row.name.size() > kMaxTextLength || row.startedText.size() > kMaxTextLength ||
-        row.finishedText.size() > kMaxTextLength || row.country.size() > kMaxTextLength) {
-        return "text too long";
-    }
     if (!within(row.hasInfo, 0, 1)) return "hasInfo out of range";
     if (!within(row.level, real ? 1 : 0, 20)) return "level out of range";
     if (row.score < 0 || row.blocksRemoved < 0) return "score or blocks negative";
@@ -42,15 +29,9 @@ std::string rowFault(const ScoreEntry& row) {
     return {};
 }
 
-// Why the sender's details are unusable, or empty.
+// The Send Result dialog sends only with a name and a country.
 std::string detailsFault(const UploadRecord& r) {
-    for (const std::string* text : {&r.playerName, &r.email, &r.country, &r.sentText, &r.usageText,
-                                    &r.firstStartText, &r.closingText}) {
-        if (text->size() > kMaxTextLength) return "text too long";
-    }
-    if (r.notes.size() > kMaxNotesLength) return "notes too long";
     if (r.playerName.empty() || r.country.empty()) return "name or country empty";
-    if (!printable(r.playerName) || !printable(r.country)) return "control character in name or country";
     return {};
 }
 

@@ -2,7 +2,9 @@
 // Reading one uploaded file as the table server must: everyone can send
 // anything under the program's account, so an upload is taken only when it
 // is exactly what the program writes, under its own key, with every text of
-// a sane length and every number within what a real game produces.
+// every number within what a real game produces. Texts of any length and
+// content are the program's own (names come from an unlimited edit box):
+// they are taken, and cut and cleaned where they are published.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -14,8 +16,6 @@
 namespace tintfall {
 
 inline constexpr std::size_t kMaxUploadBytes = 64u * 1024u;
-inline constexpr std::size_t kMaxTextLength = 255;
-inline constexpr std::size_t kMaxNotesLength = 4096;
 
 struct UploadCheck {
     std::optional<UploadRecord> record;  // set when the upload is taken

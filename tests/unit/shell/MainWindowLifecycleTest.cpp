@@ -103,8 +103,8 @@ TEST_F(MainWindowTest, WebCommandsOpenPagesWithoutPausing) {
     window.onCommand(CMD_TOP50_PAGE);
     ASSERT_EQ(this->window.opened.size(), 2u);
     // Pages of the table server's own web site.
-    EXPECT_EQ(this->window.opened[0], TINTFALL_WEB_URL "index.html");
-    EXPECT_EQ(this->window.opened[1], TINTFALL_WEB_URL "top50.html");
+    EXPECT_EQ(this->window.opened[0], TINTFALL_WEB_URL "tintfall/index.htm");
+    EXPECT_EQ(this->window.opened[1], TINTFALL_WEB_URL "tintfall/top.htm");
     EXPECT_EQ(window.gameState().notPaused, 1);
     EXPECT_TRUE(this->window.messages.empty());
 }
