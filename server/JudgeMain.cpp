@@ -18,6 +18,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <ctime>
 #include <exception>
 #include <filesystem>
@@ -102,30 +103,59 @@ int usage() {
     return kFailed;
 }
 
-std::string verdictLine(Files& files, TableStore& store, const TableFolders& folders, const std::string& request) {
-    const std::size_t tab = request.find('\t');
-    if (tab == std::string::npos) return "failed: expected FILE<tab>NAME";
-    try {
-        const Verdict verdict =
-            judgeUpload(files, store, folders, request.substr(0, tab), request.substr(tab + 1), now());
-        if (!verdict.accepted) return "refused: " + verdict.refusal;
-        return verdict.published ? "accepted" : "failed: the table files could not be written";
-    } catch (const std::exception& error) {
-        return std::string("failed: ") + error.what();
-    }
-}
+// Serving: publishes the table, says "ready", then judges one request
+// line at a time. A request is "FILE<tab>NAME", optionally followed by
+// "<tab>later" when more uploads wait behind it: the table is then
+// published with a later one, at most a second after the last time.
+class Server {
+public:
+    Server(Files& files, TableStore& store, const TableFolders& folders)
+        : files_(files), store_(store), folders_(folders) {}
 
-int serve(Files& files, TableStore& store, const TableFolders& folders) {
-    if (!publishTable(files, store, folders, now())) {
-        std::cerr << "the table files could not be written\n";
-        return kFailed;
+    int run() {
+        if (!publish()) {
+            std::cerr << "the table files could not be written\n";
+            return kFailed;
+        }
+        std::cout << "ready" << std::endl;
+        for (std::string request; std::getline(std::cin, request);) std::cout << verdictLine(request) << std::endl;
+        if (unpublished_ && !publish()) return kFailed;
+        return kDone;
     }
-    std::cout << "ready" << std::endl;
-    for (std::string request; std::getline(std::cin, request);) {
-        std::cout << verdictLine(files, store, folders, request) << std::endl;
+
+private:
+    static constexpr auto kLongestWait = std::chrono::seconds(1);
+
+    bool publish() {
+        lastPublished_ = std::chrono::steady_clock::now();
+        unpublished_ = false;
+        return publishTable(files_, store_, folders_, now());
     }
-    return kDone;
-}
+
+    std::string verdictLine(const std::string& request) {
+        const std::size_t tab = request.find('\t');
+        if (tab == std::string::npos) return "failed: expected FILE<tab>NAME";
+        const std::size_t options = request.find('\t', tab + 1);
+        const bool later = options != std::string::npos && request.compare(options + 1, std::string::npos, "later") == 0;
+        try {
+            const Verdict verdict = keepIfTaken(files_, store_, request.substr(0, tab),
+                                                request.substr(tab + 1, options == std::string::npos ? std::string::npos
+                                                                                                      : options - tab - 1));
+            if (!verdict.accepted) return "refused: " + verdict.refusal;
+            unpublished_ = true;
+            if (later && std::chrono::steady_clock::now() - lastPublished_ < kLongestWait) return "accepted";
+            return publish() ? "accepted" : "failed: the table files could not be written";
+        } catch (const std::exception& error) {
+            return std::string("failed: ") + error.what();
+        }
+    }
+
+    Files& files_;
+    TableStore& store_;
+    const TableFolders& folders_;
+    std::chrono::steady_clock::time_point lastPublished_;
+    bool unpublished_ = false;
+};
 
 int run(const std::map<std::string, std::string>& options) {
     const auto found = options.find("--data");
@@ -138,7 +168,7 @@ int run(const std::map<std::string, std::string>& options) {
     LocalFiles files;
     makePrivate((data / "table.sqlite").string());
     TableStore store((data / "table.sqlite").string());
-    if (options.count("--serve")) return serve(files, store, folders);
+    if (options.count("--serve")) return Server(files, store, folders).run();
     for (const char* command : {"--list", "--hide", "--show", "--forget"}) {
         if (options.count(command)) return moderate(files, store, folders, options);
     }

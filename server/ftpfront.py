@@ -40,6 +40,10 @@ UPLOAD_LIMIT = 64 * 1024
 UPLOAD_NAME = re.compile(r"([0-9a-f]{32})\.tft")
 TOP10 = "top10.tft"
 HOUR = 3600
+# An address refused max_refusals times within STRIKE_SECONDS is turned
+# away at once, before it costs a login or a transfer.
+STRIKE_SECONDS = 600
+STRIKE_CODES = ("421", "426", "450", "530", "550", "552", "553")
 # Everything else (LIST, NLST, MLSD, MLST, SIZE, MDTM, CWD, CDUP, MKD, RMD,
 # DELE, RNFR, RNTO, APPE, STOU, REST, SITE, PORT, EPRT ...) is not understood.
 ALLOWED_COMMANDS = (
@@ -63,11 +67,31 @@ class Limits:
         self.idle_seconds = options.idle_seconds
         self.session_seconds = options.session_seconds
         self.min_rate = options.min_rate
+        self.max_refusals = options.max_refusals
         self.clock = clock
         self.sessions = set()
         self.transfers = set()
         self.logins = collections.Counter()
         self.uploads = collections.defaultdict(collections.deque)
+        self.strikes = {}
+
+    def strike(self, address):
+        if address not in self.strikes:
+            if len(self.strikes) > 4 * self.max_sessions:
+                for known in list(self.strikes):
+                    self.banned(known)
+            self.strikes[address] = collections.deque(maxlen=2 * self.max_refusals)
+        self.strikes[address].append(self.clock())
+
+    def banned(self, address):
+        times = self.strikes.get(address)
+        if times is None:
+            return False
+        while times and times[0] <= self.clock() - STRIKE_SECONDS:
+            times.popleft()
+        if not times:
+            del self.strikes[address]
+        return len(times) >= self.max_refusals
 
     def may_upload(self, address):
         """Counts an upload of address; False when it has sent its share
@@ -146,7 +170,7 @@ class RateDTPHandler(DTPHandler):
             return
         if self.get_transmitted_bytes() < self.limits.min_rate * elapsed:
             channel = self.cmd_channel
-            channel.log("data connection closed: slower than %d bytes/s" % self.limits.min_rate)
+            channel.log("data connection closed: slower than %d bytes/s" % self.limits.min_rate, logfun=log.info)
             self.close()
             channel.respond("426 Transfer too slow; aborted.", logfun=log.info)
 
@@ -174,8 +198,12 @@ class TableFTPHandler(FTPHandler):
         self.logged_in = False
         self.gone = False
         self.started = self.last_seen = self.limits.clock()
+        if self.limits.banned(self.remote_ip):
+            self.respond("421 Too many refused requests from your address; try again later.", logfun=log.info)
+            self.close_when_done()
+            return
         if len(self.limits.sessions) >= self.limits.max_sessions:
-            self.log("refused: too many sessions")
+            self.log("refused: too many sessions", logfun=log.info)
             self.respond("421 Too many connections. Service temporarily unavailable.", logfun=log.info)
             self.close_when_done()
             return
@@ -231,7 +259,7 @@ class TableFTPHandler(FTPHandler):
         elif self.authenticated and cmd == "STOR" and (self.upload is not None or self.judging):
             self.respond("450 One upload at a time.")
         elif self.authenticated and cmd == "STOR" and not self.limits.may_upload(self.remote_ip):
-            self.log("refused: more than %d uploads this hour" % self.limits.uploads_per_hour)
+            self.log("refused: more than %d uploads this hour" % self.limits.uploads_per_hour, logfun=log.info)
             self.respond("450 Too many uploads from your address; try again later.", logfun=log.info)
         else:
             super().pre_process_command(line, cmd, arg)
@@ -246,6 +274,8 @@ class TableFTPHandler(FTPHandler):
             return
         if resp.startswith("426") and self.upload is not None and self.upload.overflowed:
             resp = "552 Upload larger than %d bytes; transfer aborted." % UPLOAD_LIMIT
+        if resp.startswith(STRIKE_CODES):
+            self.limits.strike(self.remote_ip)
         super().respond(resp, logfun=logfun)
 
     def on_file_received(self, file):
@@ -258,6 +288,10 @@ class TableFTPHandler(FTPHandler):
 
     def on_incomplete_file_received(self, file):
         self.upload = None
+
+    def handle_max_cons_per_ip(self):
+        self.limits.strike(self.remote_ip)
+        super().handle_max_cons_per_ip()
 
     def answer(self, name, verdict):
         self.judging = False

@@ -8,8 +8,9 @@ the upload is turned away at once. A judge that takes longer than its time
 or ends is started again, and only the upload it held fails.
 
 A request is "FILE<tab>NAME": where the upload lies and the name it was
-sent under. Files that belong to the upload (a later format may send more)
-would follow as further tab-separated fields."""
+sent under, then "<tab>later" when more uploads wait (the judge then
+publishes the table with a later one). Files that belong to the upload (a
+later format may send more) would follow as further tab-separated fields."""
 
 import collections
 import logging
@@ -132,7 +133,9 @@ class JudgeWorker:
         if not self.ready or self.current is not None or not self.queue:
             return
         self.current = self.queue.popleft()
-        self.channel.push(("%s\t%s\n" % (self.current.path, self.current.name)).encode("utf-8"))
+        # With more uploads waiting the judge may publish the table with a later one.
+        later = "\tlater" if self.queue else ""
+        self.channel.push(("%s\t%s%s\n" % (self.current.path, self.current.name, later)).encode("utf-8"))
         self.timer = self.ioloop.call_later(self.seconds, self.stalled)
 
     def on_line(self, channel, line):

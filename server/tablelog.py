@@ -35,3 +35,6 @@ def start_logging(level=logging.INFO):
     root = logging.getLogger()
     root.handlers[:] = [handler]
     root.setLevel(level)
+    # The FTP server's own lines on every connect and login are left out;
+    # the front end logs each command and transfer that matters.
+    logging.getLogger("pyftpdlib").setLevel(logging.WARNING)

@@ -25,6 +25,7 @@ SETTINGS = {
     "TINTFALL_MAX_CONNECTIONS_PER_ADDRESS": ("max_connections_per_address", int, "FTP sessions of one address"),
     "TINTFALL_MAX_LOGINS_PER_ADDRESS": ("max_logins_per_address", int, "logged-in sessions of one address"),
     "TINTFALL_UPLOADS_PER_HOUR": ("uploads_per_hour", int, "uploads one address may send in an hour"),
+    "TINTFALL_MAX_REFUSALS": ("max_refusals", int, "refusals in 10 minutes after which an address is turned away"),
     "TINTFALL_IDLE_SECONDS": ("idle_seconds", int, "a session or transfer idle this long is closed"),
     "TINTFALL_SESSION_SECONDS": ("session_seconds", int, "no session lasts longer"),
     "TINTFALL_MIN_RATE": ("min_rate", int, "bytes per second a transfer must reach after its first seconds"),

@@ -5,15 +5,21 @@
 
 namespace tintfall {
 
-Verdict judgeUpload(Files& files, TableStore& store, const TableFolders& folders, const std::string& path,
-                    const std::string& fileName, const std::string& updated) {
+Verdict keepIfTaken(Files& files, TableStore& store, const std::string& path, const std::string& fileName) {
     const auto bytes = files.read(path, kMaxUploadBytes);
     if (!bytes) return Verdict{false, "missing or larger than 64 KiB", false};
     const UploadCheck check = checkUpload(*bytes, fileName);
     if (!check.record) return Verdict{false, check.refusal, false};
 
     store.keepUpload(check.record->uploadKey, *bytes, bestQualifyingRow(*check.record));
-    return Verdict{true, {}, publishTable(files, store, folders, updated)};
+    return Verdict{true, {}, false};
+}
+
+Verdict judgeUpload(Files& files, TableStore& store, const TableFolders& folders, const std::string& path,
+                    const std::string& fileName, const std::string& updated) {
+    Verdict verdict = keepIfTaken(files, store, path, fileName);
+    if (verdict.accepted) verdict.published = publishTable(files, store, folders, updated);
+    return verdict;
 }
 
 bool rebuildTable(Files& files, TableStore& store, const TableFolders& folders, const std::string& updated) {

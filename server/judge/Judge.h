@@ -15,7 +15,12 @@ struct Verdict {
     bool published = false;  // the table files were written afterwards
 };
 
+// Checks the upload and keeps it when taken, without publishing (published
+// stays false): a busy server publishes once for several uploads.
 // path: where the upload lies; fileName: the name it was sent under.
+Verdict keepIfTaken(Files& files, TableStore& store, const std::string& path, const std::string& fileName);
+
+// keepIfTaken, then the table published again when the upload was taken.
 Verdict judgeUpload(Files& files, TableStore& store, const TableFolders& folders, const std::string& path,
                     const std::string& fileName, const std::string& updated);
 

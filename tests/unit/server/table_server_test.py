@@ -85,7 +85,8 @@ def top10_texts(data):
 class ServerCase(unittest.TestCase):
     """Each class of tests has a server of its own."""
 
-    options = ("--max-connections-per-address", str(PER_ADDRESS))
+    # These tests provoke refusals from one address on purpose.
+    options = ("--max-connections-per-address", str(PER_ADDRESS), "--max-refusals", "1000")
 
     @staticmethod
     def limit_descriptors():
