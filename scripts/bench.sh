@@ -11,7 +11,7 @@ out="$root/build/bench"
 mkdir -p "$out"
 
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTINTFALL_DIST_DIR="$root/dist" >/dev/null
-cmake --build build/native --target tintfall_bench dist_files -j"$jobs" >/dev/null
+cmake --build build/native --target tintfall_bench tintfall_judge dist_files -j"$jobs" >/dev/null
 cmake -S . -B build/win -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DTINTFALL_DIST_DIR="$root/dist" -DTINTFALL_GENERATED_DIR="$root/build/native/generated" >/dev/null
 cmake --build build/win --target tintfall tintfall_probe tintfall_floor -j"$jobs" >/dev/null
@@ -31,6 +31,9 @@ SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-11}" bash tests
 echo "seconds ${SECONDS_PER_SPAN:-30}" >>"$out/wine.txt"
 echo "launches ${LAUNCHES:-11}" >>"$out/wine.txt"
 
+/usr/bin/python3 server/loadgen.py build/native/server/tintfall_judge >"$out/table_load.md"
+
 echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$out/machine.txt"
 /usr/bin/python3 tests/bench/report.py "$out" >docs/benchmarks.md
+{ echo; cat "$out/table_load.md"; } >>docs/benchmarks.md
 echo "docs/benchmarks.md written"

@@ -2,13 +2,14 @@
 # Packs the built program (dist/) for players: OUT/tintfall-VERSION.zip, the
 # program folder, and OUT/tintfall-VERSION-setup.exe, the Windows installer.
 # Only the program's own files go in, whatever a game played in dist/ left
-# there. Usage: package.sh [OUT] (default build/release).
+# there. Usage: package.sh [OUT] [SUFFIX] (default build/release; SUFFIX
+# goes after the version in both names, e.g. -localtest).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(mkdir -p "${1:-$root/build/release}" && cd "${1:-$root/build/release}" && pwd)"
 
 version="$(cat "$root/build/win/version.txt")"
-name="tintfall-$version"
+name="tintfall-$version${2:-}"
 icon="$root/build/native/generated/resources/tintfall.ico"
 for file in "$root/dist/tintfall.exe" "$root/dist/tintfall.hlp" "$root/dist/help/contents.html" "$icon"; do
   [ -f "$file" ] || { echo "missing $file: run scripts/build.sh first" >&2; exit 1; }

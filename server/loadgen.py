@@ -250,12 +250,18 @@ def stored_keys(judge, data, tag):
     return sum(1 for line in listing.splitlines() if line.startswith("%08x" % tag))
 
 
+def load_average():
+    with open("/proc/loadavg") as load:
+        return " ".join(load.read().split()[:3])
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("judge")
     parser.add_argument("--seconds", type=int, default=20)
     parser.add_argument("--clients", type=int, default=8)
     options = parser.parse_args()
+    load_at_start = load_average()
     work = tempfile.mkdtemp(prefix="tintfall-load-")
     try:
         floor, floor_port = start_floor(work)
@@ -276,6 +282,17 @@ def main():
     finally:
         shutil.rmtree(work, ignore_errors=True)
 
+    print("## Table server under load\n")
+    print("Command: `/usr/bin/python3 server/loadgen.py build/native/server/tintfall_judge --seconds %d "
+          "--clients %d` (also run by `scripts/bench.sh`). %d honest clients on loopback, each upload from an "
+          "address of its own, connect, upload a valid file under a new key, fetch `top10.tft` and leave, for %d "
+          "seconds against each server in turn; latency is from connecting to the upload's reply. The attacks "
+          "(one process, each attacker starting again at most ten times a second): four PASV-holding sessions, "
+          "a trickling upload, 2 MB uploads, a flood of new installations from one address, forged log lines, "
+          "100 idle and half-sent web requests. Peak memory: all the server's processes together. Load "
+          "average %s at the start, %s at the end (the machine is shared, so single figures move by tens of "
+          "percent between runs).\n" % (options.seconds, options.clients, options.clients, options.seconds,
+                                         load_at_start, load_average()))
     print("| server | honest uploads/s | latency p50 | latency p99 | peak memory | honest refused "
           "| accepted uploads in the database |")
     print("|---|---|---|---|---|---|---|")
@@ -287,7 +304,7 @@ def main():
             len(run.refused), in_db))
     for name, run in (("floor", floor_run), ("server", quiet), ("attacked", attacked)):
         for reason in sorted(set(run.refused))[:5]:
-            print("\n%s refused: %s" % (name, reason))
+            print("\n%s refused an honest client: %s" % (name, reason))
 
 
 if __name__ == "__main__":
