@@ -2,15 +2,6 @@
 
 namespace tintfall {
 
-std::int32_t& storedRuleCode(GameSettings& settings, RuleGroup group) {
-    switch (group) {
-        case RuleGroup::Mode: return settings.gameMode;
-        case RuleGroup::Difficulty: return settings.colourCount;
-        case RuleGroup::Blocks: break;
-    }
-    return settings.blockCountCode;
-}
-
 std::int32_t playedGameMode(const GameSettings& settings) {
     return playedRuleCode(RuleGroup::Mode, settings.gameMode);
 }

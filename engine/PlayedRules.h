@@ -8,10 +8,16 @@
 
 namespace tintfall {
 
-// The setting that stores the code of one group of rule buttons.
-std::int32_t& storedRuleCode(GameSettings& settings, RuleGroup group);
+// The setting that stores the code of each group of rule buttons, indexed by
+// RuleGroup.
+inline constexpr std::int32_t GameSettings::*kRuleSettings[] = {&GameSettings::gameMode, &GameSettings::colourCount,
+                                                                 &GameSettings::blockCountCode};
+
+inline std::int32_t& storedRuleCode(GameSettings& settings, RuleGroup group) {
+    return settings.*kRuleSettings[static_cast<int>(group)];
+}
 inline std::int32_t storedRuleCode(const GameSettings& settings, RuleGroup group) {
-    return storedRuleCode(const_cast<GameSettings&>(settings), group);
+    return settings.*kRuleSettings[static_cast<int>(group)];
 }
 
 std::int32_t playedGameMode(const GameSettings& settings);

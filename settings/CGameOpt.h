@@ -33,10 +33,10 @@ public:
 private:
     std::int32_t& storedCode(RuleGroup group);
 
-    // OK stores a group's choice only once one of its buttons was clicked,
-    // so a stored code the buttons cannot show is kept until the player
-    // chooses, even the button shown for it. Bombs and the start level are
-    // stored when their control changed.
+    // OK stores a group's choice only once a button of the group was
+    // clicked, the one already checked included, so a stored code no button
+    // stands for is kept until the player chooses. Bombs and the start level
+    // are stored when their control changed.
     std::array<bool, 3> chosen_{};
     bool shownBombs_ = true;
     int shownLevel_ = 0;
