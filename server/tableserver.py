@@ -119,10 +119,11 @@ def serve(options):
     except KeyboardInterrupt:
         pass
     finally:
+        # The judge first: closing every channel would close its channel too.
+        judge.stop()
         ftp.close_all()
         if web:
             web.stop()
-        judge.stop()
     print("Stopped.", flush=True)
     return status
 
