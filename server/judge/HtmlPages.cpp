@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "engine/Rules.h"
+
 namespace tintfall {
 
 namespace {
@@ -48,7 +50,8 @@ std::string timeOfGame(int seconds) {
     return twoDigits(seconds / 3600) + ":" + twoDigits(seconds % 3600 / 60) + ":" + twoDigits(seconds % 60);
 }
 
-std::string difficulty(const ScoreEntry& row) { return row.colourCount == 6 ? "Hard" : "Normal"; }
+// Only results of Normal or Hard qualify.
+std::string difficulty(const ScoreEntry& row) { return row.colourCount == Hard ? "Hard" : "Normal"; }
 
 std::string numberCell(std::int64_t value) { return "<td class=\"number\">" + std::to_string(value) + "</td>"; }
 

@@ -1,5 +1,6 @@
 #include "server/judge/UploadCheck.h"
 
+#include "engine/Rules.h"
 #include "net/UploadKey.h"
 #include "platform/DataReader.h"
 #include "scores/ScoreBook.h"
@@ -16,16 +17,17 @@ bool within(std::int32_t value, std::int32_t low, std::int32_t high) { return va
 std::string rowFault(const ScoreEntry& row) {
     const bool real = row.hasInfo == 1;
     if (!within(row.hasInfo, 0, 1)) return "hasInfo out of range";
-    if (!within(row.level, real ? 1 : 0, 20)) return "level out of range";
+    if (!within(row.level, real ? 1 : 0, kLevelCount)) return "level out of range";
     if (row.score < 0 || row.blocksRemoved < 0) return "score or blocks negative";
     if (row.gameSeconds < 0 || row.piecesCount < 0 || row.bombsCount < 0 || row.minDropSeconds < 0 ||
         row.maxDropSeconds < 0 || row.averageDropSeconds < 0) {
         return "game statistics negative";
     }
     if (!within(row.bombsEnabled, 0, 1)) return "bombsEnabled out of range";
-    if (!within(row.gameMode, 0, 2)) return "gameMode out of range";
-    if (!(within(row.colourCount, 4, 6) || (!real && row.colourCount == 0))) return "colourCount out of range";
-    if (!within(row.blockCountCode, 0, 2)) return "blockCountCode out of range";
+    if (!isKnownRuleCode(RuleGroup::Mode, row.gameMode)) return "gameMode out of range";
+    if (!(isKnownRuleCode(RuleGroup::Difficulty, row.colourCount) || (!real && row.colourCount == 0)))
+        return "colourCount out of range";
+    if (!isKnownRuleCode(RuleGroup::Blocks, row.blockCountCode)) return "blockCountCode out of range";
     return {};
 }
 
