@@ -21,10 +21,12 @@ close_sheet_ok() {
 e2e_setup
 e2e_options_bytes gameMode=5 colourCount=7 > "$E2E_RUN/tintfall.dat"
 e2e_start || e2e_finish
+e2e_shot panel-unknown-codes >/dev/null
 
 open_sheet
 check "mode 5 shows Classic, as played" checked 1101
 check "7 colours show Normal, as played" checked 1105
+dialog_shot "$SHEET" unknown-codes
 close_sheet_ok
 check "OK alone keeps mode 5" [ "$(word_at 26)" = 5 ]
 check "OK alone keeps 7 colours" [ "$(word_at 34)" = 7 ]
