@@ -143,3 +143,24 @@ TEST(Ranking, ARestartLosesNothingAndARebuildPublishesTheSameTable) {
     EXPECT_EQ(files.read(folders.published + kTop10FileName, kMaxUploadBytes), published);
     EXPECT_NE(files.read(folders.web + kHomePageName, kMaxUploadBytes), std::nullopt);
 }
+
+TEST(Ranking, AHiddenInstallationLeavesTheTableAndAForgottenOneLeavesNoTrace) {
+    JudgeSetup judge;
+    for (int installation = 1; installation <= 3; ++installation) {
+        ASSERT_TRUE(judge.send(uploadOf(installation, {classicResult(1000 * installation)})).accepted);
+    }
+    ASSERT_TRUE(judge.store.hide(keyOf(3), true));
+    ASSERT_TRUE(judge.store.forget(keyOf(2)));
+    EXPECT_FALSE(judge.store.forget(keyOf(2)));
+    EXPECT_FALSE(judge.store.hide(keyOf(9), true));
+    // A rebuild works every row out again from the stored uploads: the hidden
+    // one stays hidden, the forgotten one has no upload left to come back from.
+    ASSERT_TRUE(rebuildTable(judge.files, judge.store, judge.folders, "now"));
+    EXPECT_EQ(namesOf(judge.store.leaders(50)), std::vector<std::string>{"Player 1"});
+    EXPECT_EQ(judge.page(kTop50PageName).find("Player 3"), std::string::npos);
+    const std::vector<TableStore::Installation> all = judge.store.installations();
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_TRUE(all[1].hidden);
+    ASSERT_TRUE(judge.store.hide(keyOf(3), false));
+    EXPECT_EQ(namesOf(judge.store.leaders(50)), (std::vector<std::string>{"Player 3", "Player 1"}));
+}
