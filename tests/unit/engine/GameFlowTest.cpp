@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "engine/GameRecord.h"
 #include "engine/ModalPause.h"
@@ -79,6 +80,23 @@ TEST_F(GameFlow, SettingsOutsideTheirRangesStartAnOrdinaryGame) {
     game.newGame();
     EXPECT_EQ(state.piece.kind, ThreeBlocks);
     EXPECT_EQ(state.level, 1);
+}
+
+TEST_F(GameFlow, ARunningGameKeepsItsRulesWhateverTheCommandsAsk) {
+    game.newGame();
+    const GameSettings before = settings;
+    game.chooseRule(RuleGroup::Mode, 2);
+    game.toggleBombs();
+    GameSettings chosen = settings;
+    chosen.colourCount = Hard;
+    chosen.startLevelIndex = 9;
+    chosen.demolitionDelay = 300;
+    game.applyOptions(chosen);
+    game.toggleNextBar();
+    EXPECT_EQ(std::tie(settings.gameMode, settings.colourCount, settings.bombsEnabled, settings.startLevelIndex),
+              std::tie(before.gameMode, before.colourCount, before.bombsEnabled, before.startLevelIndex));
+    EXPECT_EQ(settings.demolitionDelay, 300);
+    EXPECT_EQ(settings.showNextBar, 1 - before.showNextBar);
 }
 
 TEST_F(GameFlow, TimerGamesStartWithThreeMinutesOrFifteenSecondsMore) {
