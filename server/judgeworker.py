@@ -117,7 +117,11 @@ class JudgeWorker:
         if len(self.queue) >= self.queue_size:
             done("busy: the judge has too many uploads waiting")
             return
-        handle, path = tempfile.mkstemp(prefix="upload.", dir=self.incoming)
+        try:
+            handle, path = tempfile.mkstemp(prefix="upload.", dir=self.incoming)
+        except OSError as error:
+            done("failed: the upload cannot be kept: %s" % error.strerror)
+            return
         try:
             os.write(handle, data)
         except OSError as error:
