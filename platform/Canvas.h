@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/DisplayScale.h"
+
 namespace tintfall {
 
 // A parsed device-independent bitmap as held in memory: the information
@@ -21,13 +23,17 @@ struct DibView {
     std::int32_t height = 0;                     // rows, stored bottom-up
     int bitsPerPixel = 0;                        // 1, 4, 8, 24 or 32
     std::size_t stride = 0;                      // bytes per row, 4-byte aligned
+    // The resolution the picture was made for: a picture of the layout
+    // scaled for the screen has width and height in the screen's pixels.
+    DisplayScale scale;
 
     bool empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
-    // Whether the image holds every pixel of this rectangle, measured from its
-    // top-left corner, so that a 1:1 copy of it paints its whole destination.
+    // Whether the image holds every pixel of this rectangle, measured in
+    // layout units from its top-left corner, so that a copy of it paints its
+    // whole destination.
     bool holds(int x, int y, int rectWidth, int rectHeight) const {
-        return !empty() && info != nullptr && x >= 0 && y >= 0 && rectWidth <= width - x && rectHeight <= height - y &&
-               pixelBytes >= stride * static_cast<std::size_t>(height);
+        return !empty() && info != nullptr && x >= 0 && y >= 0 && scale.toPixels(x + rectWidth) <= width &&
+               scale.toPixels(y + rectHeight) <= height && pixelBytes >= stride * static_cast<std::size_t>(height);
     }
 };
 

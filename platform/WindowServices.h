@@ -30,10 +30,13 @@ public:
     virtual ~WindowServices() = default;
 
     virtual void setTitle(const std::string& text) = 0;
-    // Makes the client area this size; the top-left corner of the window stays
+    // Makes the client area this size in pixels; the top-left corner of the window stays
     // and the window comes to the top.
     virtual void resizeClient(int width, int height) = 0;
+    // In the screen's pixels.
     virtual ScreenSize screenSize() = 0;
+    // The resolution of the screen the window is on, in dots per inch (96 at 100%).
+    virtual int dpi() = 0;
 
     // The hand over a panel button; the class's own arrow elsewhere. The class
     // cursor is cleared while the panel chooses the shape, so the system does

@@ -1,6 +1,9 @@
 #include "shell/AssetStore.h"
 
+#include <optional>
 #include <utility>
+
+#include "shell/PictureScaling.h"
 
 namespace tintfall {
 namespace {
@@ -30,7 +33,29 @@ std::string assetFileName(AssetRole role, int size, int blockSet) {
     return name + ".bmp";
 }
 
-AssetStore::AssetStore(Files& files, std::string baseFolder) : files_(files), baseFolder_(std::move(baseFolder)) {}
+std::string finerAssetFileName(const std::string& name, int factor) {
+    const std::size_t slash = name.find('\\');
+    return name.substr(0, slash + 1) + std::to_string(factor) + "x\\" + name.substr(slash + 1);
+}
+
+int finerFactor(DisplayScale scale) { return scale.dpi <= 2 * kLayoutDpi ? 2 : 3; }
+
+// FNV-1a over the whole file: cheap, and any change of a byte changes it.
+std::uint32_t pictureStamp(const std::vector<std::uint8_t>& fileBytes) {
+    std::uint32_t hash = 2166136261u;
+    for (const std::uint8_t byte : fileBytes) hash = (hash ^ byte) * 16777619u;
+    return hash;
+}
+
+AssetStore::AssetStore(Files& files, std::string baseFolder, DisplayScale scale)
+    : files_(files), baseFolder_(std::move(baseFolder)), scale_(scale) {}
+
+void AssetStore::changeScale(DisplayScale scale) {
+    scale_ = scale;
+    // Both forms are never held at once: the old pictures go first.
+    releaseAll();
+    loadAll(blockSet_);
+}
 
 void AssetStore::loadAll(int blockSet) {
     blockSet_ = blockSet;
@@ -77,7 +102,37 @@ void AssetStore::load(AssetRole role) {
 }
 
 // A file that cannot be opened is drawn as nothing, like one that is not a
-// bitmap: the missing-files warning has told the player, and the game runs on.
-DibImage AssetStore::read(const std::string& name) { return DibImage::fromFile(files_, baseFolder_ + name); }
+// bitmap: the missing-files warning has told the player, and the game runs
+// on. On a finer screen the same holds: without a drawable 1x file the
+// picture is empty whatever finer file there is.
+DibImage AssetStore::read(const std::string& name) {
+    if (scale_.identity()) return DibImage::fromFile(files_, baseFolder_ + name);
+    std::optional<std::vector<std::uint8_t>> bytes = files_.read(baseFolder_ + name, DibImage::kMaxFileBytes);
+    if (!bytes) return {};
+    const std::uint32_t stamp = pictureStamp(*bytes);
+    DibImage plain = DibImage::fromFileBytes(std::move(*bytes));
+    if (plain.empty()) return {};
+    const int factor = finerFactor(scale_);
+    DibImage finer = readFiner(name, factor, stamp, plain);
+    if (finer.empty()) finer = enlargeByRepeating(plain.view(), factor, DisplayScale{factor * kLayoutDpi});
+    if (finer.scale() == scale_) return finer;
+    const int width = scale_.toPixels(plain.width());
+    const int height = scale_.toPixels(plain.height());
+    plain = DibImage();
+    return resampleByArea(finer.view(), width, height, scale_);
+}
+
+DibImage AssetStore::readFiner(const std::string& name, int factor, std::uint32_t stamp, const DibImage& plain) {
+    std::optional<std::vector<std::uint8_t>> bytes =
+        files_.read(baseFolder_ + finerAssetFileName(name, factor), DibImage::kMaxFileBytes);
+    if (!bytes || bytes->size() < kPairStampOffset + 4) return {};
+    std::uint32_t pairedWith = 0;
+    for (int i = 3; i >= 0; --i) pairedWith = (pairedWith << 8) | (*bytes)[kPairStampOffset + static_cast<std::size_t>(i)];
+    if (pairedWith != stamp) return {};
+    DibImage finer = DibImage::fromFileBytes(std::move(*bytes));
+    if (finer.width() != plain.width() * factor || finer.height() != plain.height() * factor) return {};
+    finer.setScale(DisplayScale{factor * kLayoutDpi});
+    return finer;
+}
 
 }  // namespace tintfall

@@ -3,8 +3,17 @@
 // start-up and held in their file form until shutdown. Pictures that come in
 // two sizes are held as a pair indexed by effectiveSize (0 Normal, 1 Big);
 // of the twelve block sets only the selected one is held.
+//
+// On a screen finer than 96 DPI each picture is held once, at the screen's
+// resolution: made from the twice (up to 192 DPI) or three times (above) as
+// fine picture of the same name in graph\2x\ or graph\3x\, scaled down by
+// area when the screen lies in between. A finer file counts only while it
+// was made with the 1x file beside it (the pair stamp below); otherwise, as
+// for a player's own picture, the 1x file's pixels are repeated.
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/Files.h"
 #include "shell/DibImage.h"
@@ -66,16 +75,28 @@ bool hasTwoSizes(AssetRole role);
 // Big block cells of set 7. Size is ignored for single-size roles, the block
 // set for all but the block cells and the removal animation.
 std::string assetFileName(AssetRole role, int size, int blockSet);
+// The finer picture of a file as assetFileName gives it: "graph\2x\back.bmp".
+std::string finerAssetFileName(const std::string& name, int factor);
+// The finer set made for a screen of this resolution: 2 or 3.
+int finerFactor(DisplayScale scale);
+
+// A finer file carries, in the reserved bytes of its file header (which
+// readers ignore), the stamp of the whole 1x file it was drawn with.
+inline constexpr std::size_t kPairStampOffset = 6;
+std::uint32_t pictureStamp(const std::vector<std::uint8_t>& fileBytes);
 
 class AssetStore {
 public:
-    AssetStore(Files& files, std::string baseFolder);
+    AssetStore(Files& files, std::string baseFolder, DisplayScale scale = {});
 
     // Loads every role in loading order, the block-set roles for blockSet.
     void loadAll(int blockSet);
     // Frees the four block-set images and loads those of the new set.
     void reloadBlockSet(int blockSet);
     void releaseAll();
+    // Holds every picture again at another screen resolution.
+    void changeScale(DisplayScale scale);
+    DisplayScale scale() const { return scale_; }
 
     // Size 1 is Big, anything else Normal; ignored for single-size roles. A
     // file that was missing or not a drawable bitmap gives an empty image.
@@ -88,9 +109,12 @@ public:
 private:
     void load(AssetRole role);
     DibImage read(const std::string& name);
+    // The finer picture paired with a 1x file of this stamp and size, or empty.
+    DibImage readFiner(const std::string& name, int factor, std::uint32_t stamp, const DibImage& plain);
 
     Files& files_;
     std::string baseFolder_;
+    DisplayScale scale_;
     int blockSet_ = -1;
     std::array<std::array<DibImage, 2>, kAssetRoleCount> images_{};
 };

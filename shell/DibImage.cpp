@@ -1,5 +1,6 @@
 #include "shell/DibImage.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/DataReader.h"
@@ -16,8 +17,6 @@ constexpr std::uint16_t kBitmapMagic = 0x4D42;  // "BM" read little-endian
 constexpr std::size_t kImageSizeField = 20;
 constexpr std::size_t kColoursUsedField = 32;
 
-// Bitmaps of the program stay far below this; a bigger file is foreign.
-constexpr std::size_t kMaxBitmapBytes = 16u * 1024u * 1024u;
 
 void putUint32(std::vector<std::uint8_t>& block, std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) block[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
@@ -76,13 +75,13 @@ DibImage DibImage::fromFileBytes(std::vector<std::uint8_t> bytes) {
 }
 
 DibImage DibImage::fromFile(Files& files, const std::string& path) {
-    std::optional<std::vector<std::uint8_t>> bytes = files.read(path, kMaxBitmapBytes);
+    std::optional<std::vector<std::uint8_t>> bytes = files.read(path, kMaxFileBytes);
     if (!bytes) return {};
     return fromFileBytes(std::move(*bytes));
 }
 
 bool DibImage::canDraw(Files& files, const std::string& path) {
-    const std::optional<FileStart> start = files.readStart(path, kHeadersBytes, kMaxBitmapBytes);
+    const std::optional<FileStart> start = files.readStart(path, kHeadersBytes, kMaxFileBytes);
     return start && canDrawStart(*start);
 }
 
@@ -93,6 +92,38 @@ bool DibImage::canDrawStart(const FileStart& start) {
     if (!header) return false;
     const std::uint64_t blockSize = start.size - kFileHeaderSize;
     return header->isPlain() ? plainRowsFit(*header, blockSize) : canDecode(*header, blockSize);
+}
+
+DibImage DibImage::fromRows(int width, int height, const std::vector<std::uint8_t>& topDownRows, DisplayScale scale) {
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
+        topDownRows.size() != rowBytes * static_cast<std::size_t>(height))
+        return {};
+    constexpr std::size_t kInfoHeaderSize = 40;
+    const std::size_t stride = (rowBytes + 3) & ~static_cast<std::size_t>(3);
+    const std::size_t pixelBytes = stride * static_cast<std::size_t>(height);
+    DibImage image;
+    image.block_.assign(kInfoHeaderSize + pixelBytes, 0);
+    std::vector<std::uint8_t>& b = image.block_;
+    putUint32(b, 0, kInfoHeaderSize);
+    putUint32(b, 4, static_cast<std::uint32_t>(width));
+    putUint32(b, 8, static_cast<std::uint32_t>(height));
+    b[12] = 1;   // planes
+    b[14] = 24;  // bits per pixel; compression 0
+    putUint32(b, kImageSizeField, static_cast<std::uint32_t>(pixelBytes));
+    for (int row = 0; row < height; ++row) {
+        const std::uint8_t* in = topDownRows.data() + rowBytes * static_cast<std::size_t>(row);
+        std::copy(in, in + rowBytes, b.begin() + static_cast<std::ptrdiff_t>(kInfoHeaderSize + stride * static_cast<std::size_t>(height - 1 - row)));
+    }
+    image.colourTableOffset_ = kInfoHeaderSize;
+    image.pixelsOffset_ = kInfoHeaderSize;
+    image.pixelBytes_ = pixelBytes;
+    image.stride_ = stride;
+    image.width_ = width;
+    image.height_ = height;
+    image.bitsPerPixel_ = 24;
+    image.scale_ = scale;
+    return image;
 }
 
 DibView DibImage::view() const {
@@ -108,6 +139,7 @@ DibView DibImage::view() const {
     v.height = height_;
     v.bitsPerPixel = bitsPerPixel_;
     v.stride = stride_;
+    v.scale = scale_;
     return v;
 }
 

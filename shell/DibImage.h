@@ -36,6 +36,10 @@ public:
     // bytes that begins with start.bytes (at least its first kHeadersBytes):
     // the headers and the size decide for every form.
     static bool canDrawStart(const FileStart& start);
+    // A plain 24-bit image of width x height pixels from rows of blue, green
+    // and red bytes, top row first, each width * 3 bytes; made for the given
+    // resolution. Empty when the sizes do not agree.
+    static DibImage fromRows(int width, int height, const std::vector<std::uint8_t>& topDownRows, DisplayScale scale);
 
     // The file header, the longest information header, bit-field masks and
     // a full colour table: every byte the headers are judged by.
@@ -50,11 +54,17 @@ public:
     std::int32_t height() const { return height_; }
     int bitsPerPixel() const { return bitsPerPixel_; }
     std::uint32_t colourCount() const { return colourCount_; }
+    // The resolution the image is drawn at: 96 DPI for a file read as it is.
+    DisplayScale scale() const { return scale_; }
+    void setScale(DisplayScale scale) { scale_ = scale; }
     // Everything of the file after its 14-byte file header.
     const std::vector<std::uint8_t>& block() const { return block_; }
 
     // Largest width or height accepted; no picture of the program comes near.
     static constexpr std::int32_t kMaxSide = 16384;
+    // Largest file read as a picture (the finest set stays far below it); a
+    // bigger file is foreign.
+    static constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 
 private:
     std::vector<std::uint8_t> block_;
@@ -66,6 +76,7 @@ private:
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
     int bitsPerPixel_ = 0;
+    DisplayScale scale_;
 };
 
 }  // namespace tintfall

@@ -26,6 +26,8 @@ MainWindow::MainWindow(Files& files, Clock& clock, SoundPlayer& sound, WindowSer
       dialogs_(dialogs),
       internet_(internet),
       random_(random),
+      scaledBackBuffer_(services.backBuffer(), scale_),
+      scaledWindow_(services.windowCanvas(), scale_),
       game(state_, settings_, *this, clock),
       panel(game, *this, *this),
       saveLoad_(dialogs, files, game, services) {}
@@ -42,13 +44,16 @@ void MainWindow::onCreate() {
     // 2. The program folder, before any other file access, and the parts
     // that work in it.
     findBaseFolder();
-    assets_ = std::make_unique<AssetStore>(files, baseFolder_);
+    // Pictures are held at the resolution of the screen; layouts stay in units of 96 DPI.
+    scale_ = DisplayScale::of(services.dpi());
+    assets_ = std::make_unique<AssetStore>(files, baseFolder_, scale_);
     options_ = std::make_unique<OptionsCommand>(dialogs_, game, baseFolder_, static_cast<OptionsTarget&>(*this));
 
     // 3 and 4. Sound paths in the program folder, then the options file.
     loadOptionsAtStart();
 
-    // 5. Window size and layout.
+    // 5. Window size and layout, in layout units; the window shows them at
+    // the screen's resolution.
     applyWindowSizeMode(readWindowSizeMode(files, baseFolder_));
 
     // 6. The date of the first start, kept from then on.
@@ -65,7 +70,8 @@ void MainWindow::onCreate() {
     setTitleAnimation(settings_.animateTitle != 0);
 
     // 9. The back buffer of the client size.
-    services.createBackBuffer(view_.layout.clientWidth, view_.layout.clientHeight);
+    const ScreenSize client = clientPixels();
+    services.createBackBuffer(client.width, client.height);
 
     // 10. Clock of the status bar and the start of this run.
     const LocalTime now = clock.localTime();
@@ -132,11 +138,11 @@ void MainWindow::preTranslateKey(bool keyDown, int keyCode) { game.preTranslateK
 
 void MainWindow::onKeyDown(int keyCode) { game.onKeyDown(keyCode); }
 
-void MainWindow::onMouseMove(int x, int y) { panel.onMouseMove(x, y); }
+void MainWindow::onMouseMove(int x, int y) { panel.onMouseMove(scale_.toUnits(x), scale_.toUnits(y)); }
 
-void MainWindow::onLeftButtonDown(int x, int y) { panel.onLeftButtonDown(x, y); }
+void MainWindow::onLeftButtonDown(int x, int y) { panel.onLeftButtonDown(scale_.toUnits(x), scale_.toUnits(y)); }
 
-void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(x, y); }
+void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(scale_.toUnits(x), scale_.toUnits(y)); }
 
 void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
 

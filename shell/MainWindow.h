@@ -17,6 +17,7 @@
 #include "panel/PanelCommands.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/ScaledCanvas.h"
 #include "platform/SecureRandom.h"
 #include "platform/SoundPlayer.h"
 #include "platform/WindowServices.h"
@@ -60,10 +61,13 @@ public:
     // The window is being destroyed while the program runs (close box, system menu).
     void onDestroy();
     void onActivateApp(bool active);
+    // The window now lies on a screen of another resolution: the pictures are
+    // made for it and the window takes the layout's size there.
+    void onDpiChanged(int dpi);
     // Keyboard: every key message before dispatch, then the window's key-down.
     void preTranslateKey(bool keyDown, int keyCode);
     void onKeyDown(int keyCode);
-    // Mouse in client coordinates.
+    // Mouse in the client area's pixels.
     void onMouseMove(int x, int y);
     void onLeftButtonDown(int x, int y);
     void onLeftButtonUp(int x, int y);
@@ -74,9 +78,11 @@ public:
     MenuState currentMenuState() const;
 
     // Read-only views: the program folder (known after onCreate), the layout
-    // of the current size and the game as it stands.
+    // of the current size (in units of 96 DPI), the client area it takes on
+    // the screen and the game as it stands.
     const std::string& baseFolder() const { return baseFolder_; }
     const WindowLayout& layout() const { return view_.layout; }
+    ScreenSize clientPixels() const;
     const GameState& gameState() const { return state_; }
 
 private:
@@ -133,6 +139,8 @@ private:
     bool findBaseFolder();
     void loadOptionsAtStart();
     void applyWindowSizeMode(int mode);
+    // The window and the back buffer at the layout's size on the screen, then a frame.
+    void fitWindowToLayout();
     void addUsageTimeOnce();
     void showTitle(const std::string& text);
     void stepTitle();
@@ -152,6 +160,11 @@ private:
     DialogRunner& dialogs_;
     InternetTableOperations& internet_;
     SecureRandom& random_;
+    // The screen's resolution; the renderer draws in layout units through
+    // the two scaled canvases.
+    DisplayScale scale_;
+    ScaledCanvas scaledBackBuffer_;
+    ScaledCanvas scaledWindow_;
     GameState state_;
     GameSettings settings_;
     std::string baseFolder_;

@@ -74,8 +74,9 @@ void MainWindow::applyWindowSizeMode(int mode) {
     if (mode != NormalSize && mode != BigSize) mode = AutomaticSize;
     windowSizeMode_ = mode;
     if (mode == AutomaticSize) {
+        // The rule is measured in layout units, whatever the screen's resolution.
         const ScreenSize screen = services.screenSize();
-        view_.effectiveSize = chooseAutomaticSize(screen.width, screen.height);
+        view_.effectiveSize = chooseAutomaticSize(scale_.toUnits(screen.width), scale_.toUnits(screen.height));
     } else {
         view_.effectiveSize = mode;
     }
@@ -85,10 +86,27 @@ void MainWindow::applyWindowSizeMode(int mode) {
 
 void MainWindow::setWindowSizeMode(int mode) {
     applyWindowSizeMode(mode);
-    services.resizeClient(view_.layout.clientWidth, view_.layout.clientHeight);
+    fitWindowToLayout();
+}
+
+void MainWindow::fitWindowToLayout() {
+    const ScreenSize client = clientPixels();
+    services.resizeClient(client.width, client.height);
     services.releaseBackBuffer();
-    services.createBackBuffer(view_.layout.clientWidth, view_.layout.clientHeight);
+    services.createBackBuffer(client.width, client.height);
     redraw();
+}
+
+ScreenSize MainWindow::clientPixels() const {
+    return {scale_.toPixels(view_.layout.clientWidth), scale_.toPixels(view_.layout.clientHeight)};
+}
+
+void MainWindow::onDpiChanged(int dpi) {
+    const DisplayScale scale = DisplayScale::of(dpi);
+    if (scale == scale_) return;
+    scale_ = scale;
+    if (assets_) assets_->changeScale(scale_);
+    if (view_.windowReady) fitWindowToLayout();
 }
 
 void MainWindow::addUsageTimeOnce() {

@@ -11,12 +11,15 @@ RenderContext MainWindow::renderContext() {
                          settings_,
                          view_,
                          panel.looks(),
-                         services.backBuffer(),
-                         services.windowCanvas(),
+                         scaledBackBuffer_,
+                         scaledWindow_,
                          *this};
 }
 
-void MainWindow::present(const Rect& area) { services.present(area.x, area.y, area.width, area.height); }
+void MainWindow::present(const Rect& area) {
+    services.present(scale_.toPixels(area.x), scale_.toPixels(area.y), scale_.spanPixels(area.x, area.width),
+                     scale_.spanPixels(area.y, area.height));
+}
 
 void MainWindow::redraw() {
     draw([](const RenderContext& c) { tintfall::redraw(c); });

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Canvas.h"
+#include "platform/DibPixels.h"
 #include "platform/Files.h"
 
 namespace tintfall {
@@ -53,9 +54,5 @@ private:
 std::vector<std::uint8_t> encodePng(int width, int height, const std::vector<std::uint8_t>& rgb);
 std::uint32_t crc32(const std::uint8_t* data, std::size_t size);
 std::uint32_t adler32(const std::uint8_t* data, std::size_t size);
-
-// Colour of pixel (x, y) of an image, counted from its top-left corner, as
-// 0x00BBGGRR; false when the pixel lies outside the image or its stored data.
-bool dibPixel(const DibView& image, int x, int y, ColourRef& colour);
 
 }  // namespace tintfall

@@ -42,18 +42,37 @@ void Win32WindowServices::resizeClient(int width, int height) {
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
     SetWindowPos(window_, HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE);
-    // A menu bar that wraps onto a second line takes client height; make up for it.
+    // A menu bar that wraps onto a second line takes client height, and on a
+    // screen of another resolution than the system's the frame differs from
+    // what AdjustWindowRectEx reckons; make up for both.
     RECT client;
     GetClientRect(window_, &client);
+    const int missingWidth = width - (client.right - client.left);
     const int missingHeight = height - (client.bottom - client.top);
-    if (missingHeight != 0) {
-        SetWindowPos(window_, HWND_TOP, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missingHeight,
-                     SWP_NOMOVE);
+    if (missingWidth != 0 || missingHeight != 0) {
+        SetWindowPos(window_, HWND_TOP, 0, 0, frame.right - frame.left + missingWidth,
+                     frame.bottom - frame.top + missingHeight, SWP_NOMOVE);
     }
 }
 
 ScreenSize Win32WindowServices::screenSize() {
     return ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+int Win32WindowServices::dpi() {
+    // GetDpiForWindow (Windows 10) knows the window's own monitor; before it,
+    // the system's resolution is every window's.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (dpiForWindow != nullptr && window_ != nullptr) {
+        const UINT dpi = dpiForWindow(window_);
+        if (dpi != 0) return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 void Win32WindowServices::clearClassCursor() { SetClassLongPtrA(window_, GCLP_HCURSOR, 0); }

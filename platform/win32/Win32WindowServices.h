@@ -25,6 +25,7 @@ public:
     void setTitle(const std::string& text) override;
     void resizeClient(int width, int height) override;
     ScreenSize screenSize() override;
+    int dpi() override;
     void clearClassCursor() override;
     void showButtonCursor() override;
     void restoreDefaultCursor() override;

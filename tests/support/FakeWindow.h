@@ -28,6 +28,7 @@ public:
     }
     void resizeClient(int width, int height) override { resizes.push_back({width, height}); }
     ScreenSize screenSize() override { return screen; }
+    int dpi() override { return screenDpi; }
     void clearClassCursor() override { cursor = "none"; }
     void showButtonCursor() override { cursor = "hand"; }
     void restoreDefaultCursor() override { cursor = "arrow"; }
@@ -71,6 +72,7 @@ public:
     void present(int x, int y, int width, int height) override { presents.push_back({x, y, width, height}); }
 
     ScreenSize screen{1280, 1024};
+    int screenDpi = 96;
     // Wine as the tests under Wine see it: reporting Windows 10.
     SystemRelease release{10, 0, true};
     // The order of titles, message boxes and back buffers.

@@ -13,7 +13,8 @@ public:
     TempFolder() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() / ("tintfall-assets-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_ / "graph");
+        std::filesystem::create_directories(path_ / "graph" / "2x");
+        std::filesystem::create_directories(path_ / "graph" / "3x");
         std::filesystem::create_directories(path_ / "snd");
     }
     ~TempFolder() {

@@ -1,6 +1,7 @@
 #include "tools/assetgen/AssetGenerator.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "shell/AssetStore.h"
@@ -22,7 +23,20 @@ public:
     void write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         if (!files_.write(folder_ + name, bytes)) failed_.push_back(name);
     }
-    void bmp24(const std::string& name, const std::unique_ptr<Picture>& picture) { write(name, encodeBmp24(*picture)); }
+    // At 1 pixel per unit the file of the name; at more, the finer file of
+    // that name, stamped with the 1x file it pairs with.
+    void bmp24(const std::string& name, const std::unique_ptr<Picture>& picture) {
+        std::vector<std::uint8_t> bytes = encodeBmp24(*picture);
+        const int factor = PictureScale::current();
+        if (factor == 1) {
+            stamps_[name] = pictureStamp(bytes);
+            write(name, bytes);
+            return;
+        }
+        const std::uint32_t stamp = stamps_[name];
+        for (std::size_t i = 0; i < 4; ++i) bytes[kPairStampOffset + i] = static_cast<std::uint8_t>(stamp >> (8 * i));
+        write(finerAssetFileName(name, factor), bytes);
+    }
     void paletted(const std::string& name, const std::unique_ptr<Picture>& picture, int bits) {
         write(name, encodeBmpPaletted(*picture, bits));
     }
@@ -32,6 +46,7 @@ private:
     Files& files_;
     std::string folder_;
     std::vector<std::string> failed_;
+    std::map<std::string, std::uint32_t> stamps_;
 };
 
 std::string graph(AssetRole role, int size = 0, int set = 0) { return assetFileName(role, size, set); }
@@ -100,9 +115,12 @@ std::string ResourceNames::champion(int place) { return "champion" + std::to_str
 
 std::vector<std::string> writeDistFiles(Files& files, const std::string& distFolder) {
     Writer out(files, distFolder);
-    writeSizedPictures(out, 0);
-    writeSizedPictures(out, 1);
-    writePanelPictures(out);
+    for (int factor = 1; factor <= kFinestPictures; ++factor) {
+        const PictureScale scale(factor);
+        writeSizedPictures(out, 0);
+        writeSizedPictures(out, 1);
+        writePanelPictures(out);
+    }
     for (const SoundFile& sound : makeSounds()) out.write(sound.name, encodeWave(sound.samples));
     return out.failed();
 }

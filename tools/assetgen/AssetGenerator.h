@@ -20,8 +20,12 @@ struct ResourceNames {
     static std::string champion(int place);                          // 149..151: "champion<1..3>.bmp"
 };
 
+// The graph folder's pictures are also drawn two and three times as fine,
+// into graph/2x/ and graph/3x/, for screens above 96 DPI.
+constexpr int kFinestPictures = 3;
+
 // Folders are given with a trailing separator ("dist/" or "dist\"); the
-// graph and snd subfolders must exist. Returns the names that could not be
+// graph, graph/2x, graph/3x and snd subfolders must exist. Returns the names that could not be
 // written (empty on success).
 std::vector<std::string> writeDistFiles(Files& files, const std::string& distFolder);
 std::vector<std::string> writeResourceFiles(Files& files, const std::string& resourceFolder);

@@ -12,11 +12,23 @@ Rgb mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.
 Rgb lighten(Rgb c, double t) { return mix(c, {1, 1, 1}, t); }
 Rgb darken(Rgb c, double t) { return mix(c, {0, 0, 0}, t); }
 
+namespace {
+int pixelsPerUnit = 1;
+}  // namespace
+
+PictureScale::PictureScale(int scale) : previous_(pixelsPerUnit) { pixelsPerUnit = scale; }
+PictureScale::~PictureScale() { pixelsPerUnit = previous_; }
+int PictureScale::current() { return pixelsPerUnit; }
+
 Picture::Picture(int width, int height)
     : width_(width),
       height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {}
+      scale_(pixelsPerUnit),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width * scale_, height * scale_)),
+      cr_(nullptr) {
+    cairo_surface_set_device_scale(surface_, scale_, scale_);
+    cr_ = cairo_create(surface_);
+}
 
 Picture::~Picture() {
     cairo_destroy(cr_);

@@ -20,6 +20,21 @@ Rgb mix(Rgb a, Rgb b, double t);
 Rgb lighten(Rgb c, double t);
 Rgb darken(Rgb c, double t);
 
+// Every picture is drawn in layout units. While a PictureScale lives, new
+// pictures hold that many pixels per unit (cairo's device scale), so the
+// same drawing gives the finer sets; 1 otherwise. One generator thread only.
+class PictureScale {
+public:
+    explicit PictureScale(int pixelsPerUnit);
+    ~PictureScale();
+    PictureScale(const PictureScale&) = delete;
+    PictureScale& operator=(const PictureScale&) = delete;
+    static int current();
+
+private:
+    int previous_;
+};
+
 class Picture {
 public:
     Picture(int width, int height);
@@ -29,9 +44,12 @@ public:
 
     cairo_t* cr() const { return cr_; }
     cairo_surface_t* surface() const { return surface_; }
+    // In layout units.
     int width() const { return width_; }
     int height() const { return height_; }
-    // Pixel as 0xRRGGBB, composed over black.
+    int pixelWidth() const { return width_ * scale_; }
+    int pixelHeight() const { return height_ * scale_; }
+    // Pixel (x, y) of the pixels, as 0xRRGGBB, composed over black.
     std::uint32_t pixel(int x, int y) const;
     // Copies another picture with its top-left at (x, y).
     void paste(const Picture& source, double x, double y);
@@ -39,6 +57,7 @@ public:
 private:
     int width_;
     int height_;
+    int scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };

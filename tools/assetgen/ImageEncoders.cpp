@@ -151,8 +151,8 @@ std::vector<std::uint8_t> iconDirectory(int type, const std::vector<CursorImage>
 }  // namespace
 
 std::vector<std::uint8_t> encodeBmp24(const Picture& picture) {
-    const int w = picture.width();
-    const int h = picture.height();
+    const int w = picture.pixelWidth();
+    const int h = picture.pixelHeight();
     const std::size_t stride = rowBytes(w, 24);
     const auto imageSize = static_cast<std::uint32_t>(stride * static_cast<std::size_t>(h));
     DataWriter out;

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path dist(argv[1]);
     const std::filesystem::path resources(argv[2]);
     std::error_code error;
-    for (const auto& folder : {dist / "graph", dist / "snd", resources}) {
+    for (const auto& folder : {dist / "graph", dist / "graph" / "2x", dist / "graph" / "3x", dist / "snd", resources}) {
         std::filesystem::create_directories(folder, error);
         if (error) {
             std::fprintf(stderr, "assetgen: cannot create %s\n", folder.string().c_str());

@@ -140,6 +140,49 @@ TEST_F(AssetStoreTest, BlockSetOutsideTheTwelveLeavesTheSetEmpty) {
     EXPECT_EQ(store.image(AssetRole::BlockCells, 0).width(), indexOf("graph\\items0.bmp"));
 }
 
+// Colour of pixel (x, 0) of a 24-bit image as its three stored bytes.
+std::vector<std::uint8_t> firstRowPixel(const DibImage& image, int x) {
+    const DibView v = image.view();
+    const std::uint8_t* p = v.pixels + (static_cast<std::size_t>(v.height) - 1) * v.stride + 3 * static_cast<std::size_t>(x);
+    return {p[0], p[1], p[2]};
+}
+
+// Above 96 DPI: the finer file made with the 1x file is held as it is; a
+// finer file made with another 1x file (the player replaced the picture) is
+// passed over for the 1x pixels repeated; in between, the finer set is
+// shrunk to the screen's size; and back at 96 DPI the files are held again.
+TEST_F(AssetStoreTest, FinerScreensHoldOnePictureMadeForTheirResolution) {
+    auto pairedFinerFile = [this](const std::string& name, std::uint32_t stamp) {
+        std::vector<std::uint8_t> finer = makeBitmap({2 * indexOf(name), 2, 24, 0, 0});
+        put32(finer, kPairStampOffset, stamp);
+        std::ofstream(LocalFiles::hostPath(folder.base() + finerAssetFileName(name, 2)), std::ios::binary)
+            .write(reinterpret_cast<const char*>(finer.data()), static_cast<std::streamsize>(finer.size()));
+        return DibImage::fromFileBytes(finer);
+    };
+    const std::uint32_t backStamp =
+        pictureStamp(files.read(folder.base() + "graph\\back.bmp", Files::kDefaultReadLimit).value());
+    const DibImage finerBack = pairedFinerFile("graph\\back.bmp", backStamp);
+    pairedFinerFile("graph\\back1.bmp", backStamp);
+
+    AssetStore store(files, folder.base(), DisplayScale{192});
+    store.loadAll(0);
+    const DibImage& back = store.image(AssetRole::Background, 0);
+    EXPECT_EQ(back.width(), 2 * indexOf("graph\\back.bmp"));
+    EXPECT_EQ(back.scale(), DisplayScale{192});
+    EXPECT_EQ(firstRowPixel(back, 1), firstRowPixel(finerBack, 1));
+    const DibImage& cover = store.image(AssetRole::Cover, 0);
+    EXPECT_EQ(cover.height(), 2);
+    EXPECT_EQ(firstRowPixel(cover, 1), (std::vector<std::uint8_t>{0xA0, 0xA1, 0xA2}));  // 1x pixel 0 repeated
+    EXPECT_EQ(firstRowPixel(cover, 2), (std::vector<std::uint8_t>{0xA3, 0xA4, 0xA5}));
+    EXPECT_EQ(store.image(AssetRole::Digits, 0).width(), 2 * indexOf("graph\\digits.bmp"));
+
+    store.changeScale(DisplayScale{144});
+    EXPECT_EQ(store.image(AssetRole::Background, 0).width(), DisplayScale{144}.toPixels(indexOf("graph\\back.bmp")));
+    EXPECT_EQ(store.image(AssetRole::Background, 0).scale(), DisplayScale{144});
+    store.changeScale(DisplayScale{});
+    EXPECT_EQ(store.image(AssetRole::Background, 0).width(), indexOf("graph\\back.bmp"));
+}
+
 TEST_F(AssetStoreTest, ReleaseAllEmptiesEverything) {
     AssetStore store(files, folder.base());
     store.loadAll(1);

@@ -68,6 +68,39 @@ TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
     EXPECT_EQ(this->window.backBuffersReleased, 3);
 }
 
+// On a screen finer than 96 DPI the layouts keep their units: the window,
+// the back buffer and every frame are the layout scaled, the mouse finds the
+// button drawn under it, the automatic size measures the screen in units, and
+// a move to a screen of another resolution lays the window out again.
+TEST_F(MainWindowTest, FinerScreensShowTheLayoutScaled) {
+    window.screenDpi = 192;
+    window.screen = {1660, 1240};  // 830 x 620 units: Big
+    MainWindow& window = createInstalled();
+    EXPECT_EQ(window.layout().clientWidth, 602);
+    ASSERT_EQ(this->window.backBuffers.size(), 1u);
+    EXPECT_EQ(this->window.backBuffers[0].width, 1204);
+
+    this->window.screen = {1658, 1240};  // 829 units wide: Normal
+    window.onCommand(CMD_SIZE_AUTOMATIC);
+    EXPECT_EQ(this->window.resizes.back().width, 966);
+    EXPECT_EQ(this->window.resizes.back().height, 814);
+    EXPECT_EQ(this->window.backBuffers.back().height, 814);
+
+    // Start/Stop lies at 63..141 x 22..43 in units: 126..283 x 44..87 in pixels.
+    window.onTick();
+    ASSERT_FALSE(this->window.presents.empty());
+    EXPECT_EQ(this->window.presents.back().width, 966);
+    window.onLeftButtonDown(282, 86);
+    window.onLeftButtonUp(282, 86);
+    EXPECT_EQ(window.gameState().gameRunning, 1);
+
+    window.onDpiChanged(144);
+    EXPECT_EQ(this->window.resizes.back().width, 725);  // 483 x 1.5, the half rounded up
+    EXPECT_EQ(this->window.resizes.back().height, 611);
+    EXPECT_EQ(this->window.backBuffers.back().width, 725);
+    EXPECT_EQ(this->window.presents.back().height, 611);
+}
+
 TEST_F(MainWindowTest, ChosenSizeIsWrittenOnlyAtShutdown) {
     MainWindow& window = createInstalled();
     window.onCommand(CMD_SIZE_BIG);

@@ -148,6 +148,18 @@ TEST_F(GeneratedAssetsTest, EveryBitmapHasTheSizeItsLayoutNeeds) {
                 EXPECT_EQ(image.bitsPerPixel(), 24) << name;
                 EXPECT_EQ(image.width(), expected.width) << name << " in size " << size;
                 EXPECT_EQ(image.height(), expected.height) << name << " in size " << size;
+                // Each finer picture is the same picture at 2 and 3 pixels per
+                // unit, paired with this very 1x file.
+                for (int factor = 2; factor <= 3; ++factor) {
+                    const std::string finerName = finerAssetFileName(name, factor);
+                    const std::vector<std::uint8_t> finer = bytes(finerName);
+                    ASSERT_GT(finer.size(), kPairStampOffset + 4) << finerName;
+                    DataReader stamp(finer.data() + kPairStampOffset, 4);
+                    EXPECT_EQ(stamp.readUint32(), pictureStamp(bytes(name))) << finerName;
+                    const DibImage& fine = cached(finerName);
+                    EXPECT_EQ(fine.width(), factor * expected.width) << finerName;
+                    EXPECT_EQ(fine.height(), factor * expected.height) << finerName;
+                }
             }
         }
     }
