@@ -45,9 +45,15 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             SetTimer(hwnd, kTimerId, kTickMilliseconds, nullptr);
             // The class has no background brush: every pixel comes from the back buffer.
             SetClassLongPtrA(hwnd, GCLP_HBRBACKGROUND, 0);
-            program->services.resizeClient(window.layout().clientWidth, window.layout().clientHeight);
+            const ScreenSize client = window.clientPixels();
+            program->services.resizeClient(client.width, client.height);
             return 0;
         }
+        case WM_DPICHANGED:
+            // The window moved to a screen of another resolution: the same
+            // layout at that screen's scale, the top-left corner kept.
+            window.onDpiChanged(LOWORD(wParam));
+            return 0;
         case WM_TIMER:
             if (wParam == kTimerId) window.onTick();
             return 0;

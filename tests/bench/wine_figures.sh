@@ -10,7 +10,9 @@
 #   <program>.peak_kb       peak resident memory (VmHWM) at the end
 # for the floor, the game as it starts (title animated) and the game with the
 # title animation off ("still": shares and memory only),
-# and graph_bytes, the bytes of dist/graph. Not a test: it asserts nothing.
+# and graph_bytes, the bytes of dist/graph's own pictures; then at 192 DPI
+# floor2x.peak_kb, game2x.peak_kb and graph2x_bytes (dist/graph/2x). Not a
+# test: it asserts nothing.
 source "$(dirname "$0")/../e2e/lib.sh"
 seconds="${SECONDS_PER_SPAN:-30}"
 launches="${LAUNCHES:-11}"
@@ -110,7 +112,34 @@ measure game tintfall.exe yes "$launches"
 # The same with the title standing still, which the floor's title also does.
 e2e_options_bytes blockCountCode=1 bombsEnabled=0 soundOn=0 animateTitle=0 > "$E2E_RUN/tintfall.dat"
 measure still tintfall.exe yes 0
-echo "graph_bytes $(find "$E2E_DIST/graph" -type f -printf '%s\n' | awk '{ s += $1 } END { print s }')"
+folder_bytes() { find "$1" -maxdepth 1 -type f -printf '%s\n' | awk '{ s += $1 } END { print s }'; }
+echo "graph_bytes $(folder_bytes "$E2E_DIST/graph")"
 E2E_PID=""
 kill "$KEEPER" 2>/dev/null
 wait "$KEEPER" 2>/dev/null || true
+
+# Peak memory at 192 DPI, in a prefix of its own that reports it: the game in
+# its Normal window (966 x 814 pixels) with a game running, and the floor of
+# the same client size.
+peak_after() {
+  sleep "$1"
+  echo "$(awk '/VmHWM/{print $2}' "/proc/$PID/status")"
+}
+export WINEPREFIX="$E2E_ROOT/build/wineprefix-dpi192"
+prepare_wine_prefix
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+wineserver -w
+{ printf '\x18TINTFALL_WINDOWSIZE_FILE'; printf '\x00\x00\x00\x00'; } > "$E2E_RUN/ws.dat"
+start tintfall_floor.exe 966 814
+echo "floor2x.peak_kb $(peak_after 10)"
+stop
+start tintfall.exe
+sleep 5
+E2E_PID="$PID"
+E2E_FOCUS=""
+e2e_keys F2
+echo "game2x.peak_kb $(peak_after 10)"
+e2e_shot "game2x-running" >/dev/null
+stop
+E2E_PID=""
+echo "graph2x_bytes $(folder_bytes "$E2E_DIST/graph/2x")"

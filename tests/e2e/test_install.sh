@@ -21,7 +21,7 @@ check "the installer is named after the version" [ -f "$SETUP" ]
 check "the zip is named after the version" [ -f "$ZIP" ]
 
 # The program's files, as paths relative to its folder, sorted.
-program_files() { (cd "$E2E_ROOT/dist" && ls tintfall.exe tintfall.hlp graph/*.bmp snd/*.wav help/*.html) | sort; }
+program_files() { (cd "$E2E_ROOT/dist" && ls tintfall.exe tintfall.hlp graph/*.bmp graph/2x/*.bmp graph/3x/*.bmp snd/*.wav help/*.html) | sort; }
 check "the zip holds the program folder and nothing else" \
   [ "$(unzip -Z1 "$ZIP" | grep -v '/$' | sed "s|^tintfall-$VERSION/||" | sort)" = "$(program_files)" ]
 
