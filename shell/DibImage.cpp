@@ -62,16 +62,19 @@ DibImage DibImage::fromFileBytes(std::vector<std::uint8_t> bytes) {
         if (!plain) return {};
         header = plain;
     }
-
-    image.colourTableOffset_ = header->colourTableOffset;
-    image.colourCount_ = header->colourCount;
-    image.pixelsOffset_ = header->pixelsOffset;
-    image.stride_ = static_cast<std::size_t>(header->stride());
-    image.pixelBytes_ = image.stride_ * static_cast<std::size_t>(header->height);
-    image.width_ = header->width;
-    image.height_ = header->height;
-    image.bitsPerPixel_ = header->bits;
+    image.adopt(*header);
     return image;
+}
+
+void DibImage::adopt(const DibHeader& header) {
+    colourTableOffset_ = header.colourTableOffset;
+    colourCount_ = header.colourCount;
+    pixelsOffset_ = header.pixelsOffset;
+    stride_ = static_cast<std::size_t>(header.stride());
+    pixelBytes_ = stride_ * static_cast<std::size_t>(header.height);
+    width_ = header.width;
+    height_ = header.height;
+    bitsPerPixel_ = header.bits;
 }
 
 DibImage DibImage::fromFile(Files& files, const std::string& path) {
@@ -115,13 +118,9 @@ DibImage DibImage::fromRows(int width, int height, const std::vector<std::uint8_
         const std::uint8_t* in = topDownRows.data() + rowBytes * static_cast<std::size_t>(row);
         std::copy(in, in + rowBytes, b.begin() + static_cast<std::ptrdiff_t>(kInfoHeaderSize + stride * static_cast<std::size_t>(height - 1 - row)));
     }
-    image.colourTableOffset_ = kInfoHeaderSize;
-    image.pixelsOffset_ = kInfoHeaderSize;
-    image.pixelBytes_ = pixelBytes;
-    image.stride_ = stride;
-    image.width_ = width;
-    image.height_ = height;
-    image.bitsPerPixel_ = 24;
+    const std::optional<DibHeader> header = readDibHeader(b.data(), b.size());
+    if (!header) return {};
+    image.adopt(*header);
     image.scale_ = scale;
     return image;
 }

@@ -12,6 +12,8 @@
 
 namespace tintfall {
 
+struct DibHeader;
+
 class DibImage {
 public:
     DibImage() = default;
@@ -67,6 +69,9 @@ public:
     static constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 
 private:
+    // The offsets and sizes of a plain block_ as its header gives them.
+    void adopt(const DibHeader& header);
+
     std::vector<std::uint8_t> block_;
     std::size_t colourTableOffset_ = 0;
     std::uint32_t colourCount_ = 0;
