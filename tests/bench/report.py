@@ -110,8 +110,11 @@ w("checks nothing.")
 w("")
 w("| what | time | floor | ratio |")
 w("|---|---|---|---|")
-start_up, pictures = us("BM_StartUpPicturesOnDist"), us("BM_PicturesInUseOnDist")
+start_up, pictures = us("BM_StartUpPicturesOnDist"), us("BM_PicturesInUseOnDist/dpi:96")
 w("| pictures loaded and files checked | %.2f ms | %.2f ms | %.2fx |" % (start_up / 1000, pictures / 1000, start_up / pictures))
+for dpi in ("144", "192"):
+    scaled = us("BM_PicturesInUseOnDist/dpi:" + dpi)
+    w("| pictures in use loaded for %s DPI | %.2f ms | %.2f ms (at 96 DPI) | %.2fx |" % (dpi, scaled / 1000, pictures / 1000, scaled / pictures))
 w("")
 
 w("## Under Wine, beside the floor program")
