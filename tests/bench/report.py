@@ -186,8 +186,12 @@ w("with the table's size stays near it.")
 w("")
 w("| installations | one upload | ratio to 10 000 |")
 w("|---|---|---|")
-judged = sorted((int(name.split("/")[1]), us(name, "real_time")) for name in bench if name.startswith("JudgeOneUpload/"))
+judged = sorted((int(name.split("/")[1]), us(name, "real_time")) for name in bench
+                if name.startswith("JudgeOneUpload/") and "error_message" not in bench[name])
 for count, time in judged:
     w("| %d | %.2f ms | %.2fx |" % (count, time / 1000, time / judged[0][1]))
+# A benchmark that stopped with an error has no figure; say so rather than print a zero.
+for name in sorted(name for name in bench if name.startswith("JudgeOneUpload/") and "error_message" in bench[name]):
+    w("| %s | not measured: %s | |" % (name.split("/")[1], bench[name]["error_message"]))
 w("")
 sys.stdout.write("\n".join(lines))
