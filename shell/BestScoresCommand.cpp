@@ -5,6 +5,7 @@
 #include "engine/ModalPause.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
+#include "shell/RowReplays.h"
 
 namespace tintfall {
 
@@ -19,9 +20,16 @@ BestScoresCommand::BestScoresCommand(DialogRunner& runner, Files& files, Clock& 
       game_(game) {}
 
 void BestScoresCommand::run(ScoreTableId table, const std::optional<ScoreEntry>& pendingResult) {
+    // The replays of the rows the dialog may clear or push out, and of the
+    // result it may enter; whatever the tables no longer hold afterwards goes.
+    std::vector<ScoreEntry> rows = localTableRows(files_, baseFolder_);
+    if (pendingResult && !game_.finishedReplay().empty() &&
+        keepRowReplay(files_, baseFolder_, *pendingResult, game_.finishedReplay()))
+        rows.push_back(*pendingResult);
     BestScoresDialog dialog(files_, clock_, internet_, baseFolder_, uploadKey_, table);
     if (pendingResult) dialog.setPendingResult(*pendingResult);
     runner_.runBestScores(dialog);
+    removeLeftRowReplays(files_, baseFolder_, rows);
 }
 
 void BestScoresCommand::show(BestScoresStart start) {
