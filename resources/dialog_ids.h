@@ -13,6 +13,7 @@
 #define IDD_SEND_RESULT 167
 #define IDD_UPLOAD 168
 #define IDD_DOWNLOAD 169
+#define IDD_WATCH_REPLAY 170
 
 /* Game page */
 #define IDC_MODE_CLASSIC 1101
@@ -86,5 +87,8 @@
 /* Transfer Data */
 #define IDC_TRANSFER_TEXT 1056
 #define IDT_TRANSFER_START 1
+
+/* Watch Replay */
+#define IDC_REPLAY_LIST 1220
 
 #endif

@@ -14,6 +14,7 @@ class CConOpt;
 class CSndOpt;
 class NamePrompt;
 class BestScoresDialog;
+class WatchReplayDialog;
 
 class DialogRunner {
 public:
@@ -25,6 +26,7 @@ public:
     virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) = 0;
     virtual void runNamePrompt(NamePrompt& prompt) = 0;
     virtual void runBestScores(BestScoresDialog& dialog) = 0;
+    virtual void runWatchReplay(WatchReplayDialog& dialog) = 0;
 };
 
 }  // namespace tintfall

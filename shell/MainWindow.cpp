@@ -128,23 +128,43 @@ void MainWindow::onTick() {
         view_.clockMinute = now.minute;
         redraw();
     }
+    if (watch_) {
+        stepReplay();
+        return;
+    }
     game.gameStep();
     stepTitle();
 }
 
 void MainWindow::onActivateApp(bool active) { game.setAppActive(active); }
 
-void MainWindow::preTranslateKey(bool keyDown, int keyCode) { game.preTranslateKey(keyDown, keyCode); }
+// While a replay plays, no key or click reaches the game or the panel.
+void MainWindow::preTranslateKey(bool keyDown, int keyCode) {
+    if (!watch_) game.preTranslateKey(keyDown, keyCode);
+}
 
-void MainWindow::onKeyDown(int keyCode) { game.onKeyDown(keyCode); }
+void MainWindow::onKeyDown(int keyCode) {
+    if (watch_)
+        replayKey(keyCode);
+    else
+        game.onKeyDown(keyCode);
+}
 
-void MainWindow::onMouseMove(int x, int y) { panel.onMouseMove(scale_.toUnits(x), scale_.toUnits(y)); }
+void MainWindow::onMouseMove(int x, int y) {
+    if (!watch_) panel.onMouseMove(scale_.toUnits(x), scale_.toUnits(y));
+}
 
-void MainWindow::onLeftButtonDown(int x, int y) { panel.onLeftButtonDown(scale_.toUnits(x), scale_.toUnits(y)); }
+void MainWindow::onLeftButtonDown(int x, int y) {
+    if (!watch_) panel.onLeftButtonDown(scale_.toUnits(x), scale_.toUnits(y));
+}
 
-void MainWindow::onLeftButtonUp(int x, int y) { panel.onLeftButtonUp(scale_.toUnits(x), scale_.toUnits(y)); }
+void MainWindow::onLeftButtonUp(int x, int y) {
+    if (!watch_) panel.onLeftButtonUp(scale_.toUnits(x), scale_.toUnits(y));
+}
 
-void MainWindow::onRightButtonUp() { panel.onRightButtonUp(); }
+void MainWindow::onRightButtonUp() {
+    if (!watch_) panel.onRightButtonUp();
+}
 
 MessageAnswer MainWindow::message(const std::string& text, MessageIcon icon, MessageButtons buttons,
                                   const std::string& title) {

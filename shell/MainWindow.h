@@ -29,6 +29,7 @@
 #include "shell/OptionsCommand.h"
 #include "shell/ProductName.h"
 #include "shell/Renderer.h"
+#include "shell/ReplayWatch.h"
 #include "shell/SaveLoadCommands.h"
 #include "shell/TitleAnimation.h"
 #include "shell/WindowLayout.h"
@@ -84,6 +85,8 @@ public:
     const WindowLayout& layout() const { return view_.layout; }
     ScreenSize clientPixels() const;
     const GameState& gameState() const { return state_; }
+    // The replay being watched, if any.
+    const ReplayWatch* replayWatch() const { return watch_.get(); }
 
 private:
     // PanelCommands: the commands the control panel shares with the menu.
@@ -132,6 +135,13 @@ private:
     void openTop50Page();
     void showAbout();
     void showChampions();
+    // Watch Replay: the dialog of the rows with replays, then the chosen
+    // replay in the window instead of the game.
+    void watchReplay();
+    // The keys of a replay being watched: its pause key, F faster, Escape stop.
+    void replayKey(int keyCode);
+    void stopWatching();
+    void stepReplay();
     // A message box with the product's title unless another one is given.
     MessageAnswer message(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
                           const std::string& title = kProductName);
@@ -181,6 +191,11 @@ private:
     std::unique_ptr<OptionsCommand> options_;
     std::unique_ptr<BestScoresCommand> bestScores_;
     std::uint32_t runStartTime = 0;
+    // While a replay plays, the window shows its game, drawn with the
+    // window's looks and the replay's rules.
+    std::unique_ptr<ReplayWatch> watch_;
+    GameSettings watchedSettings_;
+    std::string watchTitle_;
 
     bool usageTimeAdded_ = false;
     bool quitConfirmed_ = false;

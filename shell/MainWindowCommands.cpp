@@ -11,6 +11,27 @@
 namespace tintfall {
 
 void MainWindow::onCommand(int commandId) {
+    if (watch_) {
+        switch (commandId) {
+            // While a replay plays, Pause pauses it and Start/Stop stops it.
+            case CMD_PAUSE:
+                watch_->togglePause();
+                stepReplay();
+                return;
+            case CMD_START_STOP: stopWatching(); return;
+            // Views and pages leave it playing.
+            case CMD_SIZE_NORMAL:
+            case CMD_SIZE_BIG:
+            case CMD_SIZE_AUTOMATIC:
+            case CMD_CHAMPIONS:
+            case CMD_HELP_INDEX:
+            case CMD_HOME_PAGE:
+            case CMD_ABOUT:
+            case CMD_TOP50_PAGE: break;
+            // Everything else is about the game or its files: the replay stops first.
+            default: stopWatching(); break;
+        }
+    }
     switch (commandId) {
         case CMD_START_STOP: startOrStop(); break;
         case CMD_PAUSE: togglePause(); break;
@@ -28,11 +49,21 @@ void MainWindow::onCommand(int commandId) {
         case CMD_LOCAL_TABLE: showLocalTables(); break;
         case CMD_INTERNET_TABLE: showInternetTable(); break;
         case CMD_TOP50_PAGE: openTop50Page(); break;
+        case CMD_WATCH_REPLAY: watchReplay(); break;
         default: break;
     }
 }
 
-MenuState MainWindow::currentMenuState() const { return menuState(state_, settings_, windowSizeMode_); }
+MenuState MainWindow::currentMenuState() const {
+    MenuState menu = menuState(state_, settings_, windowSizeMode_);
+    if (watch_) {
+        menu.startStopText = "Stop Replay\tF2";
+        const std::string key = menu.pauseText.substr(menu.pauseText.find('\t'));
+        menu.pauseText = (watch_->paused() ? "Resume Replay" : "Pause Replay") + key;
+        menu.pauseEnabled = !watch_->ended();
+    }
+    return menu;
+}
 
 void MainWindow::startOrStop() { game.startOrStop(StartStopCaller::Menu); }
 

@@ -6,9 +6,14 @@
 namespace tintfall {
 
 RenderContext MainWindow::renderContext() {
+    if (watch_) {
+        // The rules may change during the replay's game.
+        watchedSettings_ = settings_;
+        applyReplayRules(replayRulesOf(watch_->rules()), watchedSettings_);
+    }
     return RenderContext{*assets_,
-                         state_,
-                         settings_,
+                         watch_ ? watch_->state() : state_,
+                         watch_ ? watchedSettings_ : settings_,
                          view_,
                          panel.looks(),
                          scaledBackBuffer_,

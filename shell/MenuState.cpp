@@ -13,6 +13,7 @@ MenuState menuState(const GameState& state, const GameSettings& settings, int wi
     menu.pauseText = (state.notPaused != 0 ? "Pause\t" : "Resume\t") + key;
     menu.pauseEnabled = running;
     menu.saveEnabled = running;
+    menu.watchReplayEnabled = !running;
     menu.sizeChecked = {windowSizeMode == NormalSize, windowSizeMode == BigSize, windowSizeMode == AutomaticSize};
     return menu;
 }

@@ -14,6 +14,8 @@ struct MenuState {
     std::string pauseText;      // "Pause\t" / "Resume\t" + the pause key's name
     bool pauseEnabled = false;
     bool saveEnabled = false;
+    // Watching a replay needs the game to stand still.
+    bool watchReplayEnabled = true;
     // Normal, Big, Automatic: exactly the item of windowSizeMode is checked.
     std::array<bool, 3> sizeChecked{};
 };

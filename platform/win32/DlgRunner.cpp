@@ -24,6 +24,10 @@ void Win32DialogRunner::runNamePrompt(NamePrompt& prompt) { runNamePromptDialog(
 
 void Win32DialogRunner::runBestScores(BestScoresDialog& dialog) { runBestScoresDialog(instance_, owner_, dialog); }
 
+void Win32DialogRunner::runWatchReplay(WatchReplayDialog& dialog) {
+    runWatchReplayDialog(instance_, owner_, dialog);
+}
+
 void Win32DialogRunner::runSendResult(SendResultDialog& dialog) { runSendResultDialog(instance_, owner_, dialog); }
 
 void Win32DialogRunner::runUpload(TransferDialog& dialog) { runTransferDialog(instance_, owner_, IDD_UPLOAD, dialog); }

@@ -22,6 +22,7 @@ public:
     std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override;
     void runNamePrompt(NamePrompt& prompt) override;
     void runBestScores(BestScoresDialog& dialog) override;
+    void runWatchReplay(WatchReplayDialog& dialog) override;
     void runSendResult(SendResultDialog& dialog) override;
     void runUpload(TransferDialog& dialog) override;
     void runDownload(TransferDialog& dialog) override;

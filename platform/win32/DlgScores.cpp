@@ -4,6 +4,7 @@
 #include "resources/dialog_ids.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
+#include "shell/WatchReplayDialog.h"
 
 namespace tintfall {
 
@@ -15,6 +16,11 @@ void runBestScoresDialog(HINSTANCE instance, HWND owner, BestScoresDialog& dialo
 void runNamePromptDialog(HINSTANCE instance, HWND owner, NamePrompt& prompt) {
     DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_NAME_PROMPT), owner, modelProc<NamePrompt>,
                     reinterpret_cast<LPARAM>(&prompt));
+}
+
+void runWatchReplayDialog(HINSTANCE instance, HWND owner, WatchReplayDialog& dialog) {
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_WATCH_REPLAY), owner, modelProc<WatchReplayDialog>,
+                    reinterpret_cast<LPARAM>(&dialog));
 }
 
 }  // namespace tintfall

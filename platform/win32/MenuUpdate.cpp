@@ -30,6 +30,7 @@ void applyMenuState(HMENU menu, const MenuState& state) {
     setText(menu, CMD_PAUSE, state.pauseText);
     enable(menu, CMD_PAUSE, state.pauseEnabled);
     enable(menu, CMD_SAVE_AS, state.saveEnabled);
+    enable(menu, CMD_WATCH_REPLAY, state.watchReplayEnabled);
     check(menu, CMD_SIZE_NORMAL, state.sizeChecked[0]);
     check(menu, CMD_SIZE_BIG, state.sizeChecked[1]);
     check(menu, CMD_SIZE_AUTOMATIC, state.sizeChecked[2]);

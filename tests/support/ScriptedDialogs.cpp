@@ -4,6 +4,7 @@
 #include "resources/dialog_ids.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
+#include "shell/WatchReplayDialog.h"
 
 namespace tintfall {
 
@@ -55,6 +56,15 @@ void ScriptedDialogs::runBestScores(BestScoresDialog& dialog) {
         return;
     }
     dialog.onCommand(bestScores, kDialogOk);
+}
+
+void ScriptedDialogs::runWatchReplay(WatchReplayDialog& dialog) {
+    snapshot();
+    FakeControls controls;
+    dialog.onInit(controls);
+    replayLines = dialog.lines();
+    if (replayChoice) controls.selectListItem(IDC_REPLAY_LIST, *replayChoice);
+    dialog.onCommand(controls, replayChoice ? kDialogOk : kDialogCancel);
 }
 
 }  // namespace tintfall

@@ -30,6 +30,9 @@ public:
     // Types the next scripted name and confirms, or cancels when none is left.
     void runNamePrompt(NamePrompt& prompt) override;
     void runBestScores(BestScoresDialog& dialog) override;
+    // Chooses the line of replayChoice (Cancel when none), after recording
+    // the lines shown.
+    void runWatchReplay(WatchReplayDialog& dialog) override;
 
     // The player's actions in the open sheet; the result is OK (true) or Cancel.
     std::function<bool(CGameOpt&, CIntOpt&, CConOpt&, CSndOpt&)> optionsSheet;
@@ -48,6 +51,8 @@ public:
     // when it did not enter the table or the book could not be saved).
     std::vector<GameResult> recordedResults;
     std::vector<std::optional<int>> recordedPlaces;
+    std::optional<int> replayChoice;
+    std::vector<std::string> replayLines;
     // Dialogs that closed themselves on a file error.
     int tableUpdateFailures = 0;
     // Every modal opened, in order ("name" for the prompt; hosts add theirs).
