@@ -19,7 +19,15 @@ for move in Left Right Right ""; do
   e2e_tap space
   sleep 1.2
 done
-e2e_shot game-running >/dev/null
+# The board stands, a new piece high above it, for the last seconds.
+sleep 2
+last="$(e2e_shot game-last)"
+# Looks up the field's place once, outside the subshells below.
+e2e_field_grid "$last" >/dev/null
+# The rows below the falling piece: what the game had landed.
+landed() { e2e_field_grid "$1" | tail -5; }
+board="$(landed "$last")"
+check "the game landed blocks" [ "$(echo "$board" | grep -o -- '[0-9a-f]\{6\}' | wc -l)" -ge 3 ]
 # Stop: F2 asks, Return answers Yes; with no best scores yet the cancelled
 # game qualifies.
 e2e_keys F2
@@ -32,13 +40,9 @@ dlg settext "$NAME" 1012 "Watcher" >/dev/null
 dlg click "$NAME" 1 >/dev/null
 e2e_wait_for "the Best Scores dialog" 15 dlg find "$BEST" && dlg click "$BEST" 2 >/dev/null
 sleep 1
-e2e_activate
-sleep 1
-last="$(e2e_shot game-last)"
-board="$(e2e_field_grid "$last")"
-check "the game ended with blocks on the board" [ "$(echo "$board" | grep -o -- '[0-9a-f]\{6\}' | wc -l)" -ge 3 ]
 check "the row's replay is kept beside data.tft" compgen -G "$E2E_RUN/data.tft.*.tfr"
 tables="$(md5sum < "$E2E_RUN/data.tft")"
+e2e_activate
 
 e2e_keys ctrl+r
 if e2e_wait_for "the Watch Replay dialog" 15 dlg find "Watch Replay"; then
@@ -50,9 +54,21 @@ e2e_wait_for "the title to say the replay plays" 10 title_is "Tintfall - Replay 
 e2e_shot replay-playing >/dev/null
 e2e_keys f
 check "F plays it faster (title: $(title))" title_is "Tintfall - Replay x2"
-e2e_wait_for "the end of the replay" 60 title_is "Tintfall - Replay - end"
-shown="$(e2e_shot replay-end)"
-check "the replay ends on the game's last board" [ "$(e2e_field_grid "$shown")" = "$board" ]
+e2e_keys f f
+check "F twice more goes by x4 back to x1 (title: $(title))" title_is "Tintfall - Replay x1"
+# Screenshots until the replay ends: one of its last seconds shows the
+# board the game had landed.
+same=no
+for i in $(seq 1 200); do
+  title_is "Tintfall - Replay - end" && break
+  shot="$(e2e_shot "replay-$((i % 4))")"
+  if [ "$(landed "$shot")" = "$board" ]; then
+    same=yes
+    cp "$shot" "$E2E_SHOTS/$E2E_NAME-replay-same-board.png"
+  fi
+done
+check "the replay ends (title: $(title))" title_is "Tintfall - Replay - end"
+check "the replay shows the board the game landed" [ "$same" = yes ]
 check "watching changed no table" [ "$(md5sum < "$E2E_RUN/data.tft")" = "$tables" ]
 check "watching asked no name" bash -c "! (cd '$E2E_RUN' && wine '$DLGTOOL' find '$NAME' >/dev/null 2>&1)"
 e2e_activate
