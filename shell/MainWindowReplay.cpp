@@ -13,7 +13,8 @@ constexpr int kFasterKey = 'F';
 }  // namespace
 
 void MainWindow::watchReplay() {
-    // A running game would lose its place on the screen; it is stopped first.
+    // A running game keeps the window: the menu item is grey then, and its
+    // shortcut does nothing.
     if (state_.gameRunning) return;
     WatchReplayDialog dialog(files, baseFolder_);
     if (dialog.empty()) {

@@ -41,7 +41,6 @@ void ReplayWatch::togglePause() {
 
 void ReplayWatch::faster() {
     pacing_.speed = pacing_.speed >= 4 ? 1 : pacing_.speed * 2;
-    owed_ = std::min<std::int64_t>(owed_, 0);
 }
 
 std::string ReplayWatch::statusText() const {
