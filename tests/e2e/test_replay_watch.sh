@@ -13,14 +13,14 @@ title() { xprop -id "$(e2e_main_window)" WM_NAME | sed 's/^[^"]*"//; s/"$//'; }
 title_is() { [ "$(title)" = "$1" ]; }
 
 e2e_keys F2
-sleep 2
+sleep 5
 for move in Left Right Right ""; do
   [ -n "$move" ] && e2e_tap "$move"
   e2e_tap space
   sleep 1.2
 done
 # The board stands, a new piece high above it, for the last seconds.
-sleep 2
+sleep 5
 last="$(e2e_shot game-last)"
 # Looks up the field's place once, outside the subshells below.
 e2e_field_grid "$last" >/dev/null
