@@ -21,6 +21,7 @@ void ReplayWatch::onTick() {
     const std::uint32_t now = pacing_.real.milliseconds();
     const std::int64_t passed = static_cast<std::uint32_t>(now - lastTick_);
     lastTick_ = now;
+    // Time paused is not owed.
     if (paused_ || ended()) return;
     owed_ = std::min(owed_ + passed * speed(), kReplayLongestCatchUpMs * speed());
     for (int ticks = 0; owed_ > 0 && ticks < kMostReplayTicksPerTimerTick; ++ticks) {
@@ -35,8 +36,6 @@ void ReplayWatch::onTick() {
 void ReplayWatch::togglePause() {
     if (ended()) return;
     paused_ = !paused_;
-    // Time spent paused is not owed.
-    lastTick_ = pacing_.real.milliseconds();
 }
 
 void ReplayWatch::faster() {
