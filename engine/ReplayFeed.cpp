@@ -23,15 +23,26 @@ bool ReplayFeed::expect(ReplayTag tag) {
     return true;
 }
 
+bool ReplayFeed::read() {
+    if (events_.ok()) return true;
+    fail("the replay is cut short");
+    return false;
+}
+
 void ReplayFeed::tickStarts(std::optional<std::uint32_t> reading) {
     ++ticks_;
     tickReading_ = reading;
+    if (!stretchClockSeen_) return;
+    const std::uint64_t periods = ticks_ - stretchFirstTick_;
+    const std::int64_t grid = periods > 1 ? static_cast<std::int64_t>(periods - 1) * kReplayTickPeriod : 0;
+    stretchFloor_ = stretchFloor_ + waitsThisTick_ > grid ? stretchFloor_ + waitsThisTick_ : grid;
+    waitsThisTick_ = 0;
 }
 
 void ReplayFeed::newStretch() {
     clockBefore_ += stretchElapsed_;
     stretchClockSeen_ = stretchCalendarSeen_ = false;
-    stretchElapsed_ = stretchWaits_ = 0;
+    stretchElapsed_ = stretchFloor_ = waitsThisTick_ = 0;
     now_ = 0;
 }
 
@@ -42,6 +53,7 @@ std::uint32_t ReplayFeed::milliseconds() {
         tickReading_.reset();
     } else if (expect(ReplayReading)) {
         advance = events_.signedNumber();
+        if (!read()) return now_;
     } else {
         return now_;
     }
@@ -53,7 +65,7 @@ std::uint32_t ReplayFeed::milliseconds() {
         }
         stretchClockSeen_ = true;
         stretchFirstTick_ = ticks_;
-        stretchWaits_ = 0;
+        stretchFloor_ = waitsThisTick_ = 0;
         now_ = static_cast<std::uint32_t>(advance);
         return now_;
     }
@@ -68,8 +80,7 @@ std::uint32_t ReplayFeed::milliseconds() {
 }
 
 void ReplayFeed::checkPace() {
-    const std::int64_t tickFloor = static_cast<std::int64_t>(ticks_ - stretchFirstTick_) * kReplayTickPeriod;
-    const std::int64_t floor = tickFloor > stretchWaits_ ? tickFloor : stretchWaits_;
+    const std::int64_t floor = stretchFloor_ + waitsThisTick_;
     const std::int64_t shown = stretchElapsed_ + kReplayPaceSlackMs + stretchElapsed_ * kReplayPaceSlackPercent / 100;
     if (shown < floor)
         fail("the clock runs slower than the game's pace: " + std::to_string(stretchElapsed_) + " ms for " +
@@ -78,17 +89,20 @@ void ReplayFeed::checkPace() {
 
 void ReplayFeed::sleep(std::uint32_t ms) {
     if (!expect(ReplaySleep)) return;
-    if (events_.number() != ms) {
+    const std::uint64_t recorded = events_.number();
+    if (!read()) return;
+    if (recorded != ms) {
         fail("out of step: a wait of another length");
         return;
     }
-    if (stretchClockSeen_ && ms >= kReplayShortestCountedWait) stretchWaits_ += ms;
+    if (stretchClockSeen_ && ms >= kReplayShortestCountedWait) waitsThisTick_ += ms;
     if (pacing_) pacing_->sleep(ms);
 }
 
 std::int64_t ReplayFeed::calendarSeconds() {
     if (!expect(ReplayCalendar)) return 0;
     const std::int64_t seconds = events_.signedNumber();
+    if (!read()) return 0;
     if (!stretchCalendarSeen_) {
         stretchCalendarSeen_ = true;
         stretchCalendarStart_ = seconds;
@@ -104,17 +118,21 @@ std::int64_t ReplayFeed::calendarSeconds() {
 
 bool ReplayFeed::askYesNo(const std::string&) {
     if (!expect(ReplayAnswer)) return false;
-    return events_.byte() != 0;
+    const bool yes = events_.byte() != 0;
+    return read() && yes;
 }
 
 std::string ReplayFeed::dateTimeText() {
     if (!expect(ReplayDateText)) return {};
-    return events_.text(kLongestDateText);
+    std::string text = events_.text(kLongestDateText);
+    if (!read()) return {};
+    return text;
 }
 
 std::int32_t ReplayFeed::bestLocalScore(std::int32_t) {
     if (!expect(ReplayBestScore)) return 0;
-    return events_.int32();
+    const std::int32_t score = events_.int32();
+    return read() ? score : 0;
 }
 
 }  // namespace tintfall

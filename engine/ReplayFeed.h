@@ -16,10 +16,12 @@
 namespace tintfall {
 
 // The pace check, per stretch of play between a game's start or load and
-// the next: a tick comes at most every kReplayTickPeriod ms and a wait lasts
-// at least its length, so the clock must show at least as much time as the
-// ticks and the longer waits need, less what the clock's and the timer's
-// granularity (and a slightly fast timer) can take off.
+// the next. The window's timer ticks on a fixed grid, kReplayTickPeriod ms
+// apart, and skips the ticks it is late for; a wait lasts at least its
+// length. So the start of tick n is at least max(start of tick n-1 + the
+// waits made in it, n - 1 periods after the first): the clock must show at
+// least that much, less what the clock's and the timer's granularity (and a
+// slightly fast timer) can take off.
 inline constexpr std::int64_t kReplayTickPeriod = 20;
 inline constexpr std::int64_t kReplayPaceSlackMs = 250;
 inline constexpr std::int64_t kReplayPaceSlackPercent = 5;
@@ -79,6 +81,8 @@ public:
 private:
     // The next event must be this reading; false (and the feed failed) if not.
     bool expect(ReplayTag tag);
+    // After reading a value: false (and the feed failed) when the stream ended.
+    bool read();
     void checkPace();
 
     ReplayEventReader& events_;
@@ -93,7 +97,8 @@ private:
     bool stretchClockSeen_ = false;
     std::uint64_t stretchFirstTick_ = 0;
     std::int64_t stretchElapsed_ = 0;
-    std::int64_t stretchWaits_ = 0;
+    std::int64_t stretchFloor_ = 0;    // the least time to the start of this tick
+    std::int64_t waitsThisTick_ = 0;
     bool stretchCalendarSeen_ = false;
     std::int64_t stretchCalendarStart_ = 0;
     std::int64_t stretchCalendarClock_ = 0;
