@@ -1,6 +1,7 @@
 // tintfall_judge: the judge of the table server.
 //
 //   tintfall_judge --data DIR --serve     publish the table, then judge uploads
+//   --verified-only (with any of them)    publish only rows a replay verified
 //   tintfall_judge --data DIR --rebuild   judge every stored upload again, publish
 //   tintfall_judge --data DIR --list      every installation: key, shown/hidden, row
 //   tintfall_judge --data DIR --hide KEY | --show KEY   moderation, then publish
@@ -8,12 +9,14 @@
 //                                         upload and e-mail address, publish
 //
 // DIR holds table.sqlite (readable by its owner alone), ftp/ (top10.tft,
-// the FTP account's folder) and web/tintfall/ (index.htm, top.htm). The
-// server keeps one judge serving, so the
-// database stays open between uploads: it writes a line "FILE<tab>NAME" for
-// each upload (NAME: the name it was sent under) and reads one line back,
-// "accepted", "refused: <why>" or "failed: <why>". After publishing, the
-// judge says "ready". Exit status: 0 done, 1 failure.
+// the FTP account's folder) and web/tintfall/ (index.htm, top.htm, and
+// replays/ with the verified rows' replays). The server keeps one judge
+// serving, so the database stays open between uploads: it writes a line
+// "FILE<tab>NAME" for each upload (NAME: the name it was sent under),
+// followed by a "<tab>REPLAY" for each replay file sent with it, and reads
+// one line back: "accepted verified", "accepted unverified: <why>",
+// "refused: <why>" or "failed: <why>". After publishing, the judge says
+// "ready". Exit status: 0 done, 1 failure.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +29,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/headless/LocalFiles.h"
 #include "scores/DateTimeText.h"
@@ -87,7 +91,12 @@ int moderate(Files& files, TableStore& store, const TableFolders& folders,
     bool found = false;
     if (const auto hide = options.find("--hide"); hide != options.end()) found = store.hide(hide->second, true);
     if (const auto show = options.find("--show"); show != options.end()) found = store.hide(show->second, false);
-    if (const auto forget = options.find("--forget"); forget != options.end()) found = store.forget(forget->second);
+    if (const auto forget = options.find("--forget"); forget != options.end()) {
+        for (const TableStore::Installation& one : store.installations()) {
+            if (one.key == forget->second && !one.replay.empty()) files.remove(replayPath(folders, one.replay));
+        }
+        found = store.forget(forget->second);
+    }
     if (!found) {
         std::cerr << "no installation with that key\n";
         return kFailed;
@@ -104,9 +113,10 @@ int usage() {
 }
 
 // Serving: publishes the table, says "ready", then judges one request
-// line at a time. A request is "FILE<tab>NAME", optionally followed by
-// "<tab>later" when more uploads wait behind it: the table is then
-// published with a later one, at most a second after the last time.
+// line at a time. A request is "FILE<tab>NAME", then the replay files sent
+// with it and "later" when more uploads wait behind it, each after a tab:
+// the table is then published with a later one, at most a second after
+// the last time.
 class Server {
 public:
     Server(Files& files, TableStore& store, const TableFolders& folders)
@@ -132,19 +142,34 @@ private:
         return publishTable(files_, store_, folders_, now());
     }
 
+    // A reason on one line: it ends up in the server's log.
+    static std::string oneLine(std::string text) {
+        for (char& c : text) {
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+        }
+        return text;
+    }
+
     std::string verdictLine(const std::string& request) {
-        const std::size_t tab = request.find('\t');
-        if (tab == std::string::npos) return "failed: expected FILE<tab>NAME";
-        const std::size_t options = request.find('\t', tab + 1);
-        const bool later = options != std::string::npos && request.compare(options + 1, std::string::npos, "later") == 0;
+        std::vector<std::string> fields;
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = request.find('\t', start);
+            fields.push_back(request.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+            if (tab == std::string::npos) break;
+            start = tab + 1;
+        }
+        if (fields.size() < 2) return "failed: expected FILE<tab>NAME";
+        const bool later = fields.back() == "later";
+        if (later) fields.pop_back();
         try {
-            const Verdict verdict = keepIfTaken(files_, store_, request.substr(0, tab),
-                                                request.substr(tab + 1, options == std::string::npos ? std::string::npos
-                                                                                                      : options - tab - 1));
-            if (!verdict.accepted) return "refused: " + verdict.refusal;
+            const Upload upload{fields[0], fields[1], std::vector<std::string>(fields.begin() + 2, fields.end())};
+            const Verdict verdict = keepIfTaken(files_, store_, folders_, upload);
+            if (!verdict.accepted) return "refused: " + oneLine(verdict.refusal);
             unpublished_ = true;
-            if (later && std::chrono::steady_clock::now() - lastPublished_ < kLongestWait) return "accepted";
-            return publish() ? "accepted" : "failed: the table files could not be written";
+            const std::string accepted =
+                verdict.verified ? "accepted verified" : "accepted unverified: " + oneLine(verdict.unverified);
+            if (later && std::chrono::steady_clock::now() - lastPublished_ < kLongestWait) return accepted;
+            return publish() ? accepted : "failed: the table files could not be written";
         } catch (const std::exception& error) {
             return std::string("failed: ") + error.what();
         }
@@ -161,9 +186,10 @@ int run(const std::map<std::string, std::string>& options) {
     const auto found = options.find("--data");
     if (found == options.end() || found->second.empty()) return usage();
     const std::filesystem::path data = found->second;
-    const TableFolders folders{(data / "ftp").string() + "/", (data / "web").string() + "/"};
+    const TableFolders folders{(data / "ftp").string() + "/", (data / "web").string() + "/",
+                               options.count("--verified-only") > 0};
     std::filesystem::create_directories(folders.published);
-    std::filesystem::create_directories(data / "web" / "tintfall");
+    std::filesystem::create_directories(folders.web + kReplayFolderName);
 
     LocalFiles files;
     makePrivate((data / "table.sqlite").string());

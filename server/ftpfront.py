@@ -2,14 +2,19 @@
 
 The program logs in with the one account whose name and password anyone
 can read out of it, so every client is treated as hostile. The account may
-log in, store a file named <key>.tft (32 lower-case hexadecimal digits) and
+log in, store a file named <key>.tft (32 lower-case hexadecimal digits),
+before it the replays of its rows as <key>.<n>.tfr (n from 1 to 10), and
 retrieve top10.tft, and nothing else: no listing (it would show other
 players' keys), no directories, no delete or rename, no resume or append.
 
 An upload is received into memory, never past its limit, and handed to the
-judge worker when it is complete; the transfer's reply waits for the
-verdict, so a refused upload ends in an error reply. Nothing is written to
-disk before a whole upload has arrived.
+judge worker when it is complete, with the replays of its key that the
+session sent before it; the transfer's reply waits for the verdict, so a
+refused upload ends in an error reply. Nothing is written to disk before a
+whole upload has arrived, and the replays a session did not hand over go
+with it. Replays count towards no upload limit of their own: each session
+keeps at most ten, and all sessions together at most REPLAYS_HELD_LIMIT
+bytes.
 
 Limits, each counted per client address and answered with an FTP error
 reply: sessions, logins, uploads per hour; and for everyone: sessions at
@@ -38,6 +43,10 @@ from tablelog import short_hash
 log = logging.getLogger("tintfall.ftp")
 UPLOAD_LIMIT = 64 * 1024
 UPLOAD_NAME = re.compile(r"([0-9a-f]{32})\.tft")
+# A replay the judge's reader would take is at most 1 MiB.
+REPLAY_LIMIT = 1024 * 1024
+REPLAY_NAME = re.compile(r"([0-9a-f]{32})\.([1-9]|10)\.tfr")
+REPLAYS_HELD_LIMIT = 64 * 1024 * 1024
 TOP10 = "top10.tft"
 HOUR = 3600
 # An address refused max_refusals times within STRIKE_SECONDS is turned
@@ -74,6 +83,7 @@ class Limits:
         self.logins = collections.Counter()
         self.uploads = collections.defaultdict(collections.deque)
         self.strikes = {}
+        self.replay_bytes = 0  # held by all sessions
 
     def strike(self, address):
         if address not in self.strikes:
@@ -120,19 +130,21 @@ class Limits:
 
 
 class UploadBuffer(io.BytesIO):
-    """Where an upload arrives: memory, refusing every byte past the limit
-    (the data channel then answers 426 and closes)."""
+    """Where an upload or a replay arrives: memory, refusing every byte past
+    the limit (the data channel then answers 426 and closes)."""
 
-    def __init__(self, name):
+    def __init__(self, name, limit=UPLOAD_LIMIT, replay=None):
         super().__init__()
         self.name = name
+        self.limit = limit
+        self.replay = replay  # (key, number) of a replay
         self.data = None
         self.overflowed = False
 
     def write(self, chunk):
-        if self.tell() + len(chunk) > UPLOAD_LIMIT:
+        if self.tell() + len(chunk) > self.limit:
             self.overflowed = True
-            raise OSError(errno.EFBIG, "Upload larger than %d bytes" % UPLOAD_LIMIT)
+            raise OSError(errno.EFBIG, "File larger than %d bytes" % self.limit)
         return super().write(chunk)
 
     def close(self):
@@ -194,6 +206,7 @@ class TableFTPHandler(FTPHandler):
 
     def on_connect(self):
         self.upload = None
+        self.replays = {}  # number: bytes, all of one key
         self.judging = False
         self.logged_in = False
         self.gone = False
@@ -224,6 +237,7 @@ class TableFTPHandler(FTPHandler):
     def on_disconnect(self):
         self.gone = True
         self.upload = None
+        self.drop_replays()
         self.limits.sessions.discard(self)
         self.count_logout()
 
@@ -254,26 +268,57 @@ class TableFTPHandler(FTPHandler):
             super().pre_process_command(line, cmd, arg)
         elif self.authenticated and cmd == "RETR" and arg != TOP10:
             self.respond("550 Only %s can be retrieved." % TOP10)
-        elif self.authenticated and cmd == "STOR" and not UPLOAD_NAME.fullmatch(arg):
-            self.respond("553 Only an upload named <key>.tft can be stored.")
+        elif self.authenticated and cmd == "STOR" and not (UPLOAD_NAME.fullmatch(arg) or REPLAY_NAME.fullmatch(arg)):
+            self.respond("553 Only an upload named <key>.tft or its replays <key>.<n>.tfr can be stored.")
         elif self.authenticated and cmd == "STOR" and (self.upload is not None or self.judging):
             self.respond("450 One upload at a time.")
-        elif self.authenticated and cmd == "STOR" and not self.limits.may_upload(self.remote_ip):
+        elif self.authenticated and cmd == "STOR" and REPLAY_NAME.fullmatch(arg) and \
+                self.limits.replay_bytes >= REPLAYS_HELD_LIMIT:
+            self.log("refused: the server holds too many replays", logfun=log.warning)
+            self.respond("452 The server holds too many replays; try again later.", logfun=log.info)
+        elif self.authenticated and cmd == "STOR" and UPLOAD_NAME.fullmatch(arg) and \
+                not self.limits.may_upload(self.remote_ip):
             self.log("refused: more than %d uploads this hour" % self.limits.uploads_per_hour, logfun=log.info)
             self.respond("450 Too many uploads from your address; try again later.", logfun=log.info)
         else:
             super().pre_process_command(line, cmd, arg)
 
     def begin_upload(self, path):
-        self.upload = UploadBuffer(path)
+        replay = REPLAY_NAME.fullmatch(os.path.basename(path))
+        if replay:
+            self.upload = UploadBuffer(path, REPLAY_LIMIT, (replay.group(1), int(replay.group(2))))
+        else:
+            self.upload = UploadBuffer(path)
         return self.upload
 
+    def keep_replay(self, key, number, data):
+        """Holds a replay for the session's next upload of key; a replay of
+        another key drops those held."""
+        if any(held_key != key for held_key, _ in self.replays):
+            self.drop_replays()
+        self.drop_replays([(key, number)])
+        self.replays[(key, number)] = data
+        self.limits.replay_bytes += len(data)
+
+    def drop_replays(self, which=None):
+        for held in list(self.replays) if which is None else which:
+            data = self.replays.pop(held, None)
+            if data is not None:
+                self.limits.replay_bytes -= len(data)
+
+    def take_replays(self, key):
+        replays = [data for (held_key, _), data in sorted(self.replays.items()) if held_key == key]
+        self.drop_replays()
+        return replays
+
     def respond(self, resp, logfun=logging.debug):
-        # A received upload is answered by its verdict, not by "226".
-        if resp.startswith("226") and (self.judging or (self.upload is not None and self.upload.closed)):
+        # A received upload is answered by its verdict, not by "226"; a replay is answered at once.
+        if resp.startswith("226") and (self.judging or (self.upload is not None and self.upload.closed
+                                                        and self.upload.replay is None)):
             return
         if resp.startswith("426") and self.upload is not None and self.upload.overflowed:
-            resp = "552 Upload larger than %d bytes; transfer aborted." % UPLOAD_LIMIT
+            resp = "552 %s larger than %d bytes; transfer aborted." % (
+                "Upload" if self.upload.replay is None else "Replay", self.upload.limit)
         if resp.startswith(STRIKE_CODES):
             self.limits.strike(self.remote_ip)
         super().respond(resp, logfun=logfun)
@@ -282,9 +327,13 @@ class TableFTPHandler(FTPHandler):
         upload, self.upload = self.upload, None
         if upload is None or upload.data is None:
             return
+        if upload.replay is not None:
+            self.keep_replay(*upload.replay, upload.data)
+            return
         self.judging = True
         name = os.path.basename(file)
-        self.judge.submit(upload.data, name, lambda verdict: self.answer(name, verdict))
+        self.judge.submit(upload.data, name, lambda verdict: self.answer(name, verdict),
+                          self.take_replays(name[:32]))
 
     def on_incomplete_file_received(self, file):
         self.upload = None
@@ -297,8 +346,8 @@ class TableFTPHandler(FTPHandler):
         self.judging = False
         self.last_seen = self.limits.clock()
         who = "upload %s (%d) from %s" % (short_hash(name[:32]), self.remote_port, self.remote_ip)
-        if verdict == "accepted":
-            log.info("%s accepted", who)
+        if verdict.startswith("accepted"):
+            log.info("%s %s", who, verdict.replace("accepted ", "accepted, ", 1))
             reply = "226 Upload accepted."
         elif verdict.startswith("refused: "):
             log.info("%s refused: %s", who, verdict[9:])

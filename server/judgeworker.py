@@ -8,9 +8,9 @@ the upload is turned away at once. A judge that takes longer than its time
 or ends is started again, and only the upload it held fails.
 
 A request is "FILE<tab>NAME": where the upload lies and the name it was
-sent under, then "<tab>later" when more uploads wait (the judge then
-publishes the table with a later one). Files that belong to the upload (a
-later format may send more) would follow as further tab-separated fields."""
+sent under, then "<tab>REPLAY" for each replay sent with it, then
+"<tab>later" when more uploads wait (the judge then publishes the table
+with a later one). The replays lie beside the upload until its verdict."""
 
 import collections
 import logging
@@ -27,9 +27,13 @@ RESTART_SECONDS = 1.0
 
 
 class Job:
-    def __init__(self, path, name, done):
-        self.path, self.name, self.done = path, name, done
+    def __init__(self, paths, name, done):
+        self.paths, self.name, self.done = paths, name, done
         self.retried = False
+
+    def request(self, later):
+        fields = [self.paths[0], self.name] + self.paths[1:] + (["later"] if later else [])
+        return ("\t".join(fields) + "\n").encode("utf-8")
 
 
 class JudgeChannel(AsyncChat):
@@ -66,8 +70,8 @@ class JudgeChannel(AsyncChat):
 
 
 class JudgeWorker:
-    def __init__(self, command, data, incoming, ioloop, queue_size, seconds):
-        self.command = [command, "--data", data, "--serve"]
+    def __init__(self, command, data, incoming, ioloop, queue_size, seconds, verified_only=False):
+        self.command = [command, "--data", data, "--serve"] + (["--verified-only"] if verified_only else [])
         self.incoming = incoming
         self.ioloop = ioloop
         self.queue = collections.deque()
@@ -110,27 +114,29 @@ class JudgeWorker:
         log.info("judge started (pid %d)", self.process.pid)
         return True
 
-    def submit(self, data, name, done):
-        """Judges an upload's bytes, sent as name; done(verdict) is called
-        from the event loop: "accepted", "refused: <why>", "failed: <why>"
-        or "busy: <why>"."""
+    def submit(self, data, name, done, replays=()):
+        """Judges an upload's bytes, sent as name, with the bytes of the
+        replays sent before it; done(verdict) is called from the event loop:
+        "accepted verified", "accepted unverified: <why>", "refused: <why>",
+        "failed: <why>" or "busy: <why>"."""
         if len(self.queue) >= self.queue_size:
             done("busy: the judge has too many uploads waiting")
             return
+        paths = []
         try:
-            handle, path = tempfile.mkstemp(prefix="upload.", dir=self.incoming)
+            for prefix, content in [("upload.", data)] + [("replay.", replay) for replay in replays]:
+                handle, path = tempfile.mkstemp(prefix=prefix, dir=self.incoming)
+                paths.append(path)
+                try:
+                    os.write(handle, content)
+                finally:
+                    os.close(handle)
         except OSError as error:
+            for path in paths:
+                remove_quietly(path)
             done("failed: the upload cannot be kept: %s" % error.strerror)
             return
-        try:
-            os.write(handle, data)
-        except OSError as error:
-            remove_quietly(path)
-            done("failed: the upload cannot be kept: %s" % error.strerror)
-            return
-        finally:
-            os.close(handle)
-        self.queue.append(Job(path, name, done))
+        self.queue.append(Job(paths, name, done))
         self.pump()
 
     def pump(self):
@@ -138,8 +144,7 @@ class JudgeWorker:
             return
         self.current = self.queue.popleft()
         # With more uploads waiting the judge may publish the table with a later one.
-        later = "\tlater" if self.queue else ""
-        self.channel.push(("%s\t%s%s\n" % (self.current.path, self.current.name, later)).encode("utf-8"))
+        self.channel.push(self.current.request(later=bool(self.queue)))
         self.timer = self.ioloop.call_later(self.seconds, self.stalled)
 
     def on_line(self, channel, line):
@@ -197,7 +202,8 @@ class JudgeWorker:
 
     def finish(self, verdict):
         job, self.current = self.current, None
-        remove_quietly(job.path)
+        for path in job.paths:
+            remove_quietly(path)
         job.done(verdict)
 
     def cancel_timer(self):

@@ -50,7 +50,8 @@ def prepare_data(data):
     web server reads the pages), the rest private; incoming/ emptied."""
     os.makedirs(data, exist_ok=True)
     os.chmod(data, 0o755)
-    for folder, mode in (("incoming", 0o700), ("ftp", 0o755), ("web", 0o755), ("web/tintfall", 0o755)):
+    for folder, mode in (("incoming", 0o700), ("ftp", 0o755), ("web", 0o755), ("web/tintfall", 0o755),
+                         ("web/tintfall/replays", 0o755)):
         path = os.path.join(data, folder)
         os.makedirs(path, exist_ok=True)
         os.chmod(path, mode)
@@ -63,7 +64,8 @@ def prepare_data(data):
 def serve(options):
     incoming = prepare_data(options.data)
     ioloop = IOLoop.instance()
-    judge = JudgeWorker(options.judge, options.data, incoming, ioloop, options.judge_queue, options.judge_seconds)
+    judge = JudgeWorker(options.judge, options.data, incoming, ioloop, options.judge_queue, options.judge_seconds,
+                        options.verified_only)
     if not judge.start(wait=True):
         raise SystemExit("The judge cannot publish the table in " + options.data)
 

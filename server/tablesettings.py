@@ -31,6 +31,7 @@ SETTINGS = {
     "TINTFALL_MIN_RATE": ("min_rate", int, "bytes per second a transfer must reach after its first seconds"),
     "TINTFALL_JUDGE_SECONDS": ("judge_seconds", int, "a judge that takes longer is stalled and restarted"),
     "TINTFALL_JUDGE_QUEUE": ("judge_queue", int, "uploads waiting for the judge; more are asked to come back"),
+    "TINTFALL_VERIFIED_ONLY": ("verified_only", "switch", "1: publish only rows their replay verified, 0: all"),
 }
 
 
@@ -63,6 +64,16 @@ def port_range(text):
     return range(first, last + 1)
 
 
+def switch(text):
+    if text not in ("0", "1"):
+        raise argparse.ArgumentTypeError("not 0 or 1: " + text)
+    return text == "1"
+
+
+def parser_of(kind):
+    return {None: port_range, "switch": switch}.get(kind, kind)
+
+
 def parse_settings(argv):
     parser = argparse.ArgumentParser(description="Runs the Tintfall internet table server.")
     parser.add_argument("--conf", default=os.path.join(ROOT, "server", "server.conf"))
@@ -74,7 +85,7 @@ def parse_settings(argv):
                         help="start no web server: the host's own serves DATA/web (see README.md)")
     for name, (option, kind, text) in SETTINGS.items():
         parser.add_argument("--" + option.replace("_", "-"), dest=option, help="%s (%s)" % (text, name),
-                            type=port_range if kind is None else kind)
+                            type=parser_of(kind))
     options = parser.parse_args(argv)
 
     try:
@@ -88,7 +99,7 @@ def parse_settings(argv):
         if name not in values:
             parser.error("%s is not set in %s" % (name, options.conf))
         try:
-            setattr(options, option, port_range(values[name]) if kind is None else kind(values[name]))
+            setattr(options, option, parser_of(kind)(values[name]))
         except (ValueError, argparse.ArgumentTypeError) as error:
             parser.error("%s: %s" % (name, error))
     options.data = os.path.abspath(options.data)

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/Rules.h"
+#include "server/judge/Publication.h"
 
 namespace tintfall {
 
@@ -55,24 +56,38 @@ std::string difficulty(const ScoreEntry& row) { return row.colourCount == Hard ?
 
 std::string numberCell(std::int64_t value) { return "<td class=\"number\">" + std::to_string(value) + "</td>"; }
 
-std::string rankingTable(const std::vector<ScoreEntry>& leaders, int rows, const std::string& caption) {
+// The page's folder is the site's "tintfall/"; replay names are hexadecimal digits.
+std::string verifiedCell(const std::string& replay) {
+    if (replay.empty()) return "<td></td>";
+    const std::string folder = std::string(kReplayFolderName).substr(std::string("tintfall/").size());
+    return "<td>&#10003; <a href=\"" + folder + replay + ".tfr\" download>replay</a></td>";
+}
+
+const char* const kVerifiedLegend =
+    "<p>&#10003; Verified: the table server played the game again from its replay and it ended with exactly "
+    "this result. Download the replay to watch it in Tintfall. A replay shows that the rules give this score "
+    "for these moves, not who made them.</p>\n";
+
+std::string rankingTable(const std::vector<RankedRow>& leaders, int rows, const std::string& caption) {
     std::string html =
         "<div class=\"wide\">\n<table>\n<caption>" + caption +
         "</caption>\n<thead>\n<tr><th scope=\"col\" class=\"number\">Place</th><th scope=\"col\">Name</th>"
         "<th scope=\"col\">Country</th><th scope=\"col\" class=\"number\">Score</th>"
         "<th scope=\"col\" class=\"number\">Level</th><th scope=\"col\" class=\"number\">Blocks</th>"
-        "<th scope=\"col\">Difficulty</th><th scope=\"col\">Time of Game</th><th scope=\"col\">Finished</th></tr>\n"
+        "<th scope=\"col\">Difficulty</th><th scope=\"col\">Time of Game</th><th scope=\"col\">Finished</th>"
+        "<th scope=\"col\">Verified</th></tr>\n"
         "</thead>\n<tbody>\n";
     const int shown = std::min(rows, static_cast<int>(leaders.size()));
     for (int place = 0; place < shown; ++place) {
-        const ScoreEntry& row = leaders[static_cast<std::size_t>(place)];
+        const ScoreEntry& row = leaders[static_cast<std::size_t>(place)].row;
         html += "<tr><th scope=\"row\" class=\"number\">" + std::to_string(place + 1) + "</th><td>" +
                 htmlText(row.name) + "</td><td>" + htmlText(row.country) + "</td>" + numberCell(row.score) +
                 numberCell(row.level) + numberCell(row.blocksRemoved) + "<td>" + difficulty(row) + "</td><td>" +
-                timeOfGame(row.gameSeconds) + "</td><td>" + htmlText(row.finishedText) + "</td></tr>\n";
+                timeOfGame(row.gameSeconds) + "</td><td>" + htmlText(row.finishedText) + "</td>" +
+                verifiedCell(leaders[static_cast<std::size_t>(place)].replay) + "</tr>\n";
     }
-    if (shown == 0) html += "<tr><td colspan=\"9\">No results yet.</td></tr>\n";
-    return html + "</tbody>\n</table>\n</div>\n";
+    if (shown == 0) html += "<tr><td colspan=\"10\">No results yet.</td></tr>\n";
+    return html + "</tbody>\n</table>\n</div>\n" + kVerifiedLegend;
 }
 
 std::string page(const std::string& title, const std::string& body, const std::string& updated) {
@@ -112,7 +127,7 @@ std::string htmlText(const std::string& text) {
     return escaped;
 }
 
-std::string homePage(const std::vector<ScoreEntry>& leaders, const std::string& updated) {
+std::string homePage(const std::vector<RankedRow>& leaders, const std::string& updated) {
     const std::string body =
         "<h1>Tintfall</h1>\n"
         "<p>A falling-blocks colour puzzle: columns of one to three coloured blocks fall into a field of "
@@ -125,7 +140,7 @@ std::string homePage(const std::vector<ScoreEntry>& leaders, const std::string& 
     return page("Tintfall", body, updated);
 }
 
-std::string top50Page(const std::vector<ScoreEntry>& leaders, const std::string& updated) {
+std::string top50Page(const std::vector<RankedRow>& leaders, const std::string& updated) {
     const std::string body = "<h1>Tintfall: Top 50</h1>\n" + rankingTable(leaders, kTop50Rows, "Internet Top 50") +
                              "<p><a href=\"index.htm\">Tintfall home page</a></p>\n";
     return page("Tintfall: Top 50", body, updated);

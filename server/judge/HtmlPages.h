@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scores/ScoreEntry.h"
+#include "server/judge/TableStore.h"
 
 namespace tintfall {
 
@@ -20,9 +20,9 @@ std::string utf8FromWindows1252(const std::string& text);
 // utf8FromWindows1252, then the characters HTML gives a meaning escaped.
 std::string htmlText(const std::string& text);
 
-// leaders: the ranked rows, best first; updated: when they were judged,
-// with its time zone.
-std::string homePage(const std::vector<ScoreEntry>& leaders, const std::string& updated);
-std::string top50Page(const std::vector<ScoreEntry>& leaders, const std::string& updated);
+// leaders: the ranked rows, best first, a verified one with its replay
+// (linked for download); updated: when they were judged, with its time zone.
+std::string homePage(const std::vector<RankedRow>& leaders, const std::string& updated);
+std::string top50Page(const std::vector<RankedRow>& leaders, const std::string& updated);
 
 }  // namespace tintfall

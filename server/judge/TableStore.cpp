@@ -16,7 +16,8 @@ namespace {
 // One installation per key. score, level, blocks and since are the ranking
 // key of its best qualifying row (all NULL when it has none), row that row
 // as the Top 10 file stores it; hidden 1 keeps a moderated installation
-// out of the table. The partial index holds only shown ranked
+// out of the table; replay names the replay file that reproduced the row
+// (NULL: not verified). The partial index holds only shown ranked
 // installations, in table order, so the leaders need no sort. The uploads
 // (with the senders' e-mail addresses) sit in their own table to keep the
 // ranked one small.
@@ -33,7 +34,14 @@ CREATE TABLE IF NOT EXISTS counter(id INTEGER PRIMARY KEY CHECK (id = 1), upload
 INSERT OR IGNORE INTO counter VALUES (1, 0);
 )";
 
-// After the hidden column exists (databases of older servers lack it).
+// Columns added since the first servers, with their ALTER TABLE; the table
+// of an older database gains them when opened.
+constexpr const char* kAddedColumns[][2] = {
+    {"hidden", "ALTER TABLE installation ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0"},
+    {"replay", "ALTER TABLE installation ADD COLUMN replay TEXT"},
+};
+
+// After the hidden column exists.
 constexpr const char* kRankingIndex = R"(
 DROP INDEX IF EXISTS ranking;
 CREATE INDEX IF NOT EXISTS shown_ranking
@@ -122,22 +130,25 @@ RankKey rankKey(const ScoreEntry& row) { return {row.score, row.level, row.block
 struct TableStore::Statements {
     explicit Statements(sqlite3* db)
         : nextUpload(db, "UPDATE counter SET uploads = uploads + 1 WHERE id = 1 RETURNING uploads"),
-          find(db, "SELECT id, score, level, blocks, since FROM installation WHERE key = ?1"),
+          find(db, "SELECT id, score, level, blocks, since, replay FROM installation WHERE key = ?1"),
           insert(db, "INSERT INTO installation(key, received) VALUES (?1, ?2)"),
           received(db, "UPDATE installation SET received = ?2 WHERE id = ?1"),
           setBest(db, "UPDATE installation SET score = ?2, level = ?3, blocks = ?4, since = ?5, row = ?6 WHERE id = ?1"),
+          setReplay(db, "UPDATE installation SET replay = ?2 WHERE id = ?1"),
           keepBytes(db, "INSERT OR REPLACE INTO upload(id, bytes) VALUES (?1, ?2)"),
-          leaders(db, "SELECT row FROM installation WHERE score IS NOT NULL AND hidden = 0 "
+          leaders(db, "SELECT row, replay FROM installation WHERE score IS NOT NULL AND hidden = 0 "
+                      "AND (?2 = 0 OR replay IS NOT NULL) "
                       "ORDER BY score DESC, level DESC, blocks DESC, since LIMIT ?1"),
-          everyone(db, "SELECT key, hidden, row FROM installation ORDER BY id"),
+          everyone(db, "SELECT key, hidden, row, replay FROM installation ORDER BY id"),
           hide(db, "UPDATE installation SET hidden = ?2 WHERE key = ?1"),
           forgetUpload(db, "DELETE FROM upload WHERE id = (SELECT id FROM installation WHERE key = ?1)"),
           forget(db, "DELETE FROM installation WHERE key = ?1"),
-          batch(db, "SELECT i.id, i.received, i.score, i.level, i.blocks, i.since, u.bytes "
+          unverify(db, "UPDATE installation SET replay = NULL WHERE replay = ?1"),
+          batch(db, "SELECT i.id, i.received, i.score, i.level, i.blocks, i.since, u.bytes, i.replay "
                     "FROM installation i JOIN upload u ON u.id = i.id WHERE i.id > ?1 ORDER BY i.id LIMIT ?2") {}
 
-    Statement nextUpload, find, insert, received, setBest, keepBytes, leaders, everyone, hide, forgetUpload, forget,
-        batch;
+    Statement nextUpload, find, insert, received, setBest, setReplay, keepBytes, leaders, everyone, hide, forgetUpload, forget,
+        unverify, batch;
 };
 
 TableStore::TableStore(const std::string& path) {
@@ -153,10 +164,13 @@ TableStore::TableStore(const std::string& path) {
         execute("PRAGMA journal_mode = WAL");
         execute("PRAGMA synchronous = NORMAL");
         execute(kSchema);
-        sqlite3_stmt* probe = nullptr;
-        const bool hasHidden = sqlite3_prepare_v2(db_, "SELECT hidden FROM installation", -1, &probe, nullptr) == SQLITE_OK;
-        sqlite3_finalize(probe);
-        if (!hasHidden) execute("ALTER TABLE installation ADD COLUMN hidden INTEGER NOT NULL DEFAULT 0");
+        for (const auto& [column, alter] : kAddedColumns) {
+            sqlite3_stmt* probe = nullptr;
+            const std::string select = std::string("SELECT ") + column + " FROM installation";
+            const bool present = sqlite3_prepare_v2(db_, select.c_str(), -1, &probe, nullptr) == SQLITE_OK;
+            sqlite3_finalize(probe);
+            if (!present) execute(alter);
+        }
         execute(kRankingIndex);
         statements_ = std::make_unique<Statements>(db_);
     } catch (...) {
@@ -194,6 +208,19 @@ std::optional<RankKey> storedKey(Statement& row, int first) {
     return RankKey{row.integer(first), row.integer(first + 1), row.integer(first + 2)};
 }
 
+// The replay column as a name, empty for NULL.
+std::string replayName(Statement& row, int column) { return row.isNull(column) ? std::string() : row.text(column); }
+
+void writeReplay(Statement& setReplay, std::int64_t id, const std::string& replay) {
+    setReplay.reset().bind(1, id);
+    if (replay.empty()) {
+        setReplay.bindNull(2);
+    } else {
+        setReplay.bind(2, replay);
+    }
+    setReplay.run();
+}
+
 void writeBest(Statement& setBest, std::int64_t id, const std::optional<ScoreEntry>& best, std::int64_t since) {
     setBest.reset().bind(1, id);
     if (best) {
@@ -207,8 +234,9 @@ void writeBest(Statement& setBest, std::int64_t id, const std::optional<ScoreEnt
 
 }  // namespace
 
-void TableStore::keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
-                            const std::optional<ScoreEntry>& best) {
+std::string TableStore::keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
+                                   const std::optional<ScoreEntry>& best, const std::string& replay) {
+    std::string former;
     const auto keep = [&] {
         Statements& s = *statements_;
         s.nextUpload.reset();
@@ -223,6 +251,7 @@ void TableStore::keepUpload(const std::string& key, const std::vector<std::uint8
             id = s.find.integer(0);
             // The same result sent again keeps its place among equals.
             if (best && storedKey(s.find, 1) == rankKey(*best)) since = s.find.integer(4);
+            former = replayName(s.find, 5);
             s.find.run();
             s.received.reset().bind(1, id).bind(2, number).run();
         } else {
@@ -230,6 +259,7 @@ void TableStore::keepUpload(const std::string& key, const std::vector<std::uint8
             id = sqlite3_last_insert_rowid(db_);
         }
         writeBest(s.setBest, id, best, since);
+        writeReplay(s.setReplay, id, best ? replay : std::string());
         s.keepBytes.reset().bind(1, id).bind(2, bytes).run();
     };
     if (sqlite3_get_autocommit(db_)) {
@@ -237,17 +267,24 @@ void TableStore::keepUpload(const std::string& key, const std::vector<std::uint8
     } else {
         keep();
     }
+    return former == replay ? std::string() : former;
 }
 
 std::vector<ScoreEntry> TableStore::leaders(int count) {
     std::vector<ScoreEntry> rows;
+    for (RankedRow& one : ranked(count, false)) rows.push_back(std::move(one.row));
+    return rows;
+}
+
+std::vector<RankedRow> TableStore::ranked(int count, bool verifiedOnly) {
+    std::vector<RankedRow> rows;
     Statement& leaders = statements_->leaders;
-    leaders.reset().bind(1, count);
+    leaders.reset().bind(1, count).bind(2, verifiedOnly ? 1 : 0);
     while (leaders.step()) {
         const std::vector<std::uint8_t> bytes = leaders.blob(0);
         DataReader in(bytes);
         ScoreEntry row = readScoreEntry(in);
-        if (in.ok()) rows.push_back(std::move(row));
+        if (in.ok()) rows.push_back({std::move(row), replayName(leaders, 1)});
     }
     return rows;
 }
@@ -266,6 +303,7 @@ std::vector<TableStore::Installation> TableStore::installations() {
             ScoreEntry row = readScoreEntry(in);
             if (in.ok()) one.best = std::move(row);
         }
+        one.replay = replayName(everyone, 3);
         all.push_back(std::move(one));
     }
     return all;
@@ -286,7 +324,8 @@ bool TableStore::forget(const std::string& key) {
     return found;
 }
 
-void TableStore::rederive(const Derive& derive) {
+std::vector<std::string> TableStore::rederive(const Derive& derive) {
+    std::vector<std::string> unused;
     transaction([&] {
         Statements& s = *statements_;
         std::int64_t last = 0;
@@ -300,10 +339,17 @@ void TableStore::rederive(const Derive& derive) {
                 const std::optional<ScoreEntry> best = derive(s.batch.blob(6));
                 const bool same = best && storedKey(s.batch, 2) == rankKey(*best);
                 changes.emplace_back(last, same ? s.batch.integer(5) : s.batch.integer(1), best);
+                // The replay reproduced the row it was sent with, not another one.
+                const std::string replay = replayName(s.batch, 7);
+                if (!same && !replay.empty()) unused.push_back(replay);
             }
             for (const auto& [id, since, best] : changes) writeBest(s.setBest, id, best, since);
         }
+        for (const std::string& replay : unused) {
+            s.unverify.reset().bind(1, replay).run();
+        }
     });
+    return unused;
 }
 
 }  // namespace tintfall

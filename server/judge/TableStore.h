@@ -16,6 +16,13 @@ struct sqlite3;
 
 namespace tintfall {
 
+// A row of the table with the name of the replay that verified it (empty:
+// not verified).
+struct RankedRow {
+    ScoreEntry row;
+    std::string replay;
+};
+
 class TableStore {
 public:
     // Opens the database file, creating it and its tables when missing;
@@ -27,19 +34,25 @@ public:
     TableStore& operator=(const TableStore&) = delete;
 
     // Makes bytes the installation's latest upload and best its row in the
-    // table (nothing: not ranked). Of two installations equal on the ranking
-    // rule the one that reached that result first stays above.
-    void keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
-                    const std::optional<ScoreEntry>& best);
+    // table (nothing: not ranked), verified by the replay of that name
+    // (empty: not verified). Of two installations equal on the ranking rule
+    // the one that reached that result first stays above. Returns the
+    // replay the installation had before when it is no longer its own.
+    std::string keepUpload(const std::string& key, const std::vector<std::uint8_t>& bytes,
+                           const std::optional<ScoreEntry>& best, const std::string& replay = {});
 
     // The rows of the first count ranked installations, best first.
     std::vector<ScoreEntry> leaders(int count);
+    // The same with their replays; verifiedOnly leaves out the rows no
+    // replay verified.
+    std::vector<RankedRow> ranked(int count, bool verifiedOnly);
 
     // Moderation. Every installation, in the order they first sent.
     struct Installation {
         std::string key;
         bool hidden = false;
         std::optional<ScoreEntry> best;  // its ranked row, if any
+        std::string replay;              // the replay that verified it, if any
     };
     std::vector<Installation> installations();
     // Keeps the installation out of the table (or lets it back); false for
@@ -49,9 +62,10 @@ public:
     // false for an unknown key.
     bool forget(const std::string& key);
 
-    // Works out every installation's row again from its stored upload.
+    // Works out every installation's row again from its stored upload; a
+    // row that changes loses its replay (returned, no longer used).
     using Derive = std::function<std::optional<ScoreEntry>(const std::vector<std::uint8_t>& upload)>;
-    void rederive(const Derive& derive);
+    std::vector<std::string> rederive(const Derive& derive);
 
     // Runs work as one transaction (a bulk load); keepUpload inside it does
     // not commit on its own.

@@ -124,7 +124,7 @@ TEST(Ranking, ARestartLosesNothingAndARebuildPublishesTheSameTable) {
     std::filesystem::create_directories(folders.web + "tintfall");
     const auto send = [&](TableStore& store, const UploadRecord& record) {
         ASSERT_TRUE(files.write(upload, encodeUploadRecord(record)));
-        const Verdict verdict = judgeUpload(files, store, folders, upload, uploadFileName(record), "then");
+        const Verdict verdict = judgeUpload(files, store, folders, {upload, uploadFileName(record), {}}, "then");
         EXPECT_TRUE(verdict.accepted && verdict.published) << verdict.refusal;
     };
     {

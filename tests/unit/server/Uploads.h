@@ -58,11 +58,20 @@ struct JudgeSetup {
     TableStore store{":memory:"};
     TableFolders folders{"/data/ftp/", "/data/web/"};
 
-    Verdict send(const std::vector<std::uint8_t>& bytes, const std::string& fileName) {
+    // replays: the replay files sent before the upload.
+    Verdict send(const std::vector<std::uint8_t>& bytes, const std::string& fileName,
+                 const std::vector<std::vector<std::uint8_t>>& replays = {}) {
         files.contents["/data/incoming/upload"] = bytes;
-        return judgeUpload(files, store, folders, "/data/incoming/upload", fileName, "Tuesday, 7 January 2003 8:00:00");
+        Upload upload{"/data/incoming/upload", fileName, {}};
+        for (const std::vector<std::uint8_t>& replay : replays) {
+            upload.replays.push_back("/data/incoming/replay." + std::to_string(upload.replays.size()));
+            files.contents[upload.replays.back()] = replay;
+        }
+        return judgeUpload(files, store, folders, upload, "Tuesday, 7 January 2003 8:00:00");
     }
-    Verdict send(const UploadRecord& record) { return send(encodeUploadRecord(record), uploadFileName(record)); }
+    Verdict send(const UploadRecord& record, const std::vector<std::vector<std::uint8_t>>& replays = {}) {
+        return send(encodeUploadRecord(record), uploadFileName(record), replays);
+    }
 
     std::string page(const std::string& name) {
         const std::vector<std::uint8_t>& bytes = files.contents[folders.web + name];

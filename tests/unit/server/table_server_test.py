@@ -206,7 +206,8 @@ class TableServerTest(ServerCase):
         before = self.top10()
         good = upload(KEY, "Nobody")
         for name in ("top10.tft", "../" + KEY + ".tft", "incoming/" + KEY + ".tft", KEY.upper() + ".tft",
-                     KEY + ".TFT", KEY[1:] + ".tft", KEY, "x" + KEY + ".tft"):
+                     KEY + ".TFT", KEY[1:] + ".tft", KEY, "x" + KEY + ".tft", KEY + ".0.tfr", KEY + ".11.tfr",
+                     KEY + ".01.tfr", KEY + ".tfr"):
             with self.assertRaises(ftplib.error_perm, msg=name):
                 self.store(name, good)
         self.assertEqual(self.top10(), before)
@@ -240,6 +241,28 @@ class TableServerTest(ServerCase):
             self.store(key + ".tft", upload(key, "Red Owl", score=2100000000) + bytes(70 * 1024))
         self.assertNotIn("Red Owl", top10_names(self.top10()))
         self.assertEqual(os.listdir(os.path.join(self.data, "incoming")), [])
+
+    def test_replays_sent_before_the_upload_reach_the_judge_and_leave_nothing(self):
+        key = "c" * 32
+        with self.connect() as ftp:
+            self.assertTrue(ftp.storbinary("STOR %s.1.tfr" % key, io.BytesIO(b"TFRP forged")).startswith("226"))
+            ftp.storbinary("STOR %s.tft" % key, io.BytesIO(upload(key, "Grey Cat", score=1500000)))
+        self.assertIn("accepted, unverified: replay ", self.server_log())
+        with self.assertRaisesRegex((ftplib.error_perm, OSError), "^552 Replay larger|Connection reset"):
+            self.store(key + ".2.tfr", bytes(2 * 1024 * 1024))
+        self.assertIn("Grey Cat", top10_names(self.top10()))
+        self.assertEqual(os.listdir(os.path.join(self.data, "incoming")), [])
+        self.assertEqual(os.listdir(os.path.join(self.data, "web", "tintfall", "replays")), [])
+
+
+class VerifiedOnlyTest(ServerCase):
+    options = ServerCase.options + ("--verified-only", "1")
+
+    def test_a_row_without_a_replay_is_taken_but_not_published(self):
+        key = "b" * 32
+        self.assertEqual(self.store(key + ".tft", upload(key, "Old Client")), "226 Upload accepted.")
+        self.assertNotIn("Old Client", top10_names(self.top10()))
+        self.assertNotIn("Old Client", self.page("tintfall/top.htm"))
 
 
 
