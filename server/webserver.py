@@ -27,7 +27,7 @@ http {{
     fastcgi_temp_path {prefix}/fastcgi;
     uwsgi_temp_path {prefix}/uwsgi;
     scgi_temp_path {prefix}/scgi;
-    types {{ text/html htm html; image/png png; text/css css; }}
+    types {{ text/html htm html; image/png png; text/css css; application/octet-stream tfr; }}
     default_type application/octet-stream;
     charset utf-8;
     sendfile on;
