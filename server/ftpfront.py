@@ -12,9 +12,8 @@ judge worker when it is complete, with the replays of its key that the
 session sent before it; the transfer's reply waits for the verdict, so a
 refused upload ends in an error reply. Nothing is written to disk before a
 whole upload has arrived, and the replays a session did not hand over go
-with it. Replays count towards no upload limit of their own: each session
-keeps at most ten, and all sessions together at most REPLAYS_HELD_LIMIT
-bytes.
+with it. Replays do not count as uploads per hour: a session holds at most
+ten, and all sessions together at most REPLAYS_HELD_LIMIT bytes.
 
 Limits, each counted per client address and answered with an FTP error
 reply: sessions, logins, uploads per hour; and for everyone: sessions at
@@ -206,7 +205,7 @@ class TableFTPHandler(FTPHandler):
 
     def on_connect(self):
         self.upload = None
-        self.replays = {}  # number: bytes, all of one key
+        self.replays = {}  # (key, number): bytes, all of one key
         self.judging = False
         self.logged_in = False
         self.gone = False
