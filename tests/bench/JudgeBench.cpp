@@ -110,7 +110,7 @@ void JudgeOneUpload(benchmark::State& state) {
     std::size_t next = 0;
     for (auto _ : state) {
         const auto& [file, name] = uploads[next++ % uploads.size()];
-        const Verdict verdict = judgeUpload(files, store, folders, file, name, "Tuesday, 7 January 2003 8:00:00");
+        const Verdict verdict = judgeUpload(files, store, folders, {file, name, {}}, "Tuesday, 7 January 2003 8:00:00");
         if (!verdict.accepted || !verdict.published) state.SkipWithError("upload not judged");
     }
     state.counters["installations"] = static_cast<double>(count);
