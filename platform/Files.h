@@ -36,6 +36,11 @@ public:
     virtual bool rename(const std::string& from, const std::string& to) = 0;
     // Full path of a file name relative to the current working folder.
     virtual std::string fullPath(const std::string& name) = 0;
+    // A path as an 8-bit text the program's files store, and back. The files
+    // hold texts in the system's code page; a path that has no form there is
+    // stored in another form that names the same file.
+    virtual std::string storedPath(const std::string& path) { return path; }
+    virtual std::string pathFromStored(const std::string& text) { return text; }
 
     static constexpr std::size_t kDefaultReadLimit = 64u * 1024u * 1024u;
 };

@@ -73,13 +73,18 @@ bool parseOptions(const std::uint8_t* data, std::size_t size, GameSettings& sett
     return true;
 }
 
+// The sound paths are stored as the files' 8-bit texts, held as paths.
 bool readOptions(Files& files, const std::string& baseFolder, GameSettings& settings) {
     const auto bytes = files.read(optionsPath(baseFolder));
-    return bytes && parseOptions(bytes->data(), bytes->size(), settings);
+    if (!bytes || !parseOptions(bytes->data(), bytes->size(), settings)) return false;
+    for (std::string& path : settings.soundFile) path = files.pathFromStored(path);
+    return true;
 }
 
 bool writeOptions(Files& files, const std::string& baseFolder, const GameSettings& settings) {
-    return files.write(optionsPath(baseFolder), encodeOptions(settings));
+    GameSettings stored = settings;
+    for (std::string& path : stored.soundFile) path = files.storedPath(path);
+    return files.write(optionsPath(baseFolder), encodeOptions(stored));
 }
 
 OptionsStartUp loadOptionsAtStartUp(Files& files, const std::string& baseFolder, GameSettings& settings) {

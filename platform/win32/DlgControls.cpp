@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 namespace tintfall {
 
 namespace {
@@ -14,7 +16,7 @@ constexpr const char* kTitle = "Tintfall";
 // look at the queue, which waits for nothing, is what makes Wine copy the
 // painted window to the screen.
 void Win32DialogControls::setText(int id, const std::string& text) {
-    SetDlgItemTextA(dialog_, id, text.c_str());
+    SetDlgItemTextW(dialog_, id, toWide(text).c_str());
     UpdateWindow(GetDlgItem(dialog_, id));
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
@@ -73,15 +75,15 @@ HWND Win32DialogControls::owner() const {
 }
 
 void Win32DialogControls::showError(const std::string& text) {
-    MessageBoxA(owner(), text.c_str(), kTitle, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(owner(), toWide(text).c_str(), toWide(kTitle).c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Win32DialogControls::showInformation(const std::string& title, const std::string& text) {
-    MessageBoxA(owner(), text.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+    MessageBoxW(owner(), toWide(text).c_str(), toWide(title).c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 bool Win32DialogControls::askYesNo(const std::string& text) {
-    return MessageBoxA(owner(), text.c_str(), kTitle, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxW(owner(), toWide(text).c_str(), toWide(kTitle).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 bool controlEventOf(WPARAM wParam, ControlEvent& event) {

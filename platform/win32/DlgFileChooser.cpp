@@ -3,31 +3,35 @@
 #include <vector>
 
 #include "platform/win32/OnDemandLibraries.h"
+#include "platform/win32/WideText.h"
 
 namespace tintfall {
 
 std::optional<std::string> runFileChooser(HWND owner, const FileDialogSpec& spec, FileChooserKind kind) {
     // Room for long paths; the initial name goes in as the proposed file name.
-    std::vector<char> path(4096, '\0');
-    spec.initialName.copy(path.data(), path.size() - 1);
-    const std::string filter = systemFilter(spec.filter);
+    std::vector<wchar_t> path(4096, L'\0');
+    toWide(spec.initialName).copy(path.data(), path.size() - 1);
+    // The filter's NULs are part of the text, so the conversion keeps them.
+    const std::wstring filter = toWide(systemFilter(spec.filter));
+    const std::wstring title = toWide(spec.title);
+    const std::wstring defaultExtension = toWide(spec.defaultExtension);
 
-    OPENFILENAMEA dialog{};
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path.data();
     dialog.nMaxFile = static_cast<DWORD>(path.size());
-    dialog.lpstrTitle = spec.title.c_str();
-    dialog.lpstrDefExt = spec.defaultExtension.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
     if (spec.askBeforeOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
     const BOOL chosen = kind == FileChooserKind::Save ? onDemand::getSaveFileName(&dialog)
                                                            : onDemand::getOpenFileName(&dialog);
     if (!chosen) return std::nullopt;
-    return std::string(path.data());
+    return pathFromWide(path.data());
 }
 
 }  // namespace tintfall

@@ -13,7 +13,7 @@ Function find(const char* library, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-using FileDialog = BOOL(WINAPI*)(OPENFILENAMEA*);
+using FileDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
 using ColourDialog = BOOL(WINAPI*)(CHOOSECOLORA*);
 using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
 using CreatePage = HPROPSHEETPAGE(WINAPI*)(const PROPSHEETPAGEA*);
@@ -22,13 +22,13 @@ using Sheet = INT_PTR(WINAPI*)(const PROPSHEETHEADERA*);
 
 }  // namespace
 
-BOOL getOpenFileName(OPENFILENAMEA* dialog) {
-    static const FileDialog function = find<FileDialog>("comdlg32.dll", "GetOpenFileNameA");
+BOOL getOpenFileName(OPENFILENAMEW* dialog) {
+    static const FileDialog function = find<FileDialog>("comdlg32.dll", "GetOpenFileNameW");
     return function != nullptr && function(dialog);
 }
 
-BOOL getSaveFileName(OPENFILENAMEA* dialog) {
-    static const FileDialog function = find<FileDialog>("comdlg32.dll", "GetSaveFileNameA");
+BOOL getSaveFileName(OPENFILENAMEW* dialog) {
+    static const FileDialog function = find<FileDialog>("comdlg32.dll", "GetSaveFileNameW");
     return function != nullptr && function(dialog);
 }
 

@@ -10,8 +10,8 @@
 
 namespace tintfall::onDemand {
 
-BOOL getOpenFileName(OPENFILENAMEA* dialog);
-BOOL getSaveFileName(OPENFILENAMEA* dialog);
+BOOL getOpenFileName(OPENFILENAMEW* dialog);
+BOOL getSaveFileName(OPENFILENAMEW* dialog);
 BOOL chooseColour(CHOOSECOLORA* chooser);
 
 // Registers the common control classes (the options pages' spin buttons);

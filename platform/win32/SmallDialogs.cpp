@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/win32/WideText.h"
 #include "resources/resource_ids.h"
 #include "shell/WebAddresses.h"
 
@@ -12,7 +13,7 @@ namespace tintfall {
 namespace {
 
 void open(HWND dialog, const std::string& target) {
-    ShellExecuteA(dialog, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(dialog, L"open", toWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win32/WideText.h"
+
 namespace tintfall {
 
 std::optional<std::vector<std::uint8_t>> Win32Files::read(const std::string& path, std::size_t maxBytes) {
@@ -14,7 +16,7 @@ std::optional<std::vector<std::uint8_t>> Win32Files::read(const std::string& pat
 }
 
 std::optional<FileStart> Win32Files::readStart(const std::string& path, std::size_t count, std::size_t maxBytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(toWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::optional<FileStart> result;
@@ -39,7 +41,7 @@ std::optional<FileStart> Win32Files::readStart(const std::string& path, std::siz
 
 bool Win32Files::write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     const std::string temporary = path + ".tmp";
-    HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(toWide(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
     std::size_t done = 0;
@@ -51,28 +53,45 @@ bool Win32Files::write(const std::string& path, const std::vector<std::uint8_t>&
     }
     ok = FlushFileBuffers(file) && ok;
     CloseHandle(file);
-    if (ok) ok = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok) DeleteFileA(temporary.c_str());
+    if (ok) ok = MoveFileExW(toWide(temporary).c_str(), toWide(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) DeleteFileW(toWide(temporary).c_str());
     return ok;
 }
 
 bool Win32Files::exists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(toWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool Win32Files::remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32Files::remove(const std::string& path) { return DeleteFileW(toWide(path).c_str()) != 0; }
 
 // Without MOVEFILE_REPLACE_EXISTING an existing target makes the move fail.
 bool Win32Files::rename(const std::string& from, const std::string& to) {
-    return MoveFileA(from.c_str(), to.c_str()) != 0;
+    return MoveFileW(toWide(from).c_str(), toWide(to).c_str()) != 0;
 }
 
 std::string Win32Files::fullPath(const std::string& name) {
-    char buffer[MAX_PATH * 4];
-    const DWORD length = GetFullPathNameA(name.c_str(), sizeof buffer, buffer, nullptr);
-    if (length == 0 || length >= sizeof buffer) return name;
-    return std::string(buffer, length);
+    const std::wstring wideName = toWide(name);
+    std::wstring buffer(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(wideName.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (length >= buffer.size()) {
+        buffer.resize(length);
+        length = GetFullPathNameW(wideName.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    }
+    if (length == 0 || length >= buffer.size()) return name;
+    buffer.resize(length);
+    return pathFromWide(buffer);
 }
+
+// The code page's form when the path has one, as the files always held it.
+// Otherwise the short form, which opens the same file for any reader of the
+// file, this program or an earlier one. A volume without short names leaves
+// UTF-8, which only this program reads back.
+std::string Win32Files::storedPath(const std::string& path) {
+    std::string stored;
+    return toCodePage(codePagePath(toWide(path)), stored) ? stored : path;
+}
+
+std::string Win32Files::pathFromStored(const std::string& text) { return pathFromWide(toWide(text)); }
 
 }  // namespace tintfall

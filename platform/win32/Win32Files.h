@@ -1,6 +1,7 @@
 #pragma once
-// Files through the Windows file functions; a write goes to a temporary file
-// beside the target, which then replaces the target.
+// Files through the wide Windows file functions, so a folder of any name
+// works; a write goes to a temporary file beside the target, which then
+// replaces the target.
 #include "platform/Files.h"
 
 namespace tintfall {
@@ -14,6 +15,8 @@ public:
     bool remove(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     std::string fullPath(const std::string& name) override;
+    std::string storedPath(const std::string& path) override;
+    std::string pathFromStored(const std::string& text) override;
 };
 
 }  // namespace tintfall

@@ -5,12 +5,13 @@
 #include <mmsystem.h>
 
 #include "platform/SoundPlayer.h"
+#include "platform/win32/WideText.h"
 
 namespace tintfall {
 
 class Win32Sound : public SoundPlayer {
 public:
-    void play(const std::string& path) override { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+    void play(const std::string& path) override { sndPlaySoundW(toWide(path).c_str(), SND_ASYNC); }
 };
 
 }  // namespace tintfall

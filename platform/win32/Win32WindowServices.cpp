@@ -4,18 +4,27 @@
 
 #include "platform/win32/SmallDialogs.h"
 #include "platform/win32/SystemRelease.h"
+#include "platform/win32/WideText.h"
 #include "resources/resource_ids.h"
 
 namespace tintfall {
 
 namespace {
 
-// The full name of the program file; empty when it does not fit MAX_PATH.
-std::string programFile() {
-    char program[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, program, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return {};
-    return std::string(program, length);
+// The full name of the program file; empty when it cannot be had.
+std::wstring programFile() {
+    std::wstring program(MAX_PATH, L'\0');
+    for (int tries = 0; tries < 4; ++tries) {
+        const DWORD length = GetModuleFileNameW(nullptr, program.data(), static_cast<DWORD>(program.size()));
+        if (length == 0) return {};
+        // A name that does not fit is cut to the buffer: try a larger one.
+        if (length < program.size()) {
+            program.resize(length);
+            return program;
+        }
+        program.resize(program.size() * 4);
+    }
+    return {};
 }
 
 }  // namespace
@@ -92,7 +101,7 @@ MessageAnswer Win32WindowServices::messageBox(const std::string& text, const std
         case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
         case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
     }
-    const int answer = MessageBoxA(window_, text.c_str(), title.c_str(), flags);
+    const int answer = MessageBoxW(window_, toWide(text).c_str(), toWide(title).c_str(), flags);
     if (answer == IDYES) return MessageAnswer::Yes;
     if (answer == IDNO) return MessageAnswer::No;
     return MessageAnswer::Ok;
@@ -101,28 +110,29 @@ MessageAnswer Win32WindowServices::messageBox(const std::string& text, const std
 void Win32WindowServices::postQuit(int exitCode) { PostQuitMessage(exitCode); }
 
 void Win32WindowServices::shellOpen(const std::string& target) {
-    ShellExecuteA(window_, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(window_, L"open", toWide(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 SystemRelease Win32WindowServices::systemRelease() { return reportSystemRelease(); }
 
 void Win32WindowServices::showHelp(int context) {
     // The help file is the program file with the extension ".hlp".
-    std::string helpFile = programFile();
+    std::wstring helpFile = programFile();
     if (helpFile.empty()) return;
-    const std::size_t dot = helpFile.find_last_of('.');
-    const std::size_t slash = helpFile.find_last_of("\\/");
-    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) helpFile.erase(dot);
-    helpFile += ".hlp";
-    WinHelpA(window_, helpFile.c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
+    const std::size_t dot = helpFile.find_last_of(L'.');
+    const std::size_t slash = helpFile.find_last_of(L"\\/");
+    if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash)) helpFile.erase(dot);
+    helpFile += L".hlp";
+    // Viewers pass the name on as an 8-bit text.
+    WinHelpW(window_, codePagePath(helpFile).c_str(), HELP_CONTEXT, static_cast<ULONG_PTR>(context));
 }
 
 void Win32WindowServices::showHelpPage(const std::string& page) {
-    const std::string program = programFile();
-    const std::size_t slash = program.find_last_of("\\/");
-    if (slash == std::string::npos) return;
-    const std::string folder = program.substr(0, slash + 1);
-    ShellExecuteA(window_, "open", (folder + page).c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
+    const std::wstring program = programFile();
+    const std::size_t slash = program.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return;
+    const std::wstring folder = program.substr(0, slash + 1);
+    ShellExecuteW(window_, L"open", (folder + toWide(page)).c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 
 void Win32WindowServices::showAboutBox() { runAboutBox(instance_, window_); }

@@ -1,5 +1,7 @@
 #include "platform/win32/WinInetFtpClient.h"
 
+#include "platform/win32/WideText.h"
+
 namespace tintfall {
 
 namespace {
@@ -29,11 +31,11 @@ bool WinInetFtpClient::connect(const FtpServer& server) {
 
 bool WinInetFtpClient::putFile(const std::string& localPath, const std::string& remoteName) {
     return connection_ != nullptr &&
-           FtpPutFileA(connection_, localPath.c_str(), remoteName.c_str(), FTP_TRANSFER_TYPE_BINARY, kContext);
+           FtpPutFileW(connection_, toWide(localPath).c_str(), toWide(remoteName).c_str(), FTP_TRANSFER_TYPE_BINARY, kContext);
 }
 
 bool WinInetFtpClient::getFile(const std::string& remoteName, const std::string& localPath) {
-    return connection_ != nullptr && FtpGetFileA(connection_, remoteName.c_str(), localPath.c_str(), FALSE,
+    return connection_ != nullptr && FtpGetFileW(connection_, toWide(remoteName).c_str(), toWide(localPath).c_str(), FALSE,
                                                  FILE_ATTRIBUTE_NORMAL, FTP_TRANSFER_TYPE_BINARY, kContext);
 }
 
