@@ -77,3 +77,5 @@ tintfall_c_string(TF_WEB_CAPTION_LITERAL "${web_caption}")
 set(TF_FTP_PORT "${TINTFALL_TABLE_FTP_PORT}")
 set(TINTFALL_CONFIG_DIR ${CMAKE_BINARY_DIR}/config)
 configure_file(${CMAKE_SOURCE_DIR}/cmake/TableServerConfig.h.in ${TINTFALL_CONFIG_DIR}/TableServerConfig.h @ONLY)
+# The installer names the table's pages as the program's "about" and help link.
+file(WRITE ${CMAKE_BINARY_DIR}/website.txt "${site_url}\n")

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick
   python3 python3-pyftpdlib libsqlite3-dev sqlite3 nginx
-  nsis zip
+  nsis zip osslsigncode openssl
 )
 
 missing=()

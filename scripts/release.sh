@@ -13,6 +13,10 @@
 #       a release that plays against `bash server/run.sh` on the player's own
 #       machine; its files are named tintfall-VERSION-localtest*.
 # Afterwards build/win is configured for development again.
+#
+# With TINTFALL_SIGN_CERT and TINTFALL_SIGN_PASSWORD (scripts/sign.sh)
+# tintfall.exe, the uninstaller and the installer are signed; without them
+# the release is unsigned and scripts/package.sh says so.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 

@@ -6,6 +6,10 @@
 # game in its own folder, where a game played to the name prompt leaves the
 # player's files. The silent uninstaller removes the program and keeps those
 # files; installed again and uninstalled with /REMOVEDATA, nothing remains.
+# Then, in a folder of the player's choice: signed files (a throw-away
+# certificate), an upgrade from an older version, no downgrade, no install
+# or uninstall while the game runs, the folder page's check, and the
+# uninstaller's question answered in its window.
 source "$(dirname "$0")/lib.sh"
 command -v makensis >/dev/null || { e2e_log "makensis is not installed (scripts/deps.sh)"; exit 1; }
 
@@ -13,7 +17,8 @@ e2e_setup
 e2e_dialog_tool
 RELEASE="$E2E_RUN.release"
 PACKAGE_RUN="$E2E_RUN"
-bash "$E2E_ROOT/scripts/package.sh" "$RELEASE" >/dev/null || { fail "scripts/package.sh failed"; e2e_finish; }
+bash "$E2E_ROOT/scripts/package.sh" "$RELEASE" 2>"$RELEASE.log" >/dev/null || { fail "scripts/package.sh failed"; e2e_finish; }
+check "without a certificate the release says it is unsigned" grep -q "^UNSIGNED" "$RELEASE.log"
 VERSION="$(cat "$E2E_ROOT/build/win/version.txt")"
 SETUP="$RELEASE/tintfall-$VERSION-setup.exe"
 ZIP="$RELEASE/tintfall-$VERSION.zip"
@@ -39,7 +44,7 @@ wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1
 
 install_cleanup() {
   e2e_cleanup
-  [ "$E2E_FAILURES" -eq 0 ] && rm -rf "$RELEASE" "$PACKAGE_RUN"
+  [ "$E2E_FAILURES" -eq 0 ] && rm -rf "$RELEASE" "$RELEASE.log" "$PACKAGE_RUN" "$CUSTOM"
 }
 trap install_cleanup EXIT
 
@@ -121,4 +126,106 @@ wine "$INSTALL/uninstall.exe" /S /REMOVEDATA >/dev/null 2>&1
 e2e_wait_for "the uninstaller" 60 uninstalled
 check "the uninstall with /REMOVEDATA leaves nothing" [ ! -e "$INSTALL" ]
 check "nor a shortcut" [ ! -e "$SHORTCUT" ]
+
+# The next installs go to a folder of the player's choice.
+CUSTOM="$PACKAGE_RUN.custom"
+rm -rf "$CUSTOM" && mkdir -p "$CUSTOM/Games"
+CUSTOM_WIN="$(winepath -w "$CUSTOM/Games/Tintfall" 2>/dev/null)"
+INSTALL="$CUSTOM/Games/Tintfall"
+setup() { (cd "$RELEASE" && wine "$@" >/dev/null 2>&1); }
+# The setup of the program in dist/ as version $1, unsigned.
+setup_of_version() {
+  makensis -V2 -DVERSION="$1" -DPROGRAM="$E2E_ROOT/dist" -DOUTFILE="$RELEASE/tintfall-$1-setup.exe" \
+    -DICON="$E2E_ROOT/build/native/generated/resources/tintfall.ico" \
+    -DWEBSITE="$(cat "$E2E_ROOT/build/win/website.txt")" "$E2E_ROOT/installer/tintfall.nsi" >/dev/null
+}
+setup_of_version 1.0
+setup "tintfall-1.0-setup.exe" /S "/D=$CUSTOM_WIN"
+check "version 1.0 installs in the chosen folder" [ "$(uninstall_value DisplayVersion)" = 1.0 ] && [ -f "$INSTALL/tintfall.exe" ]
+echo saved > "$INSTALL/evening.tfs"
+
+# The release signed with a throw-away certificate: the program, the
+# uninstaller inside the setup and the setup itself.
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$RELEASE/key.pem" -out "$RELEASE/cert.pem" -days 2 \
+  -subj "/CN=Tintfall test signer" -addext "extendedKeyUsage=codeSigning" 2>/dev/null
+openssl pkcs12 -export -inkey "$RELEASE/key.pem" -in "$RELEASE/cert.pem" -out "$RELEASE/cert.pfx" -passout pass:throwaway
+TINTFALL_SIGN_CERT="$RELEASE/cert.pfx" TINTFALL_SIGN_PASSWORD=throwaway \
+  bash "$E2E_ROOT/scripts/package.sh" "$RELEASE/signed" >/dev/null 2>&1 || fail "the signed release failed"
+signed() { osslsigncode verify -CAfile "$RELEASE/cert.pem" -in "$1" 2>/dev/null | grep -qx "Signature verification: ok"; }
+unzip -p "$RELEASE/signed/tintfall-$VERSION.zip" "tintfall-$VERSION/tintfall.exe" > "$RELEASE/zipped.exe"
+check "the zip's program is signed" signed "$RELEASE/zipped.exe"
+check "the setup is signed" signed "$RELEASE/signed/tintfall-$VERSION-setup.exe"
+check "the setup declares itself DPI-aware" grep -aq 'WindowsSettings">true<' "$RELEASE/signed/tintfall-$VERSION-setup.exe"
+check "an unsigned program fails the check" eval '! signed "$E2E_ROOT/dist/tintfall.exe"'
+
+setup "signed/tintfall-$VERSION-setup.exe" /S
+check "the upgrade replaces version 1.0" [ "$(uninstall_value DisplayVersion)" = "$VERSION" ]
+check "in the folder chosen for 1.0" cmp -s "$INSTALL/tintfall.exe" "$RELEASE/zipped.exe"
+check "keeping the player's files" [ -f "$INSTALL/evening.tfs" ]
+check "the installed uninstaller is signed" signed "$INSTALL/uninstall.exe"
+check "the entry links the web site" [ "$(uninstall_value URLInfoAbout)" = "$(cat "$E2E_ROOT/build/win/website.txt")" ]
+setup "tintfall-1.0-setup.exe" /S
+code=$?
+check "a silent older setup refuses ($code) and leaves the newer version" [ "$code" = 2 ] && [ "$(uninstall_value DisplayVersion)" = "$VERSION" ]
+
+# While the game runs neither the setup nor the uninstaller does anything.
+E2E_RUN="$INSTALL"
+e2e_start || e2e_finish
+setup "signed/tintfall-$VERSION-setup.exe" /S "/D=$CUSTOM_WIN"
+code=$?
+check "the silent setup refuses ($code) to run beside the game" [ "$code" = 2 ]
+(cd "$RELEASE" && wine "$RELEASE/signed/tintfall-$VERSION-setup.exe" >/dev/null 2>&1 &)
+box_text() { E2E_RUN="$RELEASE/signed" dlg children "Tintfall $VERSION Setup" | grep -q "$1"; }
+check "the setup says the game runs" e2e_wait_for "the running game's message" 30 box_text "Tintfall is running"
+E2E_RUN="$RELEASE/signed" dlg click "Tintfall $VERSION Setup" 2 >/dev/null
+wine "$INSTALL/uninstall.exe" /S >/dev/null 2>&1
+sleep 3
+check "the uninstaller refuses too" [ -f "$INSTALL/uninstall.exe" ] && ! uninstaller_running
+probe close >/dev/null
+e2e_wait_exit 30
+
+# The folder page refuses a folder where no file can be created: here a
+# folder stands where the setup tries one (rights stop nothing as root).
+mkdir -p "$CUSTOM/Blocked/tintfall.tmp"
+BLOCKED_WIN="$(winepath -w "$CUSTOM/Blocked" 2>/dev/null)"
+wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1
+setup "signed/tintfall-$VERSION-setup.exe" /S "/D=$BLOCKED_WIN"
+code=$?
+check "the silent setup refuses ($code) it" [ "$code" = 2 ] && [ -z "$(uninstall_value DisplayVersion)" ]
+(cd "$RELEASE" && wine "$RELEASE/signed/tintfall-$VERSION-setup.exe" "/D=$BLOCKED_WIN" >/dev/null 2>&1 &)
+windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
+first_window() { e2e_wait_for "a window titled '$1'" 30 windows_titled "$1" >/dev/null && windows_titled "$1" | head -1; }
+key_to() { xdotool windowfocus "$1" && sleep 0.5 && xdotool key "$2" && sleep 1.5; }
+SETUP_TITLE="Tintfall $VERSION Setup"
+SETUP_PAGES="$(first_window "$SETUP_TITLE")"
+key_to "$SETUP_PAGES" Return    # Welcome: Next
+key_to "$SETUP_PAGES" Return    # Folder: Next
+check "the folder page says why it refuses the folder" e2e_wait_for "the reason" 15 box_text "You cannot write in the folder"
+# The box has the pages' title.
+reason="$(windows_titled "$SETUP_TITLE" | grep -vx "$SETUP_PAGES" | head -1)"
+xdotool windowmove --sync "$reason" 620 40 && sleep 1 && e2e_shot refused-folder >/dev/null
+key_to "$reason" Return         # OK
+key_to "$SETUP_PAGES" Escape    # the folder page: Cancel
+check "nothing was installed" [ -z "$(uninstall_value DisplayVersion)" ]
+
+# The uninstaller's question answered in its window: No keeps the player's
+# files, Yes removes them.
+uninstall_answering() {
+  wine "$INSTALL/uninstall.exe" >/dev/null 2>&1 &
+  # The uninstaller's pages have a space after the title, its question none.
+  local title="Tintfall $VERSION Uninstall" pages
+  pages="$(first_window "$title ")"
+  key_to "$pages" Return                   # Uninstall
+  key_to "$(first_window "$title")" "$1"   # the question
+  sleep 2
+  key_to "$pages" Return                   # Close
+  e2e_wait_for "the uninstaller" 60 uninstalled
+}
+setup "signed/tintfall-$VERSION-setup.exe" /S "/D=$CUSTOM_WIN"
+PLAYER_FILES="$(installed_files | grep -vxF "$(program_files; echo uninstall.exe)")"
+uninstall_answering n
+check "answered No, the uninstaller keeps exactly the player's files" [ "$(installed_files)" = "$PLAYER_FILES" ]
+setup "signed/tintfall-$VERSION-setup.exe" /S "/D=$CUSTOM_WIN"
+uninstall_answering y
+check "answered Yes, it removes the folder" [ ! -e "$INSTALL" ]
 e2e_finish
