@@ -351,6 +351,17 @@ dialog_shot() {
   /usr/bin/import -display "$DISPLAY" -window root -crop "${wd}x${ht}+620+40" +repage "$E2E_SHOTS/$E2E_NAME-$name.png"
 }
 
+# Ends every help viewer on this display, by the process that owns its
+# window, so no viewer outlives the test.
+e2e_close_help() {
+  local window pid
+  for window in $(xdotool search --classname '^winhlp32\.exe$' 2>/dev/null); do
+    pid="$(xdotool getwindowpid "$window" 2>/dev/null)"
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  done
+  sleep 0.5
+}
+
 e2e_finish() {
   if [ "$E2E_FAILURES" -eq 0 ]; then
     e2e_log "passed"

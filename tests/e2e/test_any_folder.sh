@@ -15,15 +15,8 @@ mkdir "$E2E_RUN"
 find "$OUTER" -mindepth 1 -maxdepth 1 ! -name "Ωmega Тест" -exec mv {} "$E2E_RUN/" \;
 
 help_open() { xdotool search --name "^$HELP_TITLE\$" >/dev/null 2>&1; }
-close_help() {
-  local window pid
-  for window in $(xdotool search --classname '^winhlp32\.exe$' 2>/dev/null); do
-    pid="$(xdotool getwindowpid "$window" 2>/dev/null)"
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-}
 folder_cleanup() {
-  close_help
+  e2e_close_help
   e2e_cleanup
   [ "$E2E_FAILURES" -eq 0 ] && rm -rf "$OUTER"
 }
@@ -63,7 +56,7 @@ e2e_keys F1
 if e2e_wait_for "a window titled \"$HELP_TITLE\" after F1" 60 help_open; then
   e2e_log "ok: F1 opens the help file in the folder"
 fi
-close_help
+e2e_close_help
 e2e_activate
 
 # A game saved through the save dialog, under a name typed without a folder:

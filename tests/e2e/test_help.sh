@@ -12,18 +12,8 @@ e2e_setup
 [ -f "$E2E_RUN/tintfall.hlp" ] || { e2e_log "no tintfall.hlp: build the dist_files target first"; exit 1; }
 command -v x86_64-w64-mingw32-gcc >/dev/null || { e2e_log "x86_64-w64-mingw32-gcc is not installed"; exit 1; }
 
-# Every viewer window on this display, whatever its title, ended by the
-# process that owns it, so no viewer outlives the test.
-close_help() {
-  local window pid
-  for window in $(xdotool search --classname '^winhlp32\.exe$' 2>/dev/null); do
-    pid="$(xdotool getwindowpid "$window" 2>/dev/null)"
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  done
-  sleep 0.5
-}
 help_cleanup() {
-  close_help
+  e2e_close_help
   rm -rf "$HELP_TOOLS"
   e2e_cleanup
 }
@@ -79,7 +69,7 @@ if e2e_wait_for "a window titled \"$HELP_TITLE\" after F1" 60 help_window_open; 
     e2e_log "ok: F1 shows the contents topic"
   e2e_shot contents >/dev/null
 fi
-close_help
+e2e_close_help
 
 window="$(e2e_main_window)"
 if [ -n "$window" ]; then
