@@ -8,6 +8,7 @@
 #include "platform/win32/DlgFileChooser.h"
 #include "platform/win32/DlgKeyCapture.h"
 #include "platform/win32/OnDemandLibraries.h"
+#include "platform/win32/WideText.h"
 #include "settings/CConOpt.h"
 #include "settings/CGameOpt.h"
 #include "settings/CIntOpt.h"
@@ -46,7 +47,7 @@ public:
 
     std::optional<int> captureKey() override { return runKeyCapture(instance_, owner_); }
 
-    void playSound(const std::string& path) override { sndPlaySoundA(path.c_str(), SND_ASYNC); }
+    void playSound(const std::string& path) override { sndPlaySoundW(toWide(path).c_str(), SND_ASYNC); }
 
 private:
     HINSTANCE instance_;
