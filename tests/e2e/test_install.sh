@@ -133,15 +133,12 @@ rm -rf "$CUSTOM" && mkdir -p "$CUSTOM/Games"
 CUSTOM_WIN="$(winepath -w "$CUSTOM/Games/Tintfall" 2>/dev/null)"
 INSTALL="$CUSTOM/Games/Tintfall"
 setup() { (cd "$RELEASE" && wine "$@" >/dev/null 2>&1); }
-# The setup of the program in dist/ as version $1, unsigned.
-setup_of_version() {
-  makensis -V2 -DVERSION="$1" -DPROGRAM="$E2E_ROOT/dist" -DOUTFILE="$RELEASE/tintfall-$1-setup.exe" \
-    -DICON="$E2E_ROOT/build/native/generated/resources/tintfall.ico" \
-    -DWEBSITE="$(cat "$E2E_ROOT/build/win/website.txt")" "$E2E_ROOT/installer/tintfall.nsi" >/dev/null
-}
-setup_of_version 1.0
+# An earlier version: the program in dist/ as version 1.0.
+makensis -V2 -DVERSION=1.0 -DPROGRAM="$E2E_ROOT/dist" -DOUTFILE="$RELEASE/tintfall-1.0-setup.exe" \
+  -DICON="$E2E_ROOT/build/native/generated/resources/tintfall.ico" \
+  -DWEBSITE="$(cat "$E2E_ROOT/build/win/website.txt")" "$E2E_ROOT/installer/tintfall.nsi" >/dev/null
 setup "tintfall-1.0-setup.exe" /S "/D=$CUSTOM_WIN"
-check "version 1.0 installs in the chosen folder" [ "$(uninstall_value DisplayVersion)" = 1.0 ] && [ -f "$INSTALL/tintfall.exe" ]
+check "version 1.0 installs in the chosen folder" eval '[ "$(uninstall_value DisplayVersion)" = 1.0 ] && [ -f "$INSTALL/tintfall.exe" ]'
 echo saved > "$INSTALL/evening.tfs"
 
 # The release signed with a throw-away certificate: the program, the
@@ -166,7 +163,7 @@ check "the installed uninstaller is signed" signed "$INSTALL/uninstall.exe"
 check "the entry links the web site" [ "$(uninstall_value URLInfoAbout)" = "$(cat "$E2E_ROOT/build/win/website.txt")" ]
 setup "tintfall-1.0-setup.exe" /S
 code=$?
-check "a silent older setup refuses ($code) and leaves the newer version" [ "$code" = 2 ] && [ "$(uninstall_value DisplayVersion)" = "$VERSION" ]
+check "a silent older setup refuses ($code) and leaves the newer version" eval '[ "$code" = 2 ] && [ "$(uninstall_value DisplayVersion)" = "$VERSION" ]'
 
 # While the game runs neither the setup nor the uninstaller does anything.
 E2E_RUN="$INSTALL"
@@ -180,7 +177,7 @@ check "the setup says the game runs" e2e_wait_for "the running game's message" 3
 E2E_RUN="$RELEASE/signed" dlg click "Tintfall $VERSION Setup" 2 >/dev/null
 wine "$INSTALL/uninstall.exe" /S >/dev/null 2>&1
 sleep 3
-check "the uninstaller refuses too" [ -f "$INSTALL/uninstall.exe" ] && ! uninstaller_running
+check "the uninstaller refuses too" eval '[ -f "$INSTALL/uninstall.exe" ] && ! uninstaller_running'
 probe close >/dev/null
 e2e_wait_exit 30
 
@@ -191,7 +188,7 @@ BLOCKED_WIN="$(winepath -w "$CUSTOM/Blocked" 2>/dev/null)"
 wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1
 setup "signed/tintfall-$VERSION-setup.exe" /S "/D=$BLOCKED_WIN"
 code=$?
-check "the silent setup refuses ($code) it" [ "$code" = 2 ] && [ -z "$(uninstall_value DisplayVersion)" ]
+check "the silent setup refuses ($code) it" eval '[ "$code" = 2 ] && [ -z "$(uninstall_value DisplayVersion)" ]'
 (cd "$RELEASE" && wine "$RELEASE/signed/tintfall-$VERSION-setup.exe" "/D=$BLOCKED_WIN" >/dev/null 2>&1 &)
 windows_titled() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 first_window() { e2e_wait_for "a window titled '$1'" 30 windows_titled "$1" >/dev/null && windows_titled "$1" | head -1; }
