@@ -15,6 +15,8 @@
 namespace tintfall {
 namespace {
 
+// The installer and uninstaller look for a window of this class to see
+// whether the game runs (installer/tintfall.nsi).
 constexpr const char* kClassName = "TintfallMainWindow";
 constexpr UINT_PTR kTimerId = 1;
 
