@@ -201,9 +201,10 @@ Section "Uninstall"
 
   removeData:
   ; Everything the game writes in its folder: options, window size, best
-  ; scores, usage time, first start, last name, last Send Result details, the
-  ; upload key and upload files, the internet Top 10, kept copies of damaged
-  ; files, saved games, and what an interrupted write left.
+  ; scores and the replays of their rows, usage time, first start, last
+  ; name, last Send Result details, the upload key and upload files, the
+  ; internet Top 10, kept copies of damaged files, saved games, and what an
+  ; interrupted write left.
   Delete "$INSTDIR\tintfall.dat"
   Delete "$INSTDIR\ws.dat"
   Delete "$INSTDIR\data.tft"
@@ -214,6 +215,7 @@ Section "Uninstall"
   Delete "$INSTDIR\uploadkey.dat"
   Delete "$INSTDIR\top10.tft"
   Delete "$INSTDIR\*.tft"
+  Delete "$INSTDIR\data.tft.*.tfr"
   Delete "$INSTDIR\*.damaged*"
   Delete "$INSTDIR\*.tfs"
   Delete "$INSTDIR\*.tmp"

@@ -111,7 +111,7 @@ has_player_files() {
 }
 check "the game wrote its files in its own folder" has_player_files
 # The names the uninstaller takes for the player's files.
-check "every other file there is one of the player's" eval '! grep -vE "^(tintfall|ws|tdata|sdata|lastname|lastsend|uploadkey)\.dat$|\.tft$|\.tfs$|\.damaged[0-9]*$" <<<"$PLAYER_FILES"'
+check "every other file there is one of the player's" eval '! grep -vE "^(tintfall|ws|tdata|sdata|lastname|lastsend|uploadkey)\.dat$|\.tft$|\.tfr$|\.tfs$|\.damaged[0-9]*$" <<<"$PLAYER_FILES"'
 
 wine "$INSTALL/uninstall.exe" /S >/dev/null 2>&1
 e2e_wait_for "the uninstaller" 60 uninstalled
