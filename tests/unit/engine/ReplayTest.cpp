@@ -84,7 +84,7 @@ const ReplayCase kCases[] = {
      }},
 };
 
-class ReplayReRun : public testing::TestWithParam<ReplayCase> {};
+class ReplayReRun : public ::testing::TestWithParam<ReplayCase> {};
 
 TEST_P(ReplayReRun, ReproducesEveryFieldOfTheResult) {
     const ReplayCase& c = GetParam();
@@ -113,8 +113,8 @@ TEST_P(ReplayReRun, ReproducesEveryFieldOfTheResult) {
     EXPECT_GT(played.piecesCount, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, ReplayReRun, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<ReplayCase>& info) { return std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Games, ReplayReRun, ::testing::ValuesIn(kCases),
+                         [](const ::testing::TestParamInfo<ReplayCase>& info) { return std::to_string(info.index); });
 
 TEST(ReplayPlayer, StepsTickByTickOntoTheSameBoard) {
     GameDriver driver;
