@@ -45,7 +45,7 @@ std::string layoutFault(const std::vector<std::uint8_t>& bytes) {
     return "file ends early";
 }
 
-UploadCheck refused(std::string why) { return UploadCheck{std::nullopt, std::move(why)}; }
+UploadCheck refusedUpload(std::string why) { return UploadCheck{std::nullopt, std::move(why)}; }
 
 }  // namespace
 
@@ -53,19 +53,19 @@ UploadCheck checkUpload(const std::vector<std::uint8_t>& bytes, const std::strin
     const std::size_t suffix = std::char_traits<char>::length(kUploadSuffix);
     const std::string key = fileName.size() > suffix ? fileName.substr(0, fileName.size() - suffix) : std::string();
     if (!isValidUploadKey(key) || fileName.compare(key.size(), std::string::npos, kUploadSuffix) != 0) {
-        return refused("file name is not a key followed by .tft");
+        return refusedUpload("file name is not a key followed by .tft");
     }
-    if (bytes.size() > kMaxUploadBytes) return refused("larger than 64 KiB");
+    if (bytes.size() > kMaxUploadBytes) return refusedUpload("larger than 64 KiB");
 
     std::optional<UploadRecord> record = parseUploadRecord(bytes.data(), bytes.size());
-    if (!record) return refused(layoutFault(bytes));
+    if (!record) return refusedUpload(layoutFault(bytes));
     // Trailing bytes or a text prefix longer than needed: not the program's writing.
-    if (encodeUploadRecord(*record) != bytes) return refused("not written as the program writes");
-    if (record->uploadKey != key) return refused("key differs from the file name");
-    if (const std::string fault = detailsFault(*record); !fault.empty()) return refused(fault);
+    if (encodeUploadRecord(*record) != bytes) return refusedUpload("not written as the program writes");
+    if (record->uploadKey != key) return refusedUpload("key differs from the file name");
+    if (const std::string fault = detailsFault(*record); !fault.empty()) return refusedUpload(fault);
     for (std::size_t place = 0; place < record->rows.size(); ++place) {
         const std::string fault = rowFault(record->rows[place]);
-        if (!fault.empty()) return refused("row " + std::to_string(place + 1) + ": " + fault);
+        if (!fault.empty()) return refusedUpload("row " + std::to_string(place + 1) + ": " + fault);
     }
     return UploadCheck{std::move(record), {}};
 }
