@@ -8,7 +8,7 @@ void Game::newGame() {
     const ReplayCommandScope command(recorder_);
     recorder_.begin(settings_, state_);
     GameState& s = state_;
-    s.board.reset();
+    s.board.resetBoard();
     s.bestScoreToBeat = host_.bestLocalScore(playedGameMode(settings_));
     s.piece.kind = normalKind();
     s.level = playedStartLevelIndex(settings_.startLevelIndex);

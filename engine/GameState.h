@@ -30,8 +30,8 @@ inline bool isVisibleCell(int column, int row) { return onBoard(column, row) && 
 struct GameBoard {
     std::array<std::int32_t, kColumns * kRows> cells;
 
-    GameBoard() { reset(); }
-    void reset() { cells.fill(EmptyCell); }
+    GameBoard() { resetBoard(); }
+    void resetBoard() { cells.fill(EmptyCell); }
     std::int32_t cell(int column, int row) const { return cells[column * kRows + row]; }
     void setCell(int column, int row, std::int32_t value) { cells[column * kRows + row] = value; }
 };

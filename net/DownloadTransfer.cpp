@@ -7,8 +7,8 @@
 
 namespace tintfall {
 
-DownloadTransfer::DownloadTransfer(Files& files, FtpClient& ftp, Clock& clock, std::string folder)
-    : files_(files), ftp_(ftp), clock_(clock), folder_(std::move(folder)) {}
+DownloadTransfer::DownloadTransfer(Files& files, FtpClient& ftp, Clock& clock, std::string baseFolder)
+    : files_(files), ftp_(ftp), clock_(clock), baseFolder_(std::move(baseFolder)) {}
 
 void DownloadTransfer::prepare() {
     rows = ScoreRows{};
@@ -20,10 +20,10 @@ bool DownloadTransfer::run(DialogControls& dialog) {
     // itself went well.
     if (!moveFileWithTableServer(dialog, ftp_,
                                  {kDownloadingText, kDownloadingFailed, kDownloadCompletedText, kDownloadDone},
-                                 [&] { return ftp_.getFile(kTop10FileName, folder_ + kTop10FileName); }))
+                                 [&] { return ftp_.getFile(kTop10FileName, baseFolder_ + kTop10FileName); }))
         return false;
 
-    switch (loadDownloadedTop10(files_, folder_, rows)) {
+    switch (loadDownloadedTop10(files_, baseFolder_, rows)) {
         case Top10Load::CannotOpen: dialog.showError(kTop10CannotLoad); return false;
         case Top10Load::Incorrect: dialog.showError(kTop10Incorrect); return false;
         case Top10Load::Loaded: break;

@@ -1,6 +1,6 @@
 #pragma once
-// The download of the internet Top 10: "top10.tft" is fetched into the
-// folder, read, and deleted once its ten rows are taken. An incorrect file
+// The download of the internet Top 10: "top10.tft" is fetched into
+// baseFolder, read, and deleted once its ten rows are taken. An incorrect file
 // stays for a look.
 #include <string>
 
@@ -19,7 +19,7 @@ inline constexpr const char* kDownloadDone = "Data Transfer completed successful
 
 class DownloadTransfer : public Transfer {
 public:
-    DownloadTransfer(Files& files, FtpClient& ftp, Clock& clock, std::string folder);
+    DownloadTransfer(Files& files, FtpClient& ftp, Clock& clock, std::string baseFolder);
     // Ten empty rows, last update "Never".
     void prepare() override;
     bool run(DialogControls& dialog) override;
@@ -32,7 +32,7 @@ private:
     Files& files_;
     FtpClient& ftp_;
     Clock& clock_;
-    std::string folder_;
+    std::string baseFolder_;
 };
 
 }  // namespace tintfall

@@ -10,28 +10,28 @@
 
 namespace tintfall {
 
-std::optional<Top10Download> InternetTransfers::downloadTop10(const std::string& folder) {
-    DownloadTransfer transfer(files_, ftp_, clock_, folder);
+std::optional<Top10Download> InternetTransfers::downloadTop10(const std::string& baseFolder) {
+    DownloadTransfer transfer(files_, ftp_, clock_, baseFolder);
     TransferDialog dialog(transfer);
     dialogs_.runDownload(dialog);
     if (!dialog.succeeded()) return std::nullopt;
     return Top10Download{transfer.rows, transfer.lastUpdateText};
 }
 
-void InternetTransfers::sendResults(const std::string& folder, const std::string& uploadKey,
+void InternetTransfers::sendResults(const std::string& baseFolder, const std::string& uploadKey,
                                     const ScoreTable& classic) {
-    const auto details = askSendDetails(folder);
+    const auto details = askSendDetails(baseFolder);
     if (!details) return;
-    uploadResults(folder, makeUploadRecord(folder, uploadKey, *details, classic));
+    uploadResults(baseFolder, makeUploadRecord(baseFolder, uploadKey, *details, classic));
 }
 
-std::optional<SendDetails> InternetTransfers::askSendDetails(const std::string& folder) {
-    SendResultDialog dialog(files_, folder);
+std::optional<SendDetails> InternetTransfers::askSendDetails(const std::string& baseFolder) {
+    SendResultDialog dialog(files_, baseFolder);
     dialogs_.runSendResult(dialog);
     return dialog.result();
 }
 
-UploadRecord InternetTransfers::makeUploadRecord(const std::string& folder, const std::string& uploadKey,
+UploadRecord InternetTransfers::makeUploadRecord(const std::string& baseFolder, const std::string& uploadKey,
                                                  const SendDetails& details, const ScoreTable& classic) {
     UploadRecord record;
     record.uploadKey = uploadKey;
@@ -40,15 +40,15 @@ UploadRecord InternetTransfers::makeUploadRecord(const std::string& folder, cons
     record.country = details.country;
     record.notes = details.notes;
     record.sentText = dateTimeText(clock_.localTime());
-    record.usageText = usageTimeText(files_, folder);
-    record.firstStartText = firstStartText(files_, folder);
+    record.usageText = usageTimeText(files_, baseFolder);
+    record.firstStartText = firstStartText(files_, baseFolder);
     record.rows = classic.rows;
     record.closingText = dateTimeText(clock_.localTime());
     return record;
 }
 
-bool InternetTransfers::uploadResults(const std::string& folder, const UploadRecord& record) {
-    UploadTransfer transfer(files_, ftp_, folder, record);
+bool InternetTransfers::uploadResults(const std::string& baseFolder, const UploadRecord& record) {
+    UploadTransfer transfer(files_, ftp_, baseFolder, record);
     TransferDialog dialog(transfer);
     dialogs_.runUpload(dialog);
     return dialog.succeeded();

@@ -20,17 +20,17 @@ public:
     InternetTransfers(Files& files, Clock& clock, FtpClient& ftp, InternetDialogRunner& dialogs)
         : files_(files), clock_(clock), ftp_(ftp), dialogs_(dialogs) {}
 
-    std::optional<Top10Download> downloadTop10(const std::string& folder) override;
-    void sendResults(const std::string& folder, const std::string& uploadKey, const ScoreTable& classic) override;
+    std::optional<Top10Download> downloadTop10(const std::string& baseFolder) override;
+    void sendResults(const std::string& baseFolder, const std::string& uploadKey, const ScoreTable& classic) override;
 
     // The Send Result dialog; nothing when it was cancelled.
-    std::optional<SendDetails> askSendDetails(const std::string& folder);
+    std::optional<SendDetails> askSendDetails(const std::string& baseFolder);
     // The record of a send: the details, the Classic table's ten rows as
     // stored, and the times around the copy.
-    UploadRecord makeUploadRecord(const std::string& folder, const std::string& uploadKey,
+    UploadRecord makeUploadRecord(const std::string& baseFolder, const std::string& uploadKey,
                                   const SendDetails& details, const ScoreTable& classic);
     // The upload dialog; true when it closed as OK.
-    bool uploadResults(const std::string& folder, const UploadRecord& record);
+    bool uploadResults(const std::string& baseFolder, const UploadRecord& record);
 
 private:
     Files& files_;

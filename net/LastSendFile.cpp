@@ -27,14 +27,14 @@ std::optional<SendDetails> parseLastSend(const std::uint8_t* data, std::size_t s
     return details;
 }
 
-SendDetails readLastSend(Files& files, const std::string& folder) {
-    const auto bytes = files.read(folder + kLastSendFileName);
+SendDetails readLastSend(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(baseFolder + kLastSendFileName);
     if (!bytes) return {};
     return parseLastSend(bytes->data(), bytes->size()).value_or(SendDetails{});
 }
 
-bool writeLastSend(Files& files, const std::string& folder, const SendDetails& details) {
-    return files.write(folder + kLastSendFileName, encodeLastSend(details));
+bool writeLastSend(Files& files, const std::string& baseFolder, const SendDetails& details) {
+    return files.write(baseFolder + kLastSendFileName, encodeLastSend(details));
 }
 
 }  // namespace tintfall

@@ -23,7 +23,7 @@ struct SendDetails {
 std::vector<std::uint8_t> encodeLastSend(const SendDetails& details);
 std::optional<SendDetails> parseLastSend(const std::uint8_t* data, std::size_t size);
 // The stored details, or four empty texts when the file is missing or invalid.
-SendDetails readLastSend(Files& files, const std::string& folder);
-bool writeLastSend(Files& files, const std::string& folder, const SendDetails& details);
+SendDetails readLastSend(Files& files, const std::string& baseFolder);
+bool writeLastSend(Files& files, const std::string& baseFolder, const SendDetails& details);
 
 }  // namespace tintfall

@@ -6,7 +6,7 @@
 namespace tintfall {
 
 void SendResultDialog::onInit(DialogControls& controls) {
-    details = readLastSend(files_, folder);
+    details = readLastSend(files_, baseFolder);
     controls.setText(IDC_SEND_NAME, details.name);
     controls.setText(IDC_SEND_EMAIL, details.email);
     controls.setText(IDC_SEND_COUNTRY, details.country);
@@ -30,7 +30,7 @@ void SendResultDialog::onCommand(DialogControls& controls, int id) {
                 return;
             }
             // Entries that cannot be remembered are still sent.
-            writeLastSend(files_, folder, details);
+            writeLastSend(files_, baseFolder, details);
             result_ = details;
             controls.endDialog(kDialogOk);
             break;

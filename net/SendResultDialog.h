@@ -22,7 +22,7 @@ inline constexpr const char* kConditionsText =
 
 class SendResultDialog {
 public:
-    SendResultDialog(Files& files, std::string folder) : folder(std::move(folder)), files_(files) {}
+    SendResultDialog(Files& files, std::string baseFolder) : baseFolder(std::move(baseFolder)), files_(files) {}
 
     void onInit(DialogControls& controls);
     // Send (1) checks the entries, remembers them and closes; Conditions !
@@ -32,7 +32,7 @@ public:
     // The entries once the dialog closed with Send.
     const std::optional<SendDetails>& result() const { return result_; }
 
-    std::string folder;
+    std::string baseFolder;
     SendDetails details;
 
 private:

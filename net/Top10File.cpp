@@ -25,8 +25,8 @@ std::optional<ScoreRows> parseTop10(const std::uint8_t* data, std::size_t size) 
     return rows;
 }
 
-Top10Load loadDownloadedTop10(Files& files, const std::string& folder, ScoreRows& rows) {
-    const std::string path = folder + kTop10FileName;
+Top10Load loadDownloadedTop10(Files& files, const std::string& baseFolder, ScoreRows& rows) {
+    const std::string path = baseFolder + kTop10FileName;
     const auto bytes = files.read(path);
     if (!bytes) return Top10Load::CannotOpen;
     auto parsed = parseTop10(bytes->data(), bytes->size());

@@ -23,8 +23,8 @@ std::optional<ScoreRows> parseTop10(const std::uint8_t* data, std::size_t size);
 
 enum class Top10Load { Loaded, CannotOpen, Incorrect };
 
-// Reads folder + "top10.tft". Only a correct file is taken, and then deleted;
+// Reads baseFolder + "top10.tft". Only a correct file is taken, and then deleted;
 // an incorrect one stays on disk and rows are untouched.
-Top10Load loadDownloadedTop10(Files& files, const std::string& folder, ScoreRows& rows);
+Top10Load loadDownloadedTop10(Files& files, const std::string& baseFolder, ScoreRows& rows);
 
 }  // namespace tintfall

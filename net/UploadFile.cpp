@@ -43,8 +43,8 @@ std::optional<UploadRecord> parseUploadRecord(const std::uint8_t* data, std::siz
     return r;
 }
 
-bool writeUploadFile(Files& files, const std::string& folder, const UploadRecord& record) {
-    return files.write(folder + uploadFileName(record), encodeUploadRecord(record));
+bool writeUploadFile(Files& files, const std::string& baseFolder, const UploadRecord& record) {
+    return files.write(baseFolder + uploadFileName(record), encodeUploadRecord(record));
 }
 
 }  // namespace tintfall

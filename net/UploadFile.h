@@ -32,7 +32,7 @@ std::vector<std::uint8_t> encodeUploadRecord(const UploadRecord& record);
 // The record, or nothing for another header, a row count other than 10 or a
 // file that ends before its closing text.
 std::optional<UploadRecord> parseUploadRecord(const std::uint8_t* data, std::size_t size);
-// Writes folder + uploadFileName(record); false when it cannot be created.
-bool writeUploadFile(Files& files, const std::string& folder, const UploadRecord& record);
+// Writes baseFolder + uploadFileName(record); false when it cannot be created.
+bool writeUploadFile(Files& files, const std::string& baseFolder, const UploadRecord& record);
 
 }  // namespace tintfall

@@ -48,8 +48,8 @@ std::optional<std::string> makeUploadKey(SecureRandom& random) {
     return key;
 }
 
-std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std::string& folder) {
-    const std::string path = folder + kUploadKeyFileName;
+std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std::string& baseFolder) {
+    const std::string path = baseFolder + kUploadKeyFileName;
     const auto bytes = files.read(path, kKeyFileLimit);
     if (bytes) {
         if (auto key = parseUploadKey(bytes->data(), bytes->size())) return *key;

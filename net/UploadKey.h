@@ -31,6 +31,6 @@ std::optional<std::string> makeUploadKey(SecureRandom& random);
 // The stored key, or a new one that is stored for the next runs. A damaged
 // key file is kept aside as "uploadkey.dat.damaged" (then .damaged2, ...,
 // never over an earlier one). Empty only when the random source fails.
-std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std::string& folder);
+std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std::string& baseFolder);
 
 }  // namespace tintfall

@@ -4,13 +4,13 @@
 
 namespace tintfall {
 
-UploadTransfer::UploadTransfer(Files& files, FtpClient& ftp, std::string folder, UploadRecord record)
-    : files_(files), ftp_(ftp), folder_(std::move(folder)), record_(std::move(record)) {}
+UploadTransfer::UploadTransfer(Files& files, FtpClient& ftp, std::string baseFolder, UploadRecord record)
+    : files_(files), ftp_(ftp), baseFolder_(std::move(baseFolder)), record_(std::move(record)) {}
 
 bool UploadTransfer::run(DialogControls& dialog) {
     const std::string name = uploadFileName(record_);
-    const std::string local = folder_ + name;
-    if (!writeUploadFile(files_, folder_, record_)) {
+    const std::string local = baseFolder_ + name;
+    if (!writeUploadFile(files_, baseFolder_, record_)) {
         dialog.showError(kUploadCreateFailed);
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The upload of a Send Result: the record is written to uploadKey + ".tft" in
-// the folder, sent under the same name and deleted again, whatever happens.
+// baseFolder, sent under the same name and deleted again, whatever happens.
 #include <string>
 
 #include "net/Transfer.h"
@@ -18,13 +18,13 @@ inline constexpr const char* kUploadDone = "Your results was uploaded successful
 
 class UploadTransfer : public Transfer {
 public:
-    UploadTransfer(Files& files, FtpClient& ftp, std::string folder, UploadRecord record);
+    UploadTransfer(Files& files, FtpClient& ftp, std::string baseFolder, UploadRecord record);
     bool run(DialogControls& dialog) override;
 
 private:
     Files& files_;
     FtpClient& ftp_;
-    std::string folder_;
+    std::string baseFolder_;
     UploadRecord record_;
 };
 

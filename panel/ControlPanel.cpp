@@ -23,12 +23,12 @@ void ControlPanel::onMouseMove(int x, int y) {
         if (!enabled(button)) continue;
         if (buttonContains(geometry_, button, x, y)) {
             overEnabledButton = true;
-            if (looks_.buttonState[i] == 0) {
-                looks_.buttonState[i] = 1;
+            if (looks_.buttonState[button] == 0) {
+                looks_.buttonState[button] = 1;
                 changed = true;
             }
-        } else if (looks_.buttonState[i] != 0) {
-            looks_.buttonState[i] = 0;
+        } else if (looks_.buttonState[button] != 0) {
+            looks_.buttonState[button] = 0;
             changed = true;
         }
     }
@@ -49,9 +49,9 @@ void ControlPanel::onMouseMove(int x, int y) {
 void ControlPanel::onLeftButtonDown(int x, int y) {
     for (int i = 0; i < kPanelButtonCount; ++i) {
         const auto button = static_cast<PanelButton>(i);
-        if (button == logo || !enabled(button) || !buttonContains(geometry_, button, x, y)) continue;
+        if (button == PanelButton::Logo || !enabled(button) || !buttonContains(geometry_, button, x, y)) continue;
         host_.playSound(ButtonPress, 0);
-        looks_.buttonState[i] = 2;
+        looks_.buttonState[button] = 2;
         commands_.drawPanel();
     }
 }
@@ -68,22 +68,22 @@ void ControlPanel::onRightButtonUp() { commands_.showHelpContext(kPanelHelpConte
 void ControlPanel::runAction(PanelButton button) {
     if (const std::optional<RuleButton> rule = ruleButton(button)) game_.chooseRule(rule->group, rule->choice);
     switch (button) {
-        case startStop: game_.startOrStop(StartStopCaller::PanelButton); break;
-        case pause: game_.togglePause(); break;
-        case save: commands_.saveGame(); break;
-        case load: commands_.loadGame(); break;
-        case localTable: commands_.showLocalTables(); break;
-        case internetTable: commands_.showInternetTable(); break;
-        case help: commands_.showHelpIndex(); break;
-        case exit: commands_.confirmQuit(); break;
-        case logo: commands_.openHomePage(); break;
-        case nextBarSwitch: game_.toggleNextBar(); break;
-        case statusBarSwitch: game_.toggleStatusBar(); break;
-        case bombs: game_.toggleBombs(); break;
+        case PanelButton::StartStop: game_.startOrStop(StartStopCaller::PanelButton); break;
+        case PanelButton::Pause: game_.togglePause(); break;
+        case PanelButton::Save: commands_.saveGame(); break;
+        case PanelButton::Load: commands_.loadGame(); break;
+        case PanelButton::LocalTable: commands_.showLocalTables(); break;
+        case PanelButton::InternetTable: commands_.showInternetTable(); break;
+        case PanelButton::Help: commands_.showHelpIndex(); break;
+        case PanelButton::Exit: commands_.confirmQuit(); break;
+        case PanelButton::Logo: commands_.openHomePage(); break;
+        case PanelButton::NextBarSwitch: game_.toggleNextBar(); break;
+        case PanelButton::StatusBarSwitch: game_.toggleStatusBar(); break;
+        case PanelButton::Bombs: game_.toggleBombs(); break;
         default: break;  // the selectors: their rule, above
     }
     // The logo has no pressed look to undo.
-    if (button != logo) looks_.buttonState[button] = 1;
+    if (button != PanelButton::Logo) looks_.buttonState[button] = 1;
     host_.redraw();
 }
 

@@ -3,9 +3,12 @@
 namespace tintfall {
 
 const std::array<PanelButton, kPanelButtonCount> kButtonsInLineOrder = {
-    startStop, pause,  save,   load,     localTable, internetTable, help,
-    exit,      classic, timer, rising,   easy,       normal,        hard,
-    oneBlock,  twoBlocks, threeBlocks, bombs, logo,  nextBarSwitch, statusBarSwitch,
+    PanelButton::StartStop,     PanelButton::Pause,          PanelButton::Save,      PanelButton::Load,
+    PanelButton::LocalTable,    PanelButton::InternetTable,  PanelButton::Help,      PanelButton::Exit,
+    PanelButton::Classic,       PanelButton::Timer,          PanelButton::Rising,    PanelButton::Easy,
+    PanelButton::Normal,        PanelButton::Hard,           PanelButton::OneBlock,  PanelButton::TwoBlocks,
+    PanelButton::ThreeBlocks,   PanelButton::Bombs,          PanelButton::Logo,      PanelButton::NextBarSwitch,
+    PanelButton::StatusBarSwitch,
 };
 
 int buttonLine(PanelButton button) {
@@ -17,14 +20,14 @@ int buttonLine(PanelButton button) {
 
 bool rightEdgeIncluded(PanelButton button) {
     switch (button) {
-        case startStop:
-        case pause:
-        case load:
-        case internetTable:
-        case exit:
-        case logo:
-        case nextBarSwitch:
-        case statusBarSwitch:
+        case PanelButton::StartStop:
+        case PanelButton::Pause:
+        case PanelButton::Load:
+        case PanelButton::InternetTable:
+        case PanelButton::Exit:
+        case PanelButton::Logo:
+        case PanelButton::NextBarSwitch:
+        case PanelButton::StatusBarSwitch:
             return true;
         default:
             return false;
@@ -33,16 +36,16 @@ bool rightEdgeIncluded(PanelButton button) {
 
 bool isSettingButton(PanelButton button) {
     switch (button) {
-        case classic:
-        case timer:
-        case rising:
-        case easy:
-        case normal:
-        case hard:
-        case oneBlock:
-        case twoBlocks:
-        case threeBlocks:
-        case bombs:
+        case PanelButton::Classic:
+        case PanelButton::Timer:
+        case PanelButton::Rising:
+        case PanelButton::Easy:
+        case PanelButton::Normal:
+        case PanelButton::Hard:
+        case PanelButton::OneBlock:
+        case PanelButton::TwoBlocks:
+        case PanelButton::ThreeBlocks:
+        case PanelButton::Bombs:
             return true;
         default:
             return false;
@@ -51,14 +54,17 @@ bool isSettingButton(PanelButton button) {
 
 std::optional<RuleButton> ruleButton(PanelButton button) {
     // Each group's three selectors lie side by side in choice order.
-    if (button >= classic && button <= rising) return RuleButton{RuleGroup::Mode, button - classic};
-    if (button >= easy && button <= hard) return RuleButton{RuleGroup::Difficulty, button - easy};
-    if (button >= oneBlock && button <= threeBlocks) return RuleButton{RuleGroup::Blocks, button - oneBlock};
+    if (button >= PanelButton::Classic && button <= PanelButton::Rising)
+        return RuleButton{RuleGroup::Mode, stepsFrom(PanelButton::Classic, button)};
+    if (button >= PanelButton::Easy && button <= PanelButton::Hard)
+        return RuleButton{RuleGroup::Difficulty, stepsFrom(PanelButton::Easy, button)};
+    if (button >= PanelButton::OneBlock && button <= PanelButton::ThreeBlocks)
+        return RuleButton{RuleGroup::Blocks, stepsFrom(PanelButton::OneBlock, button)};
     return std::nullopt;
 }
 
 bool buttonEnabled(PanelButton button, bool gameRunning) {
-    if (button == pause || button == save) return gameRunning;
+    if (button == PanelButton::Pause || button == PanelButton::Save) return gameRunning;
     if (isSettingButton(button)) return !gameRunning;
     return true;
 }

@@ -10,7 +10,7 @@ namespace tintfall {
 
 struct PanelLooks {
     // 0 normal, 1 the mouse is over it, 2 pressed.
-    std::array<std::int32_t, kPanelButtonCount> buttonState{};
+    PerPanelButton<std::int32_t> buttonState{};
     // The hotspot the mouse was last over (1..30), 0 when over none.
     std::int32_t statusLine = 0;
 };

@@ -29,9 +29,9 @@ const char* BestScoresDialog::tableTitle(ScoreTableId table) {
     return "Best Scores";
 }
 
-BestScoresDialog::BestScoresDialog(Files& files, Clock& clock, InternetTableOperations& internet, std::string folder,
+BestScoresDialog::BestScoresDialog(Files& files, Clock& clock, InternetTableOperations& internet, std::string baseFolder,
                                    std::string uploadKey, ScoreTableId table)
-    : folder(std::move(folder)),
+    : baseFolder(std::move(baseFolder)),
       uploadKey(std::move(uploadKey)),
       currentTable(table),
       files_(files),
@@ -45,7 +45,7 @@ void BestScoresDialog::setPendingResult(const ScoreEntry& result) {
 
 void BestScoresDialog::onInit(DialogControls& controls) {
     book.reset();
-    if (!book.loadOrStartEmpty(files_, folder)) {
+    if (!book.loadOrStartEmpty(files_, baseFolder)) {
         if (pending) controls.showError(kTablesSaveError);
         controls.endDialog(kDialogCancel);
         return;
@@ -85,7 +85,7 @@ void BestScoresDialog::refresh(DialogControls& controls) {
 }
 
 bool BestScoresDialog::saveOrClose(DialogControls& controls) {
-    if (book.save(files_, folder)) return true;
+    if (book.save(files_, baseFolder)) return true;
     controls.showError(kTablesSaveError);
     controls.endDialog(kDialogCancel);
     return false;
@@ -100,7 +100,7 @@ void BestScoresDialog::clear(DialogControls& controls) {
 }
 
 void BestScoresDialog::update(DialogControls& controls) {
-    const auto download = internet_.downloadTop10(folder);
+    const auto download = internet_.downloadTop10(baseFolder);
     if (!download) return;
     book.setInternetTable(download->rows, download->lastUpdateText);
     if (!saveOrClose(controls)) return;
@@ -130,7 +130,7 @@ void BestScoresDialog::onCommand(DialogControls& controls, int id) {
     switch (id) {
         case IDC_SCORES_CLEAR: clear(controls); break;
         case IDC_SCORES_UPDATE: update(controls); break;
-        case IDC_SCORES_SEND: internet_.sendResults(folder, uploadKey, book.tables[ClassicTable]); break;
+        case IDC_SCORES_SEND: internet_.sendResults(baseFolder, uploadKey, book.tables[ClassicTable]); break;
         case kDialogOk:
         case kDialogCancel: controls.endDialog(kDialogOk); break;
         default: break;

@@ -24,7 +24,7 @@ public:
     static int rowControlId(int place, Column column);
     static const char* tableTitle(ScoreTableId table);
 
-    BestScoresDialog(Files& files, Clock& clock, InternetTableOperations& internet, std::string folder,
+    BestScoresDialog(Files& files, Clock& clock, InternetTableOperations& internet, std::string baseFolder,
                      std::string uploadKey, ScoreTableId table);
     // Opens with a finished game's result to enter, on the table of its mode.
     void setPendingResult(const ScoreEntry& result);
@@ -34,7 +34,7 @@ public:
     void onInit(DialogControls& controls);
     void onCommand(DialogControls& controls, int id);
 
-    std::string folder;
+    std::string baseFolder;
     std::string uploadKey;
     ScoreTableId currentTable;
     ScoreBook book;

@@ -7,20 +7,20 @@ namespace tintfall {
 
 namespace {
 
-std::string firstStartPath(const std::string& folder) { return folder + kFirstStartFileName; }
+std::string firstStartPath(const std::string& baseFolder) { return baseFolder + kFirstStartFileName; }
 
 }  // namespace
 
-bool writeFirstStartIfAbsent(Files& files, const std::string& folder, const std::string& nowText) {
-    const std::string path = firstStartPath(folder);
+bool writeFirstStartIfAbsent(Files& files, const std::string& baseFolder, const std::string& nowText) {
+    const std::string path = firstStartPath(baseFolder);
     if (files.exists(path)) return true;
     DataWriter out;
     out.writeText(nowText);
     return files.write(path, out.bytes());
 }
 
-std::string firstStartText(Files& files, const std::string& folder) {
-    const auto bytes = files.read(firstStartPath(folder));
+std::string firstStartText(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(firstStartPath(baseFolder));
     if (!bytes) return "UNKNOWN";
     DataReader in(*bytes);
     std::string text = in.readText();

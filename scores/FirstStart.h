@@ -11,8 +11,8 @@ inline constexpr const char* kFirstStartFileName = "sdata.dat";
 
 // Writes nowText only when the file does not exist yet; true when the file
 // exists afterwards.
-bool writeFirstStartIfAbsent(Files& files, const std::string& folder, const std::string& nowText);
+bool writeFirstStartIfAbsent(Files& files, const std::string& baseFolder, const std::string& nowText);
 // The stored text, or "UNKNOWN" when the file is missing or unreadable.
-std::string firstStartText(Files& files, const std::string& folder);
+std::string firstStartText(Files& files, const std::string& baseFolder);
 
 }  // namespace tintfall

@@ -17,11 +17,11 @@ struct Top10Download {
 class InternetTableOperations {
 public:
     virtual ~InternetTableOperations() = default;
-    // Fetches the internet Top 10 into folder; nothing when the transfer failed
+    // Fetches the internet Top 10 into baseFolder; nothing when the transfer failed
     // (the transfer reports its own failures).
-    virtual std::optional<Top10Download> downloadTop10(const std::string& folder) = 0;
+    virtual std::optional<Top10Download> downloadTop10(const std::string& baseFolder) = 0;
     // The Send Result dialog for the Classic table.
-    virtual void sendResults(const std::string& folder, const std::string& uploadKey, const ScoreTable& classic) = 0;
+    virtual void sendResults(const std::string& baseFolder, const std::string& uploadKey, const ScoreTable& classic) = 0;
 };
 
 }  // namespace tintfall

@@ -20,14 +20,14 @@ std::optional<std::string> parseLastName(const std::uint8_t* data, std::size_t s
     return name;
 }
 
-std::string readLastName(Files& files, const std::string& folder) {
-    const auto bytes = files.read(folder + kLastNameFileName);
+std::string readLastName(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(baseFolder + kLastNameFileName);
     if (!bytes) return {};
     return parseLastName(bytes->data(), bytes->size()).value_or(std::string{});
 }
 
-bool writeLastName(Files& files, const std::string& folder, const std::string& name) {
-    return files.write(folder + kLastNameFileName, encodeLastName(name));
+bool writeLastName(Files& files, const std::string& baseFolder, const std::string& name) {
+    return files.write(baseFolder + kLastNameFileName, encodeLastName(name));
 }
 
 }  // namespace tintfall

@@ -16,7 +16,7 @@ inline constexpr const char* kLastNameHeader = "TINTFALL_LASTNAME_FILE";
 std::vector<std::uint8_t> encodeLastName(const std::string& name);
 std::optional<std::string> parseLastName(const std::uint8_t* data, std::size_t size);
 // The stored name, or the empty name when the file is missing or invalid.
-std::string readLastName(Files& files, const std::string& folder);
-bool writeLastName(Files& files, const std::string& folder, const std::string& name);
+std::string readLastName(Files& files, const std::string& baseFolder);
+bool writeLastName(Files& files, const std::string& baseFolder, const std::string& name);
 
 }  // namespace tintfall

@@ -6,7 +6,7 @@
 namespace tintfall {
 
 void NamePrompt::onInit(DialogControls& controls) {
-    name = readLastName(files_, folder);
+    name = readLastName(files_, baseFolder);
     controls.setText(IDC_PLAYER_NAME, name);
 }
 
@@ -14,7 +14,7 @@ void NamePrompt::onCommand(DialogControls& controls, int id) {
     if (id == kDialogOk) {
         name = controls.text(IDC_PLAYER_NAME);
         // A name that cannot be remembered is still used for this result.
-        writeLastName(files_, folder, name);
+        writeLastName(files_, baseFolder, name);
         result_ = name;
         controls.endDialog(kDialogOk);
     } else if (id == kDialogCancel) {

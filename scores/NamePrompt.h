@@ -12,7 +12,7 @@ namespace tintfall {
 
 class NamePrompt {
 public:
-    NamePrompt(Files& files, std::string folder) : folder(std::move(folder)), files_(files) {}
+    NamePrompt(Files& files, std::string baseFolder) : baseFolder(std::move(baseFolder)), files_(files) {}
 
     void onInit(DialogControls& controls);
     // OK (1) takes the text as it stands, empty included, and remembers it;
@@ -22,7 +22,7 @@ public:
     // The name once the prompt closed with OK.
     const std::optional<std::string>& result() const { return result_; }
 
-    std::string folder;
+    std::string baseFolder;
     std::string name;
 
 private:

@@ -11,7 +11,7 @@ namespace tintfall {
 
 namespace {
 
-std::string bookPath(const std::string& folder) { return folder + kScoreBookFileName; }
+std::string bookPath(const std::string& baseFolder) { return baseFolder + kScoreBookFileName; }
 
 bool isLocal(ScoreTableId table) { return table >= ClassicTable && table < kLocalTableCount; }
 bool isTable(ScoreTableId table) { return table >= ClassicTable && table < kScoreTableCount; }
@@ -68,17 +68,17 @@ bool ScoreBook::parse(const std::uint8_t* data, std::size_t size) {
     return true;
 }
 
-bool ScoreBook::load(Files& files, const std::string& folder) {
-    const auto bytes = files.read(bookPath(folder));
+bool ScoreBook::load(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(bookPath(baseFolder));
     return bytes && parse(bytes->data(), bytes->size());
 }
 
-bool ScoreBook::save(Files& files, const std::string& folder) const { return files.write(bookPath(folder), encode()); }
+bool ScoreBook::save(Files& files, const std::string& baseFolder) const { return files.write(bookPath(baseFolder), encode()); }
 
-bool ScoreBook::loadOrStartEmpty(Files& files, const std::string& folder) {
-    if (load(files, folder)) return true;
+bool ScoreBook::loadOrStartEmpty(Files& files, const std::string& baseFolder) {
+    if (load(files, baseFolder)) return true;
     reset();
-    return keepDamagedCopy(files, bookPath(folder)) && save(files, folder) && load(files, folder);
+    return keepDamagedCopy(files, bookPath(baseFolder)) && save(files, baseFolder) && load(files, baseFolder);
 }
 
 std::optional<int> ScoreBook::insertEntry(ScoreTableId id, const ScoreEntry& entry, const std::string& updateText) {
@@ -112,16 +112,16 @@ void ScoreBook::setInternetTable(const ScoreRows& rows, const std::string& updat
     tables[InternetTable].lastUpdateText = updateText;
 }
 
-std::int32_t bestLocalScore(Files& files, const std::string& folder, std::int32_t mode) {
+std::int32_t bestLocalScore(Files& files, const std::string& baseFolder, std::int32_t mode) {
     if (!isLocalMode(mode)) return 0;
     ScoreBook book;
-    return book.load(files, folder) ? book.topScore[mode] : 0;
+    return book.load(files, baseFolder) ? book.topScore[mode] : 0;
 }
 
-std::int32_t qualifyingScore(Files& files, const std::string& folder, std::int32_t mode) {
+std::int32_t qualifyingScore(Files& files, const std::string& baseFolder, std::int32_t mode) {
     if (!isLocalMode(mode)) return 0;
     ScoreBook book;
-    return book.load(files, folder) ? book.entryScore[mode] : 0;
+    return book.load(files, baseFolder) ? book.entryScore[mode] : 0;
 }
 
 }  // namespace tintfall

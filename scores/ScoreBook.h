@@ -37,14 +37,14 @@ struct ScoreBook {
 
     void reset() { *this = ScoreBook{}; }
 
-    // folder ends in a backslash. load keeps the book as it was when the file
+    // baseFolder ends in a backslash. load keeps the book as it was when the file
     // is missing, foreign or ends early.
-    bool load(Files& files, const std::string& folder);
-    bool save(Files& files, const std::string& folder) const;
+    bool load(Files& files, const std::string& baseFolder);
+    bool save(Files& files, const std::string& baseFolder) const;
     // The book as the Best Scores dialog opens it: a file that does not load
     // is replaced by an empty book, after a damaged one has been kept beside
     // it ("data.tft.damaged"). False when nothing usable could be written.
-    bool loadOrStartEmpty(Files& files, const std::string& folder);
+    bool loadOrStartEmpty(Files& files, const std::string& baseFolder);
 
     std::vector<std::uint8_t> encode() const;
     // Replaces the book only when the bytes hold a complete valid file.
@@ -65,7 +65,7 @@ bool ranksAbove(const ScoreEntry& entry, const ScoreEntry& row);
 // The summary of the file: topScore / entryScore of the local table of a
 // game mode; 0 when the file does not load, as for the empty book that
 // replaces it.
-std::int32_t bestLocalScore(Files& files, const std::string& folder, std::int32_t mode);
-std::int32_t qualifyingScore(Files& files, const std::string& folder, std::int32_t mode);
+std::int32_t bestLocalScore(Files& files, const std::string& baseFolder, std::int32_t mode);
+std::int32_t qualifyingScore(Files& files, const std::string& baseFolder, std::int32_t mode);
 
 }  // namespace tintfall

@@ -10,11 +10,11 @@ namespace tintfall {
 
 namespace {
 
-std::string usagePath(const std::string& folder) { return folder + kUsageTimeFileName; }
+std::string usagePath(const std::string& baseFolder) { return baseFolder + kUsageTimeFileName; }
 
 // Nothing when the file is missing or holds no complete time.
-std::optional<UsageTime> loadUsageTime(Files& files, const std::string& folder) {
-    const auto bytes = files.read(usagePath(folder));
+std::optional<UsageTime> loadUsageTime(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(usagePath(baseFolder));
     if (!bytes) return std::nullopt;
     DataReader in(*bytes);
     UsageTime time;
@@ -27,9 +27,9 @@ std::optional<UsageTime> loadUsageTime(Files& files, const std::string& folder) 
 
 }  // namespace
 
-UsageTime readUsageTime(Files& files, const std::string& folder) {
+UsageTime readUsageTime(Files& files, const std::string& baseFolder) {
     // A short file holds no complete time: count it as none so far.
-    return loadUsageTime(files, folder).value_or(UsageTime{});
+    return loadUsageTime(files, baseFolder).value_or(UsageTime{});
 }
 
 UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
@@ -46,19 +46,19 @@ UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
     return sum;
 }
 
-void addUsageTime(Files& files, const std::string& folder, std::uint32_t nowMs, std::uint32_t runStartTime) {
-    const std::optional<UsageTime> stored = loadUsageTime(files, folder);
-    if (!stored && !keepDamagedCopy(files, usagePath(folder))) return;
+void addUsageTime(Files& files, const std::string& baseFolder, std::uint32_t nowMs, std::uint32_t runStartTime) {
+    const std::optional<UsageTime> stored = loadUsageTime(files, baseFolder);
+    if (!stored && !keepDamagedCopy(files, usagePath(baseFolder))) return;
     const UsageTime sum = addElapsed(stored.value_or(UsageTime{}), nowMs - runStartTime);
     DataWriter out;
     out.writeUint32(sum.hours);
     out.writeUint32(sum.minutes);
     out.writeUint32(sum.seconds);
-    files.write(usagePath(folder), out.bytes());
+    files.write(usagePath(baseFolder), out.bytes());
 }
 
-std::string usageTimeText(Files& files, const std::string& folder) {
-    const UsageTime time = readUsageTime(files, folder);
+std::string usageTimeText(Files& files, const std::string& baseFolder) {
+    const UsageTime time = readUsageTime(files, baseFolder);
     return std::to_string(time.hours) + ":" + std::to_string(time.minutes) + ":" + std::to_string(time.seconds);
 }
 

@@ -17,14 +17,14 @@ struct UsageTime {
 };
 
 // 0:0:0 when the file is missing or shorter than its 12 bytes.
-UsageTime readUsageTime(Files& files, const std::string& folder);
+UsageTime readUsageTime(Files& files, const std::string& baseFolder);
 // Adds elapsedMs with the file's carry rules (1:59:50 + 15 s = 2:0:5).
 UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs);
 // Adds the run from runStartTime to nowMs (unsigned difference, so the
 // wrapping clock is handled); a file that cannot be written is passed over.
 // A damaged file is kept beside the new one first (see keepDamagedCopy).
-void addUsageTime(Files& files, const std::string& folder, std::uint32_t nowMs, std::uint32_t runStartTime);
+void addUsageTime(Files& files, const std::string& baseFolder, std::uint32_t nowMs, std::uint32_t runStartTime);
 // "%u:%u:%u" of the stored time.
-std::string usageTimeText(Files& files, const std::string& folder);
+std::string usageTimeText(Files& files, const std::string& baseFolder);
 
 }  // namespace tintfall

@@ -32,7 +32,7 @@ void BestScoresCommand::run(ScoreTableId table, const std::optional<ScoreEntry>&
     removeLeftRowReplays(files_, baseFolder_, rows);
 }
 
-void BestScoresCommand::show(BestScoresStart start) {
+void BestScoresCommand::showBestScores(BestScoresStart start) {
     ModalPause pause(game_);
     run(start == BestScoresStart::InternetTop10 ? InternetTable : ClassicTable, std::nullopt);
 }

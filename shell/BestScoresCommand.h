@@ -24,7 +24,7 @@ public:
     BestScoresCommand(DialogRunner& runner, Files& files, Clock& clock, std::string baseFolder,
                       InternetTableOperations& internet, std::string uploadKey, Game& game);
 
-    void show(BestScoresStart start);
+    void showBestScores(BestScoresStart start);
     // The name prompt over "lastname.dat" and, when it is confirmed, the
     // dialog on the table of the result's mode with the entry.
     void recordResult(const GameResult& result);

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileDialogSpec.h"
+#include "platform/FileDialogRequest.h"
 
 namespace tintfall {
 
@@ -22,8 +22,8 @@ public:
     // The options sheet with its pages in this order; true when closed with OK.
     virtual bool runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) = 0;
     // The full path chosen, or nothing on Cancel.
-    virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) = 0;
-    virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) = 0;
     virtual void runNamePrompt(NamePrompt& prompt) = 0;
     virtual void runBestScores(BestScoresDialog& dialog) = 0;
     virtual void runWatchReplay(WatchReplayDialog& dialog) = 0;

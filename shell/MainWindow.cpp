@@ -41,15 +41,15 @@ void MainWindow::onCreate() {
     view_.windowReady = false;
     view_.paintingEnabled = false;
 
-    // 2. The program folder, before any other file access, and the parts
-    // that work in it.
+    // 2. baseFolder, before any other file access, and the parts that work
+    // in it.
     findBaseFolder();
     // Pictures are held at the resolution of the screen; layouts stay in units of 96 DPI.
     scale_ = DisplayScale::of(services.dpi());
     assets_ = std::make_unique<AssetStore>(files, baseFolder_, scale_);
     options_ = std::make_unique<OptionsCommand>(dialogs_, game, baseFolder_, static_cast<OptionsTarget&>(*this));
 
-    // 3 and 4. Sound paths in the program folder, then the options file.
+    // 3 and 4. Sound paths in baseFolder, then the options file.
     loadOptionsAtStart();
 
     // 5. Window size and layout, in layout units; the window shows them at

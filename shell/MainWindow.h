@@ -78,7 +78,7 @@ public:
     void onCommand(int commandId);
     MenuState currentMenuState() const;
 
-    // Read-only views: the program folder (known after onCreate), the layout
+    // Read-only views: baseFolder (known after onCreate), the layout
     // of the current size (in units of 96 DPI), the client area it takes on
     // the screen and the game as it stands.
     const std::string& baseFolder() const { return baseFolder_; }
@@ -185,7 +185,7 @@ private:
     Game game;
     ControlPanel panel;
     SaveLoadCommands saveLoad_;
-    // The parts that work in the program folder, built in onCreate as soon
+    // The parts that work in baseFolder, built in onCreate as soon
     // as it is known; the upload key's part once the window is complete.
     std::unique_ptr<AssetStore> assets_;
     std::unique_ptr<OptionsCommand> options_;

@@ -75,9 +75,9 @@ void MainWindow::saveGame() { saveLoad_.saveGameAs(); }
 
 void MainWindow::loadGame() { saveLoad_.loadGame(); }
 
-void MainWindow::showLocalTables() { bestScores_->show(BestScoresStart::LocalClassic); }
+void MainWindow::showLocalTables() { bestScores_->showBestScores(BestScoresStart::LocalClassic); }
 
-void MainWindow::showInternetTable() { bestScores_->show(BestScoresStart::InternetTop10); }
+void MainWindow::showInternetTable() { bestScores_->showBestScores(BestScoresStart::InternetTop10); }
 
 void MainWindow::showHelpIndex() {
     ModalPause pause(game);

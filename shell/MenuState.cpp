@@ -14,7 +14,8 @@ MenuState menuState(const GameState& state, const GameSettings& settings, int wi
     menu.pauseEnabled = running;
     menu.saveEnabled = running;
     menu.watchReplayEnabled = !running;
-    menu.sizeChecked = {windowSizeMode == NormalSize, windowSizeMode == BigSize, windowSizeMode == AutomaticSize};
+    menu.sizeChecked = {isWindowSizeModeChecked(windowSizeMode, NormalSize), isWindowSizeModeChecked(windowSizeMode, BigSize),
+                        isWindowSizeModeChecked(windowSizeMode, AutomaticSize)};
     return menu;
 }
 

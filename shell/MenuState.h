@@ -20,6 +20,9 @@ struct MenuState {
     std::array<bool, 3> sizeChecked{};
 };
 
+// The item of a size mode carries a check mark exactly when it is the mode chosen.
+inline bool isWindowSizeModeChecked(int windowSizeMode, int mode) { return windowSizeMode == mode; }
+
 MenuState menuState(const GameState& state, const GameSettings& settings, int windowSizeMode);
 
 }  // namespace tintfall

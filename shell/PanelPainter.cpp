@@ -22,7 +22,8 @@ bool isSelected(PanelButton button, const GameSettings& settings) {
 }
 
 AssetRole selectorRole(PanelButton button) {
-    return static_cast<AssetRole>(static_cast<int>(AssetRole::ClassicSelector) + (button - classic));
+    return static_cast<AssetRole>(static_cast<int>(AssetRole::ClassicSelector) +
+                                  stepsFrom(PanelButton::Classic, button));
 }
 
 }  // namespace
@@ -31,23 +32,25 @@ ButtonLook buttonLook(PanelButton button, const GameState& game, const GameSetti
                       const PanelLooks& looks) {
     const bool running = game.gameRunning != 0;
     // A state outside 0..2 would pick a frame of another look.
-    const int state = std::clamp<std::int32_t>(looks.buttonState[static_cast<std::size_t>(button)], 0, 2);
+    const int state = std::clamp<std::int32_t>(looks.buttonState[button], 0, 2);
     switch (button) {
-        case startStop: return {running ? AssetRole::StopButton : AssetRole::StartButton, state};
-        case pause:
+        case PanelButton::StartStop: return {running ? AssetRole::StopButton : AssetRole::StartButton, state};
+        case PanelButton::Pause:
             if (!running) return {AssetRole::PauseDisabled, 0};
             return {game.notPaused ? AssetRole::PauseButton : AssetRole::ResumeButton, state};
-        case save: return running ? ButtonLook{AssetRole::SaveButton, state} : ButtonLook{AssetRole::SaveDisabled, 0};
-        case load: return {AssetRole::LoadButton, state};
-        case localTable: return {AssetRole::TableButton, state};
-        case internetTable: return {AssetRole::InternetTableButton, state};
-        case help: return {AssetRole::HelpButton, state};
-        case exit: return {AssetRole::ExitButton, state};
-        case logo: return {AssetRole::LogoButton, state};
-        case nextBarSwitch: return {settings.showNextBar ? AssetRole::NextBarShown : AssetRole::NextBarHidden, state};
-        case statusBarSwitch:
+        case PanelButton::Save:
+            return running ? ButtonLook{AssetRole::SaveButton, state} : ButtonLook{AssetRole::SaveDisabled, 0};
+        case PanelButton::Load: return {AssetRole::LoadButton, state};
+        case PanelButton::LocalTable: return {AssetRole::TableButton, state};
+        case PanelButton::InternetTable: return {AssetRole::InternetTableButton, state};
+        case PanelButton::Help: return {AssetRole::HelpButton, state};
+        case PanelButton::Exit: return {AssetRole::ExitButton, state};
+        case PanelButton::Logo: return {AssetRole::LogoButton, state};
+        case PanelButton::NextBarSwitch:
+            return {settings.showNextBar ? AssetRole::NextBarShown : AssetRole::NextBarHidden, state};
+        case PanelButton::StatusBarSwitch:
             return {settings.showStatusBar ? AssetRole::StatusBarShown : AssetRole::StatusBarHidden, state};
-        case bombs:
+        case PanelButton::Bombs:
             if (running) return {settings.bombsEnabled ? AssetRole::BombsOnDisabled : AssetRole::BombsOffDisabled, 0};
             return {settings.bombsEnabled ? AssetRole::BombsOn : AssetRole::BombsOff, state};
         default: return {selectorRole(button), selectorFrame(isSelected(button, settings), running, state)};
@@ -59,13 +62,16 @@ void drawButtons(Canvas& canvas, const AssetStore& assets, const GameState& game
     // Panel order: the eight command buttons, the two switches, the logo,
     // the bombs switch, then the three selector groups.
     static constexpr PanelButton kOrder[kPanelButtonCount] = {
-        startStop, pause,     save,   load,  localTable, internetTable, help,     exit,      nextBarSwitch, statusBarSwitch,
-        logo,      bombs,     classic, timer, rising,     easy,          normal,   hard,      oneBlock,      twoBlocks,
-        threeBlocks,
+        PanelButton::StartStop,     PanelButton::Pause,           PanelButton::Save,     PanelButton::Load,
+        PanelButton::LocalTable,    PanelButton::InternetTable,   PanelButton::Help,     PanelButton::Exit,
+        PanelButton::NextBarSwitch, PanelButton::StatusBarSwitch, PanelButton::Logo,     PanelButton::Bombs,
+        PanelButton::Classic,       PanelButton::Timer,           PanelButton::Rising,   PanelButton::Easy,
+        PanelButton::Normal,        PanelButton::Hard,            PanelButton::OneBlock, PanelButton::TwoBlocks,
+        PanelButton::ThreeBlocks,
     };
     for (PanelButton button : kOrder) {
         const ButtonLook look = buttonLook(button, game, settings, looks);
-        const Rect& r = view.layout.panel.buttons[static_cast<std::size_t>(button)];
+        const Rect& r = view.layout.panel.buttons[button];
         canvas.blit(assets.image(look.role, view.effectiveSize).view(), look.frame * r.width, 0, r.width, r.height,
                     r.x, r.y);
     }

@@ -10,6 +10,7 @@
 #include "panel/PanelGeometry.h"
 #include "panel/PanelLooks.h"
 #include "platform/Canvas.h"
+#include "platform/WindowPresenter.h"
 #include "settings/GameSettings.h"
 #include "shell/AssetStore.h"
 #include "shell/WindowLayout.h"
@@ -26,13 +27,6 @@ struct PresentationState {
     WindowLayout layout;
 
     bool canDraw() const { return windowReady && paintingEnabled; }
-};
-
-// Copies a rectangle of the back buffer to the same place in the window.
-class WindowPresenter {
-public:
-    virtual ~WindowPresenter() = default;
-    virtual void present(const Rect& area) = 0;
 };
 
 // One drawing job: what is drawn, and where. Built by the window for each

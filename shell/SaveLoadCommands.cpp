@@ -10,9 +10,9 @@ namespace {
 constexpr const char* kSavedGameFilter = "Tintfall Save Files (*.tfs)|*.tfs|All Files (*.*)|*.*||";
 }  // namespace
 
-FileDialogSpec saveGameDialogSpec() { return {"Save Tintfall Game", kSavedGameFilter, "tfs", "untitled", true}; }
+FileDialogRequest saveGameRequest() { return {"Save Tintfall Game", kSavedGameFilter, "tfs", "untitled", true}; }
 
-FileDialogSpec loadGameDialogSpec() { return {"Load Tintfall Game", kSavedGameFilter, "tfs", "untitled", false}; }
+FileDialogRequest loadGameRequest() { return {"Load Tintfall Game", kSavedGameFilter, "tfs", "untitled", false}; }
 
 MessageAnswer SaveLoadCommands::message(const char* text, MessageIcon icon, MessageButtons buttons) {
     return services_.messageBox(text, kProductName, icon, buttons);
@@ -23,7 +23,7 @@ void SaveLoadCommands::saveGameAs() {
     // greyed menu item.
     if (game_.state().gameRunning == 0) return;
     ModalPause pause(game_);
-    if (const auto path = runner_.chooseSaveFile(saveGameDialogSpec())) {
+    if (const auto path = runner_.chooseSaveFile(saveGameRequest())) {
         if (!saveGame(files_, *path, game_.state(), game_.settings()))
             message(saveGameErrorText(*path), MessageIcon::Exclamation);
     }
@@ -31,7 +31,7 @@ void SaveLoadCommands::saveGameAs() {
 
 void SaveLoadCommands::loadGame() {
     ModalPause pause(game_);
-    const auto path = runner_.chooseOpenFile(loadGameDialogSpec());
+    const auto path = runner_.chooseOpenFile(loadGameRequest());
     if (!path) return;
     if (game_.state().gameRunning != 0 &&
         message(kCancelGameQuestion, MessageIcon::Question, MessageButtons::YesNo) != MessageAnswer::Yes)

@@ -2,7 +2,7 @@
 // Save As and Load: the file choosers, the saved-game file and its messages.
 // The game stands still while they are open.
 #include "engine/Game.h"
-#include "platform/FileDialogSpec.h"
+#include "platform/FileDialogRequest.h"
 #include "platform/Files.h"
 #include "platform/WindowServices.h"
 #include "shell/DialogRunner.h"
@@ -11,8 +11,8 @@ namespace tintfall {
 
 inline constexpr const char* kCancelGameQuestion = "Attention! Do you want to cancel current game?";
 
-FileDialogSpec saveGameDialogSpec();
-FileDialogSpec loadGameDialogSpec();
+FileDialogRequest saveGameRequest();
+FileDialogRequest loadGameRequest();
 
 class SaveLoadCommands {
 public:

@@ -20,14 +20,14 @@ std::optional<std::int32_t> parseWindowSizeMode(const std::uint8_t* data, std::s
     return mode;
 }
 
-std::int32_t readWindowSizeMode(Files& files, const std::string& folder) {
-    const auto bytes = files.read(folder + kWindowSizeFileName);
+std::int32_t readWindowSizeMode(Files& files, const std::string& baseFolder) {
+    const auto bytes = files.read(baseFolder + kWindowSizeFileName);
     if (!bytes) return kAutomaticWindowSize;
     return parseWindowSizeMode(bytes->data(), bytes->size()).value_or(kAutomaticWindowSize);
 }
 
-bool writeWindowSizeMode(Files& files, const std::string& folder, std::int32_t mode) {
-    return files.write(folder + kWindowSizeFileName, encodeWindowSizeMode(mode));
+bool writeWindowSizeMode(Files& files, const std::string& baseFolder, std::int32_t mode) {
+    return files.write(baseFolder + kWindowSizeFileName, encodeWindowSizeMode(mode));
 }
 
 }  // namespace tintfall

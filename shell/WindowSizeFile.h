@@ -18,7 +18,7 @@ std::vector<std::uint8_t> encodeWindowSizeMode(std::int32_t mode);
 // The stored mode, any value, when the header matches and the mode is complete.
 std::optional<std::int32_t> parseWindowSizeMode(const std::uint8_t* data, std::size_t size);
 // The stored mode, or 100 (Automatic) when the file is missing or invalid.
-std::int32_t readWindowSizeMode(Files& files, const std::string& folder);
-bool writeWindowSizeMode(Files& files, const std::string& folder, std::int32_t mode);
+std::int32_t readWindowSizeMode(Files& files, const std::string& baseFolder);
+bool writeWindowSizeMode(Files& files, const std::string& baseFolder, std::int32_t mode);
 
 }  // namespace tintfall

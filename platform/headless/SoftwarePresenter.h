@@ -2,8 +2,9 @@
 // Presents by copying from a software back buffer into a software window,
 // as the window's paint does from the back bitmap. The rectangles come in
 // layout units; the canvases hold the screen's pixels at the given scale.
+#include "platform/DisplayScale.h"
+#include "platform/WindowPresenter.h"
 #include "platform/headless/SoftwareCanvas.h"
-#include "shell/Renderer.h"
 
 namespace tintfall {
 

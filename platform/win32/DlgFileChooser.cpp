@@ -7,14 +7,14 @@
 
 namespace tintfall {
 
-std::optional<std::string> runFileChooser(HWND owner, const FileDialogSpec& spec, FileChooserKind kind) {
+std::optional<std::string> runFileChooser(HWND owner, const FileDialogRequest& request, FileChooserKind kind) {
     // Room for long paths; the initial name goes in as the proposed file name.
     std::vector<wchar_t> path(4096, L'\0');
-    toWide(spec.initialName).copy(path.data(), path.size() - 1);
+    toWide(request.initialName).copy(path.data(), path.size() - 1);
     // The filter's NULs are part of the text, so the conversion keeps them.
-    const std::wstring filter = toWide(systemFilter(spec.filter));
-    const std::wstring title = toWide(spec.title);
-    const std::wstring defaultExtension = toWide(spec.defaultExtension);
+    const std::wstring filter = toWide(systemFilter(request.filter));
+    const std::wstring title = toWide(request.title);
+    const std::wstring defaultExtension = toWide(request.defaultExtension);
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -26,7 +26,7 @@ std::optional<std::string> runFileChooser(HWND owner, const FileDialogSpec& spec
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (spec.askBeforeOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
+    if (request.askBeforeOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
 
     const BOOL chosen = kind == FileChooserKind::Save ? onDemand::getSaveFileName(&dialog)
                                                            : onDemand::getOpenFileName(&dialog);

@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileDialogSpec.h"
+#include "platform/FileDialogRequest.h"
 
 namespace tintfall {
 
 enum class FileChooserKind { Open, Save };
 
 // The full path chosen, or nothing on Cancel.
-std::optional<std::string> runFileChooser(HWND owner, const FileDialogSpec& spec, FileChooserKind kind);
+std::optional<std::string> runFileChooser(HWND owner, const FileDialogRequest& request, FileChooserKind kind);
 
 }  // namespace tintfall

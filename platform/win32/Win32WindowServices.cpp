@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "platform/win32/SmallDialogs.h"
 #include "platform/win32/SystemRelease.h"
 #include "platform/win32/WideText.h"
 #include "resources/resource_ids.h"
@@ -134,10 +133,6 @@ void Win32WindowServices::showHelpPage(const std::string& page) {
     const std::wstring folder = program.substr(0, slash + 1);
     ShellExecuteW(window_, L"open", (folder + toWide(page)).c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
-
-void Win32WindowServices::showAboutBox() { runAboutBox(instance_, window_); }
-
-void Win32WindowServices::showChampionsDialog() { runChampionsDialog(instance_, window_); }
 
 void Win32WindowServices::createBackBuffer(int width, int height) {
     releaseBackBuffer();

@@ -1,6 +1,7 @@
 #pragma once
 // WindowServices for the one main window: title, size, cursors, message
-// boxes, the shell and help viewer, and the GDI back buffer.
+// boxes, the shell and help viewer, and the GDI back buffer. The program's
+// own dialogs (About, Champions) are the application's to show.
 #include <windows.h>
 
 #include <string>
@@ -21,6 +22,7 @@ public:
     // Set while WM_CREATE runs, before anything asks for the window.
     void attach(HWND window);
     HWND window() const { return window_; }
+    HINSTANCE instance() const { return instance_; }
 
     void setTitle(const std::string& text) override;
     void resizeClient(int width, int height) override;
@@ -36,8 +38,6 @@ public:
     SystemRelease systemRelease() override;
     void showHelp(int context) override;
     void showHelpPage(const std::string& page) override;
-    void showAboutBox() override;
-    void showChampionsDialog() override;
     void createBackBuffer(int width, int height) override;
     void releaseBackBuffer() override;
     Canvas& backBuffer() override { return backCanvas_; }

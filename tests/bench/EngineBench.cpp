@@ -99,7 +99,7 @@ void BM_LandingWithTwoWaveCascade(benchmark::State& bench) {
     Game game(state, settings, host, clock);
     state.gameRunning = 1;
     for (auto _ : bench) {
-        state.board.reset();
+        state.board.resetBoard();
         state.board.setCell(0, 14, 1);
         state.board.setCell(1, 14, 1);
         state.board.setCell(2, 14, 0);

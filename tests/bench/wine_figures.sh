@@ -16,7 +16,7 @@
 source "$(dirname "$0")/../e2e/lib.sh"
 seconds="${SECONDS_PER_SPAN:-30}"
 launches="${LAUNCHES:-11}"
-FLOOR="${TINTFALL_FLOOR:-$E2E_ROOT/build/win/platform/win32/tintfall_floor.exe}"
+FLOOR="${TINTFALL_FLOOR:-$E2E_ROOT/build/win/app/win32/tintfall_floor.exe}"
 [ -f "$FLOOR" ] || { echo "no floor program at $FLOOR: build first" >&2; exit 1; }
 e2e_setup
 cp "$FLOOR" "$E2E_RUN/"

@@ -12,7 +12,7 @@ E2E_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 # shellcheck source=../../scripts/wine-env.sh
 source "$E2E_ROOT/scripts/wine-env.sh"
 E2E_DIST="${TINTFALL_E2E_DIST:-$E2E_ROOT/dist}"
-E2E_PROBE="${TINTFALL_E2E_PROBE:-$E2E_ROOT/build/win/platform/win32/tintfall_probe.exe}"
+E2E_PROBE="${TINTFALL_E2E_PROBE:-$E2E_ROOT/build/win/app/win32/tintfall_probe.exe}"
 E2E_SHOTS="$E2E_ROOT/build/e2e-shots"
 E2E_NAME="$(basename "$0" .sh)"
 E2E_PID=""

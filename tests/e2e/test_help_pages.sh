@@ -8,7 +8,7 @@
 # own browser has no program for ".html" files; the test then names Wine's
 # browser launcher for them, and takes that back at the end.
 source "$(dirname "$0")/lib.sh"
-NO_VIEWER="$E2E_ROOT/build/win/platform/win32/tintfall_no_viewer.exe"
+NO_VIEWER="$E2E_ROOT/build/win/app/win32/tintfall_no_viewer.exe"
 [ -f "$NO_VIEWER" ] || { e2e_log "no $NO_VIEWER: build first"; exit 1; }
 
 e2e_setup

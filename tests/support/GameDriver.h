@@ -1,6 +1,6 @@
 #pragma once
 // Whole games without a window: the engine with its settings, a manual
-// clock and a scripted host over a program folder in memory, or on disk for
+// clock and a scripted host over a baseFolder in memory, or on disk for
 // the runs that measure the program's own files. A script of key downs and
 // ups at given 20 ms ticks plays a game in no real time.
 #include <cstdint>
@@ -31,9 +31,9 @@ public:
     // A fixed calendar time, so the seed and every colour are repeatable.
     static constexpr std::int64_t kDefaultCalendarSeconds = 1300000000;
 
-    // An empty program folder in memory, C:\Games\.
+    // An empty baseFolder in memory, C:\Games\.
     GameDriver();
-    // A new empty program folder under the system's temporary folder,
+    // A new empty baseFolder under the system's temporary folder,
     // removed again with the driver.
     struct OnDisk {};
     explicit GameDriver(OnDisk);
@@ -49,7 +49,7 @@ public:
     Files& files() { return *files_; }
     // The files of a driver in memory; null for one on disk.
     MemoryFiles* memoryFiles() { return memory_; }
-    // The program folder as the program names it, ending in a backslash.
+    // The baseFolder as the program names it, ending in a backslash.
     const std::string& baseFolder() const { return baseFolder_; }
 
     // Start or stop as F2 does.

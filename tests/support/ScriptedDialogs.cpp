@@ -17,9 +17,9 @@ bool ScriptedDialogs::runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, CC
     return optionsSheet ? optionsSheet(game, interfacePage, control, sound) : false;
 }
 
-std::optional<std::string> ScriptedDialogs::choose(const FileDialogSpec& spec) {
+std::optional<std::string> ScriptedDialogs::choose(const FileDialogRequest& request) {
     snapshot();
-    fileDialogs.push_back(spec);
+    fileDialogs.push_back(request);
     if (chosenFiles.empty()) return std::nullopt;
     auto path = chosenFiles.front();
     chosenFiles.pop_front();

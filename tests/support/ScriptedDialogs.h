@@ -25,8 +25,8 @@ struct ModalSnapshot {
 class ScriptedDialogs : public DialogRunner {
 public:
     bool runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) override;
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override { return choose(spec); }
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override { return choose(spec); }
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) override { return choose(request); }
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) override { return choose(request); }
     // Types the next scripted name and confirms, or cancels when none is left.
     void runNamePrompt(NamePrompt& prompt) override;
     void runBestScores(BestScoresDialog& dialog) override;
@@ -38,7 +38,7 @@ public:
     std::function<bool(CGameOpt&, CIntOpt&, CConOpt&, CSndOpt&)> optionsSheet;
     // Chosen paths, used front first; nothing (Cancel) when none is left.
     std::deque<std::optional<std::string>> chosenFiles;
-    std::vector<FileDialogSpec> fileDialogs;
+    std::vector<FileDialogRequest> fileDialogs;
     // Names typed into the prompts, front first; nothing cancels.
     std::deque<std::optional<std::string>> nameAnswers;
     // The name each prompt proposed (the last name entered).
@@ -62,7 +62,7 @@ public:
     std::vector<ModalSnapshot> snapshots;
 
 private:
-    std::optional<std::string> choose(const FileDialogSpec& spec);
+    std::optional<std::string> choose(const FileDialogRequest& request);
     void snapshot();
 };
 

@@ -41,7 +41,7 @@ struct DrawCounts {
 
 class ScriptedHost : public GameHost, public ScriptedDialogs {
 public:
-    // folder is the program folder, ending in a backslash.
+    // folder is the baseFolder, ending in a backslash.
     ScriptedHost(Files& files, std::string folder, Clock& clock, const GameSettings& settings);
     // The game whose results are recorded; the game stands still while the
     // dialogs are open.

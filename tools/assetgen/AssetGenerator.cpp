@@ -73,24 +73,28 @@ void writePanelPictures(Writer& out) {
         out.bmp24(graph(role), buttonStrip(kind, b[at].width, b[at].height, disabled));
     };
     out.bmp24(graph(AssetRole::Digits), digitStrip());
-    button(AssetRole::StartButton, ButtonKind::Start, startStop, false);
-    button(AssetRole::StopButton, ButtonKind::Stop, startStop, false);
-    button(AssetRole::PauseButton, ButtonKind::Pause, pause, false);
-    button(AssetRole::ResumeButton, ButtonKind::Resume, pause, false);
-    button(AssetRole::PauseDisabled, ButtonKind::Pause, pause, true);
-    button(AssetRole::SaveButton, ButtonKind::Save, save, false);
-    button(AssetRole::SaveDisabled, ButtonKind::Save, save, true);
-    button(AssetRole::LoadButton, ButtonKind::Load, load, false);
-    button(AssetRole::TableButton, ButtonKind::Table, localTable, false);
-    button(AssetRole::InternetTableButton, ButtonKind::InternetTable, internetTable, false);
-    button(AssetRole::HelpButton, ButtonKind::Help, help, false);
-    button(AssetRole::ExitButton, ButtonKind::Exit, exit, false);
-    out.bmp24(graph(AssetRole::LogoButton), logoStrip(b[logo].width, b[logo].height));
-    out.bmp24(graph(AssetRole::NextBarHidden), switchStrip(true, b[nextBarSwitch].width, b[nextBarSwitch].height));
-    out.bmp24(graph(AssetRole::NextBarShown), switchStrip(false, b[nextBarSwitch].width, b[nextBarSwitch].height));
-    out.bmp24(graph(AssetRole::StatusBarHidden), switchStrip(true, b[statusBarSwitch].width, b[statusBarSwitch].height));
-    out.bmp24(graph(AssetRole::StatusBarShown), switchStrip(false, b[statusBarSwitch].width, b[statusBarSwitch].height));
-    const Rect& bomb = b[bombs];
+    button(AssetRole::StartButton, ButtonKind::Start, PanelButton::StartStop, false);
+    button(AssetRole::StopButton, ButtonKind::Stop, PanelButton::StartStop, false);
+    button(AssetRole::PauseButton, ButtonKind::Pause, PanelButton::Pause, false);
+    button(AssetRole::ResumeButton, ButtonKind::Resume, PanelButton::Pause, false);
+    button(AssetRole::PauseDisabled, ButtonKind::Pause, PanelButton::Pause, true);
+    button(AssetRole::SaveButton, ButtonKind::Save, PanelButton::Save, false);
+    button(AssetRole::SaveDisabled, ButtonKind::Save, PanelButton::Save, true);
+    button(AssetRole::LoadButton, ButtonKind::Load, PanelButton::Load, false);
+    button(AssetRole::TableButton, ButtonKind::Table, PanelButton::LocalTable, false);
+    button(AssetRole::InternetTableButton, ButtonKind::InternetTable, PanelButton::InternetTable, false);
+    button(AssetRole::HelpButton, ButtonKind::Help, PanelButton::Help, false);
+    button(AssetRole::ExitButton, ButtonKind::Exit, PanelButton::Exit, false);
+    out.bmp24(graph(AssetRole::LogoButton), logoStrip(b[PanelButton::Logo].width, b[PanelButton::Logo].height));
+    out.bmp24(graph(AssetRole::NextBarHidden),
+              switchStrip(true, b[PanelButton::NextBarSwitch].width, b[PanelButton::NextBarSwitch].height));
+    out.bmp24(graph(AssetRole::NextBarShown),
+              switchStrip(false, b[PanelButton::NextBarSwitch].width, b[PanelButton::NextBarSwitch].height));
+    out.bmp24(graph(AssetRole::StatusBarHidden),
+              switchStrip(true, b[PanelButton::StatusBarSwitch].width, b[PanelButton::StatusBarSwitch].height));
+    out.bmp24(graph(AssetRole::StatusBarShown),
+              switchStrip(false, b[PanelButton::StatusBarSwitch].width, b[PanelButton::StatusBarSwitch].height));
+    const Rect& bomb = b[PanelButton::Bombs];
     out.bmp24(graph(AssetRole::BombsOn), bombsStrip(true, false, bomb.width, bomb.height));
     out.bmp24(graph(AssetRole::BombsOff), bombsStrip(false, false, bomb.width, bomb.height));
     out.bmp24(graph(AssetRole::BombsOnDisabled), bombsStrip(true, true, bomb.width, bomb.height));
@@ -99,7 +103,7 @@ void writePanelPictures(Writer& out) {
                                        AssetRole::EasySelector, AssetRole::NormalSelector, AssetRole::HardSelector,
                                        AssetRole::OneBlockSelector, AssetRole::TwoBlocksSelector, AssetRole::ThreeBlocksSelector};
     for (int i = 0; i < 9; ++i) {
-        const Rect& r = b[classic + i];
+        const Rect& r = b[buttonAfter(PanelButton::Classic, i)];
         out.bmp24(graph(selectorRoles[i]), selectorStrip(static_cast<SelectorKind>(i), r.width, r.height));
     }
     out.bmp24(graph(AssetRole::NextBar), nextBarPicture(l));

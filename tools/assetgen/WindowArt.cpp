@@ -117,7 +117,7 @@ void field(cairo_t* cr, const WindowLayout& l) {
 
 void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
     const auto& b = l.panel.buttons;
-    const Rect buttons = inflate(unite(b[startStop], b[exit]), 7);
+    const Rect buttons = inflate(unite(b[PanelButton::StartStop], b[PanelButton::Exit]), 7);
     // The decorative column of gems beside the buttons.
     const Rect column = {8, buttons.y, buttons.x - 14, buttons.height};
     panel(cr, column);
@@ -135,20 +135,26 @@ void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
         wordmark(cr, title.x + title.width / 2.0, title.y + title.height - 10, 28);
     }
     // The selector panel ends just below the last row, where the logo panel begins.
-    const Rect selectors = inflate(unite(b[classic], b[threeBlocks]), 6);
+    const Rect selectors = inflate(unite(b[PanelButton::Classic], b[PanelButton::ThreeBlocks]), 6);
     const Rect selectorPanel = {selectors.x, selectors.y - 16, selectors.width, selectors.height + 16 - 3};
     panel(cr, selectorPanel);
-    label(cr, "GAME MODE", {b[classic].x, b[classic].y, b[rising].x + b[rising].width - b[classic].x, 0});
-    label(cr, "DIFFICULTY", {b[easy].x, b[easy].y, b[hard].x + b[hard].width - b[easy].x, 0});
-    label(cr, "PIECE SIZE", {b[oneBlock].x, b[oneBlock].y, b[threeBlocks].x + b[threeBlocks].width - b[oneBlock].x, 0});
-    for (int i = classic; i <= threeBlocks; ++i) sunkenFrame(cr, b[i], 1);
-    const Rect lower = inflate(unite(b[logo], b[bombs]), 6);
+    label(cr, "GAME MODE",
+          {b[PanelButton::Classic].x, b[PanelButton::Classic].y,
+           b[PanelButton::Rising].x + b[PanelButton::Rising].width - b[PanelButton::Classic].x, 0});
+    label(cr, "DIFFICULTY",
+          {b[PanelButton::Easy].x, b[PanelButton::Easy].y,
+           b[PanelButton::Hard].x + b[PanelButton::Hard].width - b[PanelButton::Easy].x, 0});
+    label(cr, "PIECE SIZE",
+          {b[PanelButton::OneBlock].x, b[PanelButton::OneBlock].y,
+           b[PanelButton::ThreeBlocks].x + b[PanelButton::ThreeBlocks].width - b[PanelButton::OneBlock].x, 0});
+    for (int i = 0; i < 9; ++i) sunkenFrame(cr, b[buttonAfter(PanelButton::Classic, i)], 1);
+    const Rect lower = inflate(unite(b[PanelButton::Logo], b[PanelButton::Bombs]), 6);
     const int lowerTop = selectorPanel.y + selectorPanel.height + 2;
     const Rect lowerPanel = {lower.x, lowerTop, lower.width, lower.y + lower.height - lowerTop};
     panel(cr, lowerPanel);
-    label(cr, "BOMBS", b[bombs], 8);
-    sunkenFrame(cr, b[bombs], 1);
-    sunkenFrame(cr, b[logo], 1);
+    label(cr, "BOMBS", b[PanelButton::Bombs], 8);
+    sunkenFrame(cr, b[PanelButton::Bombs], 1);
+    sunkenFrame(cr, b[PanelButton::Logo], 1);
     if (big) {
         const int top = lowerPanel.y + lowerPanel.height + 14;
         gemShelf(cr, {lowerPanel.x + 20, top, lowerPanel.width - 40, l.statusOffRect.y - 14 - top});
@@ -158,13 +164,13 @@ void leftPanels(cairo_t* cr, const WindowLayout& l, bool big) {
 void rightPanel(cairo_t* cr, const WindowLayout& l) {
     const auto& b = l.panel.buttons;
     const Rect numbers = unite(unite(l.levelRect, l.blocksToClearRect), l.bestScoreRect);
-    const Rect top = inflate(unite(l.nextBarRect, b[nextBarSwitch]), 8);
+    const Rect top = inflate(unite(l.nextBarRect, b[PanelButton::NextBarSwitch]), 8);
     const int x0 = std::min(numbers.x, top.x) - 10;
     const int x1 = std::min(l.clientWidth - 6, std::max(numbers.x + numbers.width, top.x + top.width) + 10);
     panel(cr, {x0, top.y - 14, x1 - x0, top.height + 14});
     label(cr, "NEXT", l.nextBarRect);
     sunkenFrame(cr, l.nextBarRect, 2);
-    sunkenFrame(cr, b[nextBarSwitch], 1);
+    sunkenFrame(cr, b[PanelButton::NextBarSwitch], 1);
     panel(cr, {x0, numbers.y - 24, x1 - x0, numbers.height + 32});
     numberBox(cr, l.levelRect, "LEVEL");
     numberBox(cr, l.blocksToClearRect, "TO CLEAR");
@@ -181,7 +187,7 @@ void rightPanel(cairo_t* cr, const WindowLayout& l) {
 
 void statusBar(cairo_t* cr, const WindowLayout& l) {
     const Rect& s = l.statusOffRect;
-    const Rect& sw = l.panel.buttons[statusBarSwitch];
+    const Rect& sw = l.panel.buttons[PanelButton::StatusBarSwitch];
     const Rect bar = unite(s, sw);
     fillRect(cr, bar.x - 1, bar.y - 2, bar.width + 2, bar.height + 3, kPanelDark);
     fillRect(cr, bar.x - 1, bar.y - 2, bar.width + 2, 1, kPanelLight);

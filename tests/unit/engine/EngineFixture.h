@@ -22,7 +22,7 @@ protected:
     // A running Classic game at level 1 with an empty board and the given
     // piece at the spawn position, without the start animation.
     void playing(std::int32_t kind = ThreeBlocks, std::array<std::int32_t, 3> colours = {0, 1, 2}) {
-        state.board.reset();
+        state.board.resetBoard();
         state.gameRunning = 1;
         state.notPaused = 1;
         state.appActive = 1;
@@ -46,7 +46,7 @@ protected:
     // A board drawn as text, top row first, one character per column:
     // '.' empty, '0'..'5' a colour. The rows given end at the floor row.
     void board(std::initializer_list<const char*> rows) {
-        state.board.reset();
+        state.board.resetBoard();
         int row = kRows - static_cast<int>(rows.size());
         for (const char* text : rows) {
             for (int column = 0; column < kColumns; ++column)

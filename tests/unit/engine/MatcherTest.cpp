@@ -32,7 +32,7 @@ TEST_F(Matcher, ThreeInEachOfTheFourDirectionsAreFoundButTwoAreNot) {
 TEST_F(Matcher, RunsReachTheBoardEdges) {
     board({"555555"});
     EXPECT_EQ(marked(), 6);
-    state.board.reset();
+    state.board.resetBoard();
     for (int row = 0; row < kRows; ++row) state.board.setCell(5, row, 2);
     EXPECT_EQ(marked(), 15);
 }

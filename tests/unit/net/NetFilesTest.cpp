@@ -5,7 +5,7 @@
 #include "net/UploadFile.h"
 #include "platform/DataReader.h"
 #include "scores/ScoreEntryCodec.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/unit/scores/FileBytes.h"
 
@@ -46,19 +46,19 @@ void expectSameRows(const ScoreRows& a, const ScoreRows& b) {
 
 TEST(LastSendFile, TheFourDetailsComeBackInTheirOrder) {
     MemoryFiles files;
-    const SendDetails none = readLastSend(files, kGameFolder);
+    const SendDetails none = readLastSend(files, kBaseFolder);
     EXPECT_EQ(none.name + none.email + none.country + none.notes, "");
 
     const SendDetails details{"Blue Fox", "fox@example.org", "Norway", "line one\r\nline two"};
-    ASSERT_TRUE(writeLastSend(files, kGameFolder, details));
-    const std::vector<std::uint8_t>& bytes = files.contents[kGameFolder + "lastsend.dat"];
+    ASSERT_TRUE(writeLastSend(files, kBaseFolder, details));
+    const std::vector<std::uint8_t>& bytes = files.contents[kBaseFolder + "lastsend.dat"];
     EXPECT_EQ(bytes[0], 22);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 23), "TINTFALL_LASTSEND_FILE");
     EXPECT_EQ(bytes[23], 8);
     EXPECT_EQ(std::string(bytes.begin() + 24, bytes.begin() + 32), "Blue Fox");
     EXPECT_EQ(bytes[32], 15);
 
-    const SendDetails read = readLastSend(files, kGameFolder);
+    const SendDetails read = readLastSend(files, kBaseFolder);
     EXPECT_EQ(read.name, details.name);
     EXPECT_EQ(read.email, details.email);
     EXPECT_EQ(read.country, details.country);
@@ -73,9 +73,9 @@ TEST(LastSendFile, ForeignOrShortFilesOpenWithEmptyBoxes) {
     EXPECT_EQ(parseLastSend(valid.data(), valid.size())->notes.size(), 400u);
 
     MemoryFiles files;
-    files.contents[kGameFolder + "lastsend.dat"] = encodeLastSend({"a", "b", "c", "d"});
-    files.contents[kGameFolder + "lastsend.dat"][1] = 'X';
-    EXPECT_EQ(readLastSend(files, kGameFolder).name, "");
+    files.contents[kBaseFolder + "lastsend.dat"] = encodeLastSend({"a", "b", "c", "d"});
+    files.contents[kBaseFolder + "lastsend.dat"][1] = 'X';
+    EXPECT_EQ(readLastSend(files, kBaseFolder).name, "");
 }
 
 TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
@@ -92,7 +92,7 @@ TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
     record.closingText = "Sunday, 5 January 2003 9:05:08";
 
     MemoryFiles files;
-    ASSERT_TRUE(writeUploadFile(files, kGameFolder, record));
+    ASSERT_TRUE(writeUploadFile(files, kBaseFolder, record));
     ASSERT_TRUE(files.exists("C:\\Games\\K7Q2.tft"));
     const std::vector<std::uint8_t>& bytes = files.contents["C:\\Games\\K7Q2.tft"];
 
@@ -113,7 +113,7 @@ TEST(UploadFile, HoldsTheSenderTheTenRowsAndTheClosingDateInOrder) {
 
     files.allWritesFail = true;
     record.uploadKey = "other";
-    EXPECT_FALSE(writeUploadFile(files, kGameFolder, record));
+    EXPECT_FALSE(writeUploadFile(files, kBaseFolder, record));
 }
 
 TEST(Top10File, ACorrectFileGivesItsRowsAndIsDeleted) {
@@ -124,10 +124,10 @@ TEST(Top10File, ACorrectFileGivesItsRowsAndIsDeleted) {
     EXPECT_EQ(int32At(files.contents[kTop10Path], 25), 10);
 
     ScoreRows rows;
-    EXPECT_EQ(loadDownloadedTop10(files, kGameFolder, rows), Top10Load::Loaded);
+    EXPECT_EQ(loadDownloadedTop10(files, kBaseFolder, rows), Top10Load::Loaded);
     expectSameRows(rows, served);
     EXPECT_FALSE(files.exists(kTop10Path));
-    EXPECT_EQ(loadDownloadedTop10(files, kGameFolder, rows), Top10Load::CannotOpen);
+    EXPECT_EQ(loadDownloadedTop10(files, kBaseFolder, rows), Top10Load::CannotOpen);
 }
 
 TEST(Top10File, AnIncorrectFileStaysOnDiskAndChangesNoRow) {
@@ -143,7 +143,7 @@ TEST(Top10File, AnIncorrectFileStaysOnDiskAndChangesNoRow) {
         files.contents[kTop10Path] = bad;
         ScoreRows rows;
         rows[0].name = "kept";
-        EXPECT_EQ(loadDownloadedTop10(files, kGameFolder, rows), Top10Load::Incorrect);
+        EXPECT_EQ(loadDownloadedTop10(files, kBaseFolder, rows), Top10Load::Incorrect);
         EXPECT_EQ(rows[0].name, "kept");
         EXPECT_TRUE(files.exists(kTop10Path));
     }

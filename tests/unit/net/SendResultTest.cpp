@@ -8,7 +8,7 @@
 #include "net/SendResultDialog.h"
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
@@ -19,12 +19,12 @@
 namespace tintfall {
 namespace {
 
-const std::string kLastSendPath = kGameFolder + "lastsend.dat";
+const std::string kLastSendPath = kBaseFolder + "lastsend.dat";
 
 struct SendResult : ::testing::Test {
     MemoryFiles files;
     FakeControls controls;
-    SendResultDialog dialog{files, kGameFolder};
+    SendResultDialog dialog{files, kBaseFolder};
 
     void typeAll(const SendDetails& d) {
         controls.type(IDC_SEND_NAME, d.name);
@@ -45,7 +45,7 @@ TEST_F(SendResult, OpensEmptyThenWithTheLastConfirmedEntries) {
     EXPECT_EQ(dialog.result()->notes, "line one\r\nline two");
 
     FakeControls next;
-    SendResultDialog again(files, kGameFolder);
+    SendResultDialog again(files, kBaseFolder);
     again.onInit(next);
     EXPECT_EQ(next.text(IDC_SEND_NAME), "Blue Fox");
     EXPECT_EQ(next.text(IDC_SEND_EMAIL), "fox@example.org");
@@ -97,7 +97,7 @@ TEST_F(SendResult, ConditionsAreOnlyShown) {
 }
 
 TEST_F(SendResult, CancelSendsNothingAndKeepsTheLastEntries) {
-    ASSERT_TRUE(writeLastSend(files, kGameFolder, {"Old", "old@example.org", "Chile", ""}));
+    ASSERT_TRUE(writeLastSend(files, kBaseFolder, {"Old", "old@example.org", "Chile", ""}));
     const auto before = files.contents[kLastSendPath];
     TestFtpClient ftp{files};
     ScriptedInternetDialogs dialogs;
@@ -106,7 +106,7 @@ TEST_F(SendResult, CancelSendsNothingAndKeepsTheLastEntries) {
     dialogs.typeDetails = true;
     dialogs.typed = {"New", "new@example.org", "Peru", ""};
     dialogs.sendPresses = {kDialogCancel};
-    internet.sendResults(kGameFolder, "0123456789abcdef0123456789abcdef", ScoreTable{});
+    internet.sendResults(kBaseFolder, "0123456789abcdef0123456789abcdef", ScoreTable{});
     EXPECT_EQ(dialogs.sendDialogsShown, 1);
     EXPECT_EQ(dialogs.uploadsShown, 0);
     EXPECT_TRUE(ftp.calls.empty());
@@ -130,7 +130,7 @@ TEST(UploadRecordOfASend, CarriesAllTenClassicRowsAsStoredAndTheTimes) {
     ScriptedInternetDialogs dialogs;
     InternetTransfers internet{files, clock, ftp, dialogs};
     clock.setLocalTime(kSampleTime);
-    writeFirstStartIfAbsent(files, kGameFolder, "Saturday, 4 January 2003 8:00:00");
+    writeFirstStartIfAbsent(files, kBaseFolder, "Saturday, 4 January 2003 8:00:00");
 
     ScoreTable classic;
     for (int i = 0; i < 3; ++i) {
@@ -141,7 +141,7 @@ TEST(UploadRecordOfASend, CarriesAllTenClassicRowsAsStoredAndTheTimes) {
         classic.rows[i].hasInfo = 1;
     }
     const UploadRecord record =
-        internet.makeUploadRecord(kGameFolder, "k", {"Blue Fox", "fox@example.org", "Norway", "hi"}, classic);
+        internet.makeUploadRecord(kBaseFolder, "k", {"Blue Fox", "fox@example.org", "Norway", "hi"}, classic);
     EXPECT_EQ(record.uploadKey, "k");
     EXPECT_EQ(record.playerName, "Blue Fox");
     EXPECT_EQ(record.email, "fox@example.org");

@@ -9,7 +9,7 @@
 #include "net/UploadFile.h"
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
@@ -20,8 +20,8 @@ namespace tintfall {
 namespace {
 
 const std::string kKey = "0123456789abcdef0123456789abcdef";
-const std::string kUploadPath = kGameFolder + kKey + ".tft";
-const std::string kTop10Path = kGameFolder + "top10.tft";
+const std::string kUploadPath = kBaseFolder + kKey + ".tft";
+const std::string kTop10Path = kBaseFolder + "top10.tft";
 
 // The dialog's controls that also write progress texts and message boxes
 // into the log the FTP client writes its steps to.
@@ -75,7 +75,7 @@ struct Transfers : ::testing::Test {
         dialogs.typed = {"Blue Fox", "fox@example.org", "Norway", ""};
     }
 
-    void send() { internet.sendResults(kGameFolder, kKey, classic); }
+    void send() { internet.sendResults(kBaseFolder, kKey, classic); }
 
     void expectHandlesClosed() {
         EXPECT_FALSE(ftp.connectionOpen);
@@ -151,7 +151,7 @@ TEST_F(Transfers, ARefusedUploadClosesBothHandlesAndDeletesTheFile) {
 }
 
 TEST_F(Transfers, ADownloadGivesTheTenRowsWithTheTimeAndLeavesNoFile) {
-    const auto download = internet.downloadTop10(kGameFolder);
+    const auto download = internet.downloadTop10(kBaseFolder);
     EXPECT_EQ(log, (Log{"progress ", "progress Connecting...", "openInternet", "progress Connect to the FTP Server...",
                         "connect", "progress Downloading...", "get top10.tft", "progress Downloading completed",
                         "information Tintfall: Data Transfer completed successfully", "closeConnection",
@@ -167,14 +167,14 @@ TEST_F(Transfers, ADownloadGivesTheTenRowsWithTheTimeAndLeavesNoFile) {
 
 TEST_F(Transfers, NoInternetHandleEndsTheDownload) {
     ftp.internetFails = true;
-    EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+    EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
     EXPECT_EQ(log, (Log{"progress ", "progress Connecting...", "openInternet", "error Connection Failed"}));
     EXPECT_FALSE(files.exists(kTop10Path));
 }
 
 TEST_F(Transfers, AFailedConnectionClosesTheInternetHandleAndFetchesNothing) {
     ftp.connectFails = true;
-    EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+    EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
     EXPECT_EQ(log, (Log{"progress ", "progress Connecting...", "openInternet", "progress Connect to the FTP Server...",
                         "connect", "error Connection to the FTP Server Failed", "closeInternet"}));
     expectHandlesClosed();
@@ -183,7 +183,7 @@ TEST_F(Transfers, AFailedConnectionClosesTheInternetHandleAndFetchesNothing) {
 
 TEST_F(Transfers, ARefusedDownloadClosesBothHandles) {
     ftp.served.clear();
-    EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+    EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
     EXPECT_EQ(log, (Log{"progress ", "progress Connecting...", "openInternet", "progress Connect to the FTP Server...",
                         "connect", "progress Downloading...", "get top10.tft", "error Downloading Failed",
                         "closeConnection", "closeInternet"}));
@@ -193,7 +193,7 @@ TEST_F(Transfers, ARefusedDownloadClosesBothHandles) {
 
 TEST_F(Transfers, ADownloadedFileThatCannotBeReadIsReportedAfterTheSuccess) {
     ftp.getLeavesNoFile = true;
-    EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+    EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
     ASSERT_GE(log.size(), 2u);
     EXPECT_EQ(log[log.size() - 4], "information Tintfall: Data Transfer completed successfully");
     EXPECT_EQ(log.back(), "error ERROR! It is impossible to load downloaded file");
@@ -211,7 +211,7 @@ TEST_F(Transfers, AnIncorrectDownloadStaysOnDiskAfterTheSuccessMessage) {
     for (const auto& served : {nine, otherHeader, shortOfTen}) {
         log.clear();
         ftp.served["top10.tft"] = served;
-        EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+        EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
         EXPECT_EQ(log[log.size() - 4], "information Tintfall: Data Transfer completed successfully");
         EXPECT_EQ(log.back(), "error ERROR! Downloaded file is incorrect");
         expectClosedAs(kDialogCancel);
@@ -226,7 +226,7 @@ TEST_F(Transfers, AnIncorrectDownloadStaysOnDiskAfterTheSuccessMessage) {
 
 TEST_F(Transfers, CancelBeforeTheFirstTickMakesNoConnection) {
     dialogs.cancelBeforeTick = true;
-    EXPECT_FALSE(internet.downloadTop10(kGameFolder).has_value());
+    EXPECT_FALSE(internet.downloadTop10(kBaseFolder).has_value());
     send();
     EXPECT_TRUE(ftp.calls.empty());
     EXPECT_EQ(dialogs.downloadsShown, 1);

@@ -5,19 +5,19 @@
 #include <cstring>
 
 #include "net/UploadKey.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/CountingRandom.h"
-#include "tests/support/GameFolder.h"
 #include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {
 
-const std::string kKeyPath = kGameFolder + "uploadkey.dat";
+const std::string kKeyPath = kBaseFolder + "uploadkey.dat";
 
 TEST(UploadKey, IsMadeOnceFromTheRandomSourceAndThenKept) {
     MemoryFiles files;
     CountingRandom random(0xf0);
-    const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
+    const std::string key = loadOrCreateUploadKey(files, random, kBaseFolder);
     EXPECT_EQ(key, "f0f1f2f3f4f5f6f7f8f9fafbfcfdfeff");
     const auto& bytes = files.contents.at(kKeyPath);
     ASSERT_EQ(bytes.size(), 1u + 23u + 1u + 32u);
@@ -25,7 +25,7 @@ TEST(UploadKey, IsMadeOnceFromTheRandomSourceAndThenKept) {
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 24), "TINTFALL_UPLOADKEY_FILE");
     EXPECT_EQ(bytes[24], 32);
 
-    EXPECT_EQ(loadOrCreateUploadKey(files, random, kGameFolder), key);
+    EXPECT_EQ(loadOrCreateUploadKey(files, random, kBaseFolder), key);
     EXPECT_EQ(random.calls, 1);
 }
 
@@ -52,7 +52,7 @@ TEST(UploadKey, ADamagedFileIsKeptAsideAndANewKeyMade) {
         CountingRandom random(0);
         files.contents[kKeyPath] = damaged;
         files.contents[kKeyPath + ".damaged"] = {1, 2, 3};
-        const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
+        const std::string key = loadOrCreateUploadKey(files, random, kBaseFolder);
         EXPECT_EQ(key, "000102030405060708090a0b0c0d0e0f");
         EXPECT_EQ(files.contents.at(kKeyPath), encodeUploadKey(key));
         // An earlier kept copy stays as it was.
@@ -66,7 +66,7 @@ TEST(UploadKey, ADamagedFileThatCannotBeKeptAsideIsNotOverwritten) {
     CountingRandom random(0);
     files.contents[kKeyPath] = {9, 9};
     files.unwritable.insert(kKeyPath + ".damaged");
-    const std::string key = loadOrCreateUploadKey(files, random, kGameFolder);
+    const std::string key = loadOrCreateUploadKey(files, random, kBaseFolder);
     EXPECT_TRUE(isValidUploadKey(key));
     EXPECT_EQ(files.contents.at(kKeyPath), (std::vector<std::uint8_t>{9, 9}));
 }
@@ -75,7 +75,7 @@ TEST(UploadKey, AFailingRandomSourceGivesNoKeyAndWritesNothing) {
     MemoryFiles files;
     CountingRandom random(0);
     random.fails = true;
-    EXPECT_EQ(loadOrCreateUploadKey(files, random, kGameFolder), "");
+    EXPECT_EQ(loadOrCreateUploadKey(files, random, kBaseFolder), "");
     EXPECT_FALSE(files.exists(kKeyPath));
 }
 

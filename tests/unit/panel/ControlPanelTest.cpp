@@ -53,7 +53,7 @@ protected:
         panel_.onLeftButtonUp(p.x, p.y);
     }
     void startGame() {
-        click(startStop);
+        click(PanelButton::StartStop);
         ASSERT_EQ(driver_.state().gameRunning, 1);
     }
 
@@ -65,18 +65,18 @@ protected:
 }  // namespace
 
 TEST_F(ControlPanelTest, HoverShowsTheHandAndRepaintsOnlyOnChange) {
-    move(load);
-    EXPECT_EQ(panel_.looks().buttonState[load], 1);
+    move(PanelButton::Load);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Load], 1);
     EXPECT_EQ(panel_.looks().statusLine, 4);
     EXPECT_EQ(commands_.cursor, Cursor::Hand);
     EXPECT_EQ(commands_.panelDraws, 1);
 
-    panel_.onMouseMove(inside(load).x + 1, inside(load).y);
+    panel_.onMouseMove(inside(PanelButton::Load).x + 1, inside(PanelButton::Load).y);
     EXPECT_EQ(commands_.panelDraws, 1);
     EXPECT_EQ(commands_.classCursorClears, 2);
 
     panel_.onMouseMove(300, 200);  // the playing field
-    EXPECT_EQ(panel_.looks().buttonState[load], 0);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Load], 0);
     EXPECT_EQ(panel_.looks().statusLine, 0);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
     EXPECT_EQ(commands_.panelDraws, 2);
@@ -91,49 +91,49 @@ TEST_F(ControlPanelTest, InformationDisplayShowsTheArrowWithItsLine) {
 }
 
 TEST_F(ControlPanelTest, PressOnLoadReleasedOverExitRunsExitOnly) {
-    move(load);
-    panel_.onLeftButtonDown(inside(load).x, inside(load).y);
-    EXPECT_EQ(panel_.looks().buttonState[load], 2);
+    move(PanelButton::Load);
+    panel_.onLeftButtonDown(inside(PanelButton::Load).x, inside(PanelButton::Load).y);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Load], 2);
     ASSERT_EQ(driver_.host().sounds.size(), 1u);
     EXPECT_EQ(driver_.host().sounds[0].event, ButtonPress);
     EXPECT_EQ(driver_.host().sounds[0].slot, 0);
 
     // A pressed button stays pressed while the mouse stays over it.
-    panel_.onMouseMove(inside(load).x + 2, inside(load).y);
-    EXPECT_EQ(panel_.looks().buttonState[load], 2);
+    panel_.onMouseMove(inside(PanelButton::Load).x + 2, inside(PanelButton::Load).y);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Load], 2);
 
-    panel_.onLeftButtonUp(inside(tintfall::exit).x, inside(tintfall::exit).y);
+    panel_.onLeftButtonUp(inside(PanelButton::Exit).x, inside(PanelButton::Exit).y);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"quit"});
-    EXPECT_EQ(panel_.looks().buttonState[tintfall::exit], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Exit], 1);
 }
 
 TEST_F(ControlPanelTest, ReleaseOverNothingRunsNothing) {
-    move(load);
-    panel_.onLeftButtonDown(inside(load).x, inside(load).y);
+    move(PanelButton::Load);
+    panel_.onLeftButtonDown(inside(PanelButton::Load).x, inside(PanelButton::Load).y);
     const int redraws = driver_.host().draws.redraws;
-    panel_.onLeftButtonUp(104 + 39, inside(load).y);  // just right of Load
+    panel_.onLeftButtonUp(104 + 39, inside(PanelButton::Load).y);  // just right of Load
     EXPECT_TRUE(commands_.calls.empty());
     EXPECT_EQ(driver_.host().draws.redraws, redraws);
 }
 
 TEST_F(ControlPanelTest, EachCommandButtonReachesItsCommand) {
     const std::vector<std::pair<PanelButton, std::string>> expected = {
-        {load, "load"}, {localTable, "local"}, {internetTable, "internet"},
-        {help, "help"}, {tintfall::exit, "quit"},        {logo, "home"},
+        {PanelButton::Load, "load"}, {PanelButton::LocalTable, "local"}, {PanelButton::InternetTable, "internet"},
+        {PanelButton::Help, "help"}, {PanelButton::Exit, "quit"},        {PanelButton::Logo, "home"},
     };
     for (const auto& [button, call] : expected) {
         commands_.calls.clear();
         click(button);
-        EXPECT_EQ(commands_.calls, std::vector<std::string>{call}) << "button " << button;
+        EXPECT_EQ(commands_.calls, std::vector<std::string>{call}) << "button " << call;
     }
 }
 
 TEST_F(ControlPanelTest, LogoHasNoPressedLookAndNoClick) {
-    move(logo);
-    panel_.onLeftButtonDown(inside(logo).x, inside(logo).y);
-    EXPECT_EQ(panel_.looks().buttonState[logo], 1);
+    move(PanelButton::Logo);
+    panel_.onLeftButtonDown(inside(PanelButton::Logo).x, inside(PanelButton::Logo).y);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Logo], 1);
     EXPECT_TRUE(driver_.host().sounds.empty());
-    panel_.onLeftButtonUp(inside(logo).x, inside(logo).y);
+    panel_.onLeftButtonUp(inside(PanelButton::Logo).x, inside(PanelButton::Logo).y);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"home"});
 }
 
@@ -143,12 +143,12 @@ TEST_F(ControlPanelTest, RightClickOpensHelpAtContextTen) {
 }
 
 TEST_F(ControlPanelTest, PauseAndSaveIgnoreTheMouseBetweenGames) {
-    move(save);
-    EXPECT_EQ(panel_.looks().buttonState[save], 0);
+    move(PanelButton::Save);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Save], 0);
     EXPECT_EQ(panel_.looks().statusLine, 3);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
-    click(save);
-    click(tintfall::pause);
+    click(PanelButton::Save);
+    click(PanelButton::Pause);
     EXPECT_TRUE(commands_.calls.empty());
     EXPECT_TRUE(driver_.host().sounds.empty());
     EXPECT_EQ(driver_.state().notPaused, 1);
@@ -156,111 +156,111 @@ TEST_F(ControlPanelTest, PauseAndSaveIgnoreTheMouseBetweenGames) {
 
 TEST_F(ControlPanelTest, SettingButtonsChangeTheSettingsBetweenGames) {
     GameSettings& s = driver_.settings();
-    click(timer);
+    click(PanelButton::Timer);
     EXPECT_EQ(s.gameMode, Timer);
-    click(rising);
+    click(PanelButton::Rising);
     EXPECT_EQ(s.gameMode, Rising);
-    click(classic);
+    click(PanelButton::Classic);
     EXPECT_EQ(s.gameMode, Classic);
-    click(easy);
+    click(PanelButton::Easy);
     EXPECT_EQ(s.colourCount, 4);
-    click(hard);
+    click(PanelButton::Hard);
     EXPECT_EQ(s.colourCount, 6);
-    click(normal);
+    click(PanelButton::Normal);
     EXPECT_EQ(s.colourCount, 5);
-    click(oneBlock);
+    click(PanelButton::OneBlock);
     EXPECT_EQ(s.blockCountCode, 2);
-    click(twoBlocks);
+    click(PanelButton::TwoBlocks);
     EXPECT_EQ(s.blockCountCode, 1);
-    click(threeBlocks);
+    click(PanelButton::ThreeBlocks);
     EXPECT_EQ(s.blockCountCode, 0);
     const int bombsBefore = s.bombsEnabled;
-    click(bombs);
+    click(PanelButton::Bombs);
     EXPECT_EQ(s.bombsEnabled, bombsBefore ? 0 : 1);
-    click(bombs);
+    click(PanelButton::Bombs);
     EXPECT_EQ(s.bombsEnabled, bombsBefore);
-    EXPECT_EQ(panel_.looks().buttonState[bombs], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Bombs], 1);
 }
 
 TEST_F(ControlPanelTest, ClassicSelectorDuringAGameExplainsButDoesNothing) {
     driver_.settings().gameMode = Timer;
     startGame();
     const int draws = commands_.panelDraws;
-    move(classic);
+    move(PanelButton::Classic);
     EXPECT_EQ(panel_.looks().statusLine, 9);
     EXPECT_EQ(commands_.cursor, Cursor::Arrow);
-    EXPECT_EQ(panel_.looks().buttonState[classic], 0);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Classic], 0);
     EXPECT_GT(commands_.panelDraws, draws);  // the status line changed
 
     const std::size_t sounds = driver_.host().sounds.size();
     const int redraws = driver_.host().draws.redraws;
-    panel_.onLeftButtonDown(inside(classic).x, inside(classic).y);
-    panel_.onLeftButtonUp(inside(classic).x, inside(classic).y);
+    panel_.onLeftButtonDown(inside(PanelButton::Classic).x, inside(PanelButton::Classic).y);
+    panel_.onLeftButtonUp(inside(PanelButton::Classic).x, inside(PanelButton::Classic).y);
     EXPECT_EQ(driver_.settings().gameMode, Timer);
     EXPECT_EQ(driver_.host().sounds.size(), sounds);
     EXPECT_EQ(driver_.host().draws.redraws, redraws);
-    EXPECT_EQ(panel_.looks().buttonState[classic], 0);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Classic], 0);
 }
 
 TEST_F(ControlPanelTest, DisabledButtonKeepsItsLastStateUntilItWorksAgain) {
-    move(rising);
-    ASSERT_EQ(panel_.looks().buttonState[rising], 1);
+    move(PanelButton::Rising);
+    ASSERT_EQ(panel_.looks().buttonState[PanelButton::Rising], 1);
     driver_.pressStartStop();  // F2, with the mouse still over Rising
     ASSERT_EQ(driver_.state().gameRunning, 1);
     panel_.onMouseMove(300, 200);
-    EXPECT_EQ(panel_.looks().buttonState[rising], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Rising], 1);
     driver_.host().yesNoAnswers.push_back(true);
     driver_.host().nameAnswers.push_back(std::nullopt);
     driver_.pressStartStop();
     ASSERT_EQ(driver_.state().gameRunning, 0);
     panel_.onMouseMove(300, 200);
-    EXPECT_EQ(panel_.looks().buttonState[rising], 0);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::Rising], 0);
 }
 
 TEST_F(ControlPanelTest, NextBarSwitchDuringAGameTogglesAndRedrawsAtOnce) {
     startGame();
     ASSERT_EQ(driver_.settings().showNextBar, 1);
     const int redraws = driver_.host().draws.redraws;
-    click(nextBarSwitch);
+    click(PanelButton::NextBarSwitch);
     EXPECT_EQ(driver_.settings().showNextBar, 0);
     EXPECT_EQ(driver_.host().draws.redraws, redraws + 1);
-    click(nextBarSwitch);
+    click(PanelButton::NextBarSwitch);
     EXPECT_EQ(driver_.settings().showNextBar, 1);
-    click(statusBarSwitch);
+    click(PanelButton::StatusBarSwitch);
     EXPECT_EQ(driver_.settings().showStatusBar, 0);
     EXPECT_EQ(driver_.state().gameRunning, 1);
 }
 
 TEST_F(ControlPanelTest, StartButtonStartsAGameAndEnablesPauseAndSave) {
     startGame();
-    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::StartStop], 1);
     EXPECT_EQ(driver_.host().soundCount(GameStart), 1);
-    click(save);
+    click(PanelButton::Save);
     EXPECT_EQ(commands_.calls, std::vector<std::string>{"save"});
-    click(tintfall::pause);
+    click(PanelButton::Pause);
     EXPECT_EQ(driver_.state().notPaused, 0);
-    click(tintfall::pause);
+    click(PanelButton::Pause);
     EXPECT_EQ(driver_.state().notPaused, 1);
 }
 
 TEST_F(ControlPanelTest, StopAnsweredNoKeepsAPausedGamePaused) {
     startGame();
-    click(tintfall::pause);
+    click(PanelButton::Pause);
     ASSERT_EQ(driver_.state().notPaused, 0);
     driver_.host().yesNoAnswers.push_back(false);
-    click(startStop);
+    click(PanelButton::StartStop);
     ASSERT_EQ(driver_.host().questions.size(), 1u);
     EXPECT_EQ(driver_.host().questions[0], "Do you want to cancel current game?");
     EXPECT_EQ(driver_.state().gameRunning, 1);
     EXPECT_EQ(driver_.state().notPaused, 0);
-    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::StartStop], 1);
 }
 
 TEST_F(ControlPanelTest, StopAnsweredNoKeepsARunningGameRunningWithTheClockRebased) {
     startGame();
     driver_.state().clockRunning = 1;
     driver_.host().yesNoAnswers.push_back(false);
-    click(startStop);
+    click(PanelButton::StartStop);
     EXPECT_EQ(driver_.state().gameRunning, 1);
     EXPECT_EQ(driver_.state().notPaused, 1);
     EXPECT_EQ(driver_.state().clockRunning, 0);
@@ -268,17 +268,17 @@ TEST_F(ControlPanelTest, StopAnsweredNoKeepsARunningGameRunningWithTheClockRebas
 
 TEST_F(ControlPanelTest, StopAnsweredYesEndsAPausedGameAndLeavesItUnpaused) {
     startGame();
-    click(tintfall::pause);
+    click(PanelButton::Pause);
     driver_.host().yesNoAnswers.push_back(true);
     driver_.host().nameAnswers.push_back(std::nullopt);
-    click(startStop);
+    click(PanelButton::StartStop);
     EXPECT_EQ(driver_.state().gameRunning, 0);
     EXPECT_EQ(driver_.state().notPaused, 1);
     EXPECT_EQ(driver_.host().soundCount(GameOver), 1);
-    EXPECT_EQ(panel_.looks().buttonState[startStop], 1);
+    EXPECT_EQ(panel_.looks().buttonState[PanelButton::StartStop], 1);
     // The settings work again, tintfall::pause and save do not.
-    EXPECT_TRUE(panel_.enabled(classic));
-    EXPECT_FALSE(panel_.enabled(tintfall::pause));
+    EXPECT_TRUE(panel_.enabled(PanelButton::Classic));
+    EXPECT_FALSE(panel_.enabled(PanelButton::Pause));
 }
 
 TEST_F(ControlPanelTest, BigSizeGeometryMovesEveryHitArea) {

@@ -21,19 +21,19 @@ const PanelGeometry& bigPanel() {
 
 TEST(PanelHitTest, ColumnRightOfSaveIsNotSaveWhileColumnRightOfLoadIsLoad) {
     const int y = 70 + 5;
-    EXPECT_TRUE(buttonContains(normalPanel(), save, 63 + 37, y));
-    EXPECT_FALSE(buttonContains(normalPanel(), save, 63 + 38, y));
+    EXPECT_TRUE(buttonContains(normalPanel(), PanelButton::Save, 63 + 37, y));
+    EXPECT_FALSE(buttonContains(normalPanel(), PanelButton::Save, 63 + 38, y));
     EXPECT_EQ(hotspotLine(normalPanel(), 63 + 38, y), 0);
-    EXPECT_TRUE(buttonContains(normalPanel(), load, 104 + 38, y));
+    EXPECT_TRUE(buttonContains(normalPanel(), PanelButton::Load, 104 + 38, y));
     EXPECT_EQ(hotspotLine(normalPanel(), 104 + 38, y), 4);
-    EXPECT_FALSE(buttonContains(normalPanel(), load, 104 + 39, y));
+    EXPECT_FALSE(buttonContains(normalPanel(), PanelButton::Load, 104 + 39, y));
 }
 
 TEST(PanelHitTest, BigSizeKeepsTheEdgeRulesAtItsOwnPositions) {
     const int y = 116 + 5;
-    EXPECT_FALSE(buttonContains(bigPanel(), save, 71 + 38, y));
-    EXPECT_TRUE(buttonContains(bigPanel(), save, 71 + 37, y));
-    EXPECT_TRUE(buttonContains(bigPanel(), load, 112 + 38, y));
+    EXPECT_FALSE(buttonContains(bigPanel(), PanelButton::Save, 71 + 38, y));
+    EXPECT_TRUE(buttonContains(bigPanel(), PanelButton::Save, 71 + 37, y));
+    EXPECT_TRUE(buttonContains(bigPanel(), PanelButton::Load, 112 + 38, y));
     EXPECT_EQ(hotspotLine(bigPanel(), 112 + 38, y), 4);
     // The Normal position of Load is empty panel in Big size.
     EXPECT_EQ(hotspotLine(normalPanel(), 104 + 38, 91), 4);
@@ -41,11 +41,11 @@ TEST(PanelHitTest, BigSizeKeepsTheEdgeRulesAtItsOwnPositions) {
 }
 
 TEST(PanelHitTest, LeftTopAndBottomEdgesBelongToTheButton) {
-    EXPECT_TRUE(buttonContains(normalPanel(), save, 63, 70));
-    EXPECT_FALSE(buttonContains(normalPanel(), save, 62, 70));
-    EXPECT_FALSE(buttonContains(normalPanel(), save, 63, 69));
-    EXPECT_TRUE(buttonContains(normalPanel(), save, 63, 70 + 22));
-    EXPECT_FALSE(buttonContains(normalPanel(), save, 63, 70 + 23));
+    EXPECT_TRUE(buttonContains(normalPanel(), PanelButton::Save, 63, 70));
+    EXPECT_FALSE(buttonContains(normalPanel(), PanelButton::Save, 62, 70));
+    EXPECT_FALSE(buttonContains(normalPanel(), PanelButton::Save, 63, 69));
+    EXPECT_TRUE(buttonContains(normalPanel(), PanelButton::Save, 63, 70 + 22));
+    EXPECT_FALSE(buttonContains(normalPanel(), PanelButton::Save, 63, 70 + 23));
 }
 
 TEST(PanelHitTest, NeighbouringSelectorsShareNoColumn) {
@@ -64,7 +64,7 @@ TEST(PanelHitTest, EveryButtonExplainsItselfWithItsLineInBothSizes) {
             const PanelButton button = kButtonsInLineOrder[line - 1];
             EXPECT_EQ(buttonLine(button), line);
             const Rect& r = geometry->buttons[button];
-            EXPECT_EQ(hotspotLine(*geometry, r.x + 1, r.y + 1), line) << "button " << button;
+            EXPECT_EQ(hotspotLine(*geometry, r.x + 1, r.y + 1), line) << "button " << static_cast<int>(button);
         }
     }
 }
@@ -81,8 +81,8 @@ TEST(PanelHitTest, InformationAreasGiveLines22To30) {
 TEST(PanelHitTest, TheLastHotspotContainingThePointWins) {
     // The status bar switch's included right edge lies on the first column
     // of the status-off area (line 23), which comes later in line order.
-    const Rect& sw = normalPanel().buttons[statusBarSwitch];
-    EXPECT_TRUE(buttonContains(normalPanel(), statusBarSwitch, sw.x + sw.width, sw.y + 2));
+    const Rect& sw = normalPanel().buttons[PanelButton::StatusBarSwitch];
+    EXPECT_TRUE(buttonContains(normalPanel(), PanelButton::StatusBarSwitch, sw.x + sw.width, sw.y + 2));
     EXPECT_EQ(hotspotLine(normalPanel(), sw.x + sw.width, sw.y + 2), 23);
     EXPECT_EQ(hotspotLine(normalPanel(), sw.x + sw.width - 1, sw.y + 2), 21);
 }
@@ -95,7 +95,7 @@ TEST(PanelHitTest, EnabledRulesFollowWhetherAGameRuns) {
             ++settingButtons;
             EXPECT_TRUE(buttonEnabled(button, false));
             EXPECT_FALSE(buttonEnabled(button, true));
-        } else if (button == tintfall::pause || button == save) {
+        } else if (button == PanelButton::Pause || button == PanelButton::Save) {
             EXPECT_FALSE(buttonEnabled(button, false));
             EXPECT_TRUE(buttonEnabled(button, true));
         } else {

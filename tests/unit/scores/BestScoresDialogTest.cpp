@@ -3,7 +3,7 @@
 #include "net/InternetTransfers.h"
 #include "net/Top10File.h"
 #include "tests/support/FakeControls.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/ScriptedInternetDialogs.h"
 #include "tests/support/TestFtpClient.h"
 #include "platform/headless/ManualClock.h"
@@ -18,7 +18,7 @@
 namespace tintfall {
 namespace {
 
-const std::string kBookPath = std::string(kGameFolder) + "data.tft";
+const std::string kBookPath = std::string(kBaseFolder) + "data.tft";
 
 struct BestScores : ::testing::Test {
     MemoryFiles files;
@@ -31,7 +31,7 @@ struct BestScores : ::testing::Test {
     BestScores() { clock.setLocalTime(kSampleTime); }
 
     BestScoresDialog open(ScoreTableId table, std::optional<ScoreEntry> pendingResult = std::nullopt) {
-        BestScoresDialog dialog(files, clock, internet, kGameFolder, "KEY", table);
+        BestScoresDialog dialog(files, clock, internet, kBaseFolder, "KEY", table);
         if (pendingResult) dialog.setPendingResult(*pendingResult);
         dialog.onInit(controls);
         return dialog;
@@ -39,9 +39,9 @@ struct BestScores : ::testing::Test {
     // A book on disk whose table holds rows with the given scores, level 5, 10 blocks each.
     void storeTable(ScoreTableId table, std::initializer_list<std::int32_t> scores) {
         ScoreBook book;
-        book.load(files, kGameFolder);
+        book.load(files, kBaseFolder);
         for (std::int32_t score : scores) book.insertEntry(table, playedEntry(table, score, 5, 10, "Row"), "Earlier");
-        ASSERT_TRUE(book.save(files, kGameFolder));
+        ASSERT_TRUE(book.save(files, kBaseFolder));
     }
     std::string number(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NumberColumn)); }
     std::string name(int place) { return controls.text(BestScoresDialog::rowControlId(place, BestScoresDialog::NameColumn)); }
@@ -95,7 +95,7 @@ TEST_F(BestScores, ForeignFileIsReplacedByAnEmptyBook) {
     EXPECT_EQ(controls.endResult(), 0);
     EXPECT_EQ(name(1), "Empty");
     ScoreBook book;
-    EXPECT_TRUE(book.load(files, kGameFolder));
+    EXPECT_TRUE(book.load(files, kBaseFolder));
 }
 
 TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
@@ -119,7 +119,7 @@ TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
     files.contents[kBookPath] = foreign;
     files.unwritable.insert(kBookPath + ".damaged3");
     FakeControls other;
-    BestScoresDialog dialog(files, clock, internet, kGameFolder, "KEY", ClassicTable);
+    BestScoresDialog dialog(files, clock, internet, kBaseFolder, "KEY", ClassicTable);
     dialog.onInit(other);
     EXPECT_NE(other.endResult(), 0);
     EXPECT_EQ(files.contents[kBookPath], foreign);
@@ -138,7 +138,7 @@ TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {
     EXPECT_EQ(controls.title(), "Local Best Scores - Timer mode");
 
     ScoreBook saved;
-    ASSERT_TRUE(saved.load(files, kGameFolder));
+    ASSERT_TRUE(saved.load(files, kBaseFolder));
     EXPECT_EQ(saved.tables[TimerTable].rows[2].name, "Blue Fox");
     EXPECT_EQ(saved.tables[TimerTable].rows[3].score, 300);
 }
@@ -194,11 +194,11 @@ TEST_F(BestScores, ClearAnsweredYesEmptiesOnlyTheShownTable) {
     EXPECT_EQ(name(1), "Empty");
     EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Never");
     ScoreBook saved;
-    ASSERT_TRUE(saved.load(files, kGameFolder));
+    ASSERT_TRUE(saved.load(files, kBaseFolder));
     EXPECT_EQ(saved.tables[TimerTable].rows[0].name, "Empty");
     EXPECT_EQ(saved.tables[ClassicTable].rows[0].score, 300);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Timer), 0);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Classic), 300);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Timer), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Classic), 300);
 }
 
 TEST_F(BestScores, ClearingTheResultsTableRemovesTheMarkForGood) {
@@ -244,7 +244,7 @@ TEST_F(BestScores, UpdateKeepsTheShownTableAndFillsTop10) {
     EXPECT_EQ(score(1), "99999");
     EXPECT_EQ(controls.text(IDC_LAST_UPDATE), "Last update: Monday, 6 January 2003 10:00:00");
     ScoreBook saved;
-    ASSERT_TRUE(saved.load(files, kGameFolder));
+    ASSERT_TRUE(saved.load(files, kBaseFolder));
     EXPECT_EQ(saved.tables[InternetTable].rows[0].name, "Champion");
 }
 
@@ -287,7 +287,7 @@ TEST_F(BestScores, UnwritableBookClosesTheDialog) {
     EXPECT_TRUE(controls.messages().empty());
 
     FakeControls withResult;
-    BestScoresDialog dialog(files, clock, internet, kGameFolder, "", TimerTable);
+    BestScoresDialog dialog(files, clock, internet, kBaseFolder, "", TimerTable);
     dialog.setPendingResult(playedEntry(Timer, 10, 1, 1));
     dialog.onInit(withResult);
     EXPECT_NE(withResult.endResult(), 0);

@@ -4,13 +4,13 @@
 #include "resources/dialog_ids.h"
 #include "scores/LastNameFile.h"
 #include "scores/NamePrompt.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 
 namespace tintfall {
 namespace {
 
-const std::string kNamePath = std::string(kGameFolder) + "lastname.dat";
+const std::string kNamePath = std::string(kBaseFolder) + "lastname.dat";
 
 struct NamePromptTest : ::testing::Test {
     MemoryFiles files;
@@ -18,7 +18,7 @@ struct NamePromptTest : ::testing::Test {
     // One prompt: opened, the edit box set to typed (unless nothing), then button id.
     std::optional<std::string> ask(std::optional<std::string> typed, int button, std::string* proposed = nullptr) {
         FakeControls controls;
-        NamePrompt prompt(files, kGameFolder);
+        NamePrompt prompt(files, kBaseFolder);
         prompt.onInit(controls);
         if (proposed) *proposed = controls.text(IDC_PLAYER_NAME);
         if (typed) controls.type(IDC_PLAYER_NAME, *typed);
@@ -34,7 +34,7 @@ TEST_F(NamePromptTest, ConfirmedNameIsProposedNextTime) {
     EXPECT_EQ(proposed, "");
     EXPECT_EQ(ask(std::nullopt, kDialogOk, &proposed), "Blue Fox");
     EXPECT_EQ(proposed, "Blue Fox");
-    EXPECT_EQ(readLastName(files, kGameFolder), "Blue Fox");
+    EXPECT_EQ(readLastName(files, kBaseFolder), "Blue Fox");
 }
 
 TEST_F(NamePromptTest, EmptyAndUntrimmedNamesAreTakenAsTyped) {
@@ -43,7 +43,7 @@ TEST_F(NamePromptTest, EmptyAndUntrimmedNamesAreTakenAsTyped) {
     std::string proposed = "unset";
     EXPECT_EQ(ask("  Ada  ", kDialogOk, &proposed), "  Ada  ");
     EXPECT_EQ(proposed, "");
-    EXPECT_EQ(readLastName(files, kGameFolder), "  Ada  ");
+    EXPECT_EQ(readLastName(files, kBaseFolder), "  Ada  ");
 }
 
 TEST_F(NamePromptTest, CancelReturnsNothingAndWritesNothing) {

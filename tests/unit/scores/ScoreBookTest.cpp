@@ -2,7 +2,7 @@
 
 #include "scores/ScoreBook.h"
 #include "settings/GameSettings.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/PlayedEntry.h"
 #include "tests/unit/scores/FileBytes.h"
@@ -91,10 +91,10 @@ TEST(ScoreBook, SaveAndLoadGiveBackTheSameBookLongTextsIncluded) {
     rich.country = std::string(254, 'c');
     book.insertEntry(RisingTable, rich, std::string(256, 'u'));
     book.setInternetTable(book.tables[ClassicTable].rows, "Tuesday, 7 January 2003 1:02:03");
-    ASSERT_TRUE(book.save(files, kGameFolder));
+    ASSERT_TRUE(book.save(files, kBaseFolder));
 
     ScoreBook loaded;
-    ASSERT_TRUE(loaded.load(files, kGameFolder));
+    ASSERT_TRUE(loaded.load(files, kBaseFolder));
     EXPECT_EQ(loaded.encode(), files.contents[kBookFile]);
     const ScoreEntry& row = loaded.tables[RisingTable].rows[0];
     EXPECT_EQ(row.name, rich.name);
@@ -129,7 +129,7 @@ TEST(ScoreBook, InvalidOrShortFilesFailToLoadAndLeaveTheBook) {
     }
     MemoryFiles files;
     ScoreBook book;
-    EXPECT_FALSE(book.load(files, kGameFolder));
+    EXPECT_FALSE(book.load(files, kBaseFolder));
 }
 
 TEST(ScoreBook, EqualOnAllThreeGoesBelowAndShiftsTheRest) {
@@ -219,20 +219,20 @@ TEST(ScoreBook, SettingTheInternetTableReplacesRowsAndDateOnly) {
 
 TEST(ScoreSummary, SavedBookGivesBestAndQualifyingScorePerMode) {
     MemoryFiles files;
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Classic), 0);
-    EXPECT_EQ(qualifyingScore(files, kGameFolder, Classic), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Classic), 0);
+    EXPECT_EQ(qualifyingScore(files, kBaseFolder, Classic), 0);
 
     ScoreBook book = bookWithFullClassicTable();
     book.insertEntry(ClassicTable, result(4000, 9, 9), kNow);
     book.insertEntry(RisingTable, result(55, 1, 1), kNow);
-    ASSERT_TRUE(book.save(files, kGameFolder));
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Classic), 4000);
-    EXPECT_EQ(qualifyingScore(files, kGameFolder, Classic), 200);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Rising), 55);
-    EXPECT_EQ(qualifyingScore(files, kGameFolder, Rising), 0);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Timer), 0);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, 3), 0);
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, -1), 0);
+    ASSERT_TRUE(book.save(files, kBaseFolder));
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Classic), 4000);
+    EXPECT_EQ(qualifyingScore(files, kBaseFolder, Classic), 200);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Rising), 55);
+    EXPECT_EQ(qualifyingScore(files, kBaseFolder, Rising), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Timer), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, 3), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, -1), 0);
 }
 
 TEST(ScoreSummary, AFileThatDoesNotLoadGivesTheEmptyBooksZero) {
@@ -242,17 +242,17 @@ TEST(ScoreSummary, AFileThatDoesNotLoadGivesTheEmptyBooksZero) {
     book.entryScore = {1, 2, 3};
     const std::vector<std::uint8_t> bytes = book.encode();
     files.contents[kBookFile] = bytes;
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Rising), 30);
-    EXPECT_EQ(qualifyingScore(files, kGameFolder, Timer), 2);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Rising), 30);
+    EXPECT_EQ(qualifyingScore(files, kBaseFolder, Timer), 2);
 
     // Cut anywhere, even right after the summary, the book does not load and
     // the queries agree with the empty book that replaces it.
     for (const std::size_t length : {std::size_t{48}, std::size_t{47}, bytes.size() - 1}) {
         files.contents[kBookFile].assign(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
-        EXPECT_EQ(bestLocalScore(files, kGameFolder, Rising), 0) << length;
-        EXPECT_EQ(qualifyingScore(files, kGameFolder, Timer), 0) << length;
+        EXPECT_EQ(bestLocalScore(files, kBaseFolder, Rising), 0) << length;
+        EXPECT_EQ(qualifyingScore(files, kBaseFolder, Timer), 0) << length;
     }
     files.contents[kBookFile] = bytes;
     files.contents[kBookFile][20] = 11;
-    EXPECT_EQ(bestLocalScore(files, kGameFolder, Classic), 0);
+    EXPECT_EQ(bestLocalScore(files, kBaseFolder, Classic), 0);
 }

@@ -4,7 +4,7 @@
 #include "scores/FirstStart.h"
 #include "scores/LastNameFile.h"
 #include "scores/UsageTime.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 
 using namespace tintfall;
@@ -63,88 +63,88 @@ TEST(UsageTime, CarriesSecondsIntoMinutesAndMinutesIntoHours) {
 
 TEST(UsageTime, AddsTheRunToTheFileAcrossAClockWrap) {
     MemoryFiles files;
-    files.contents[kGameFolder + "tdata.dat"] = usageFile(1, 59, 50);
-    addUsageTime(files, kGameFolder, 15000, 0);
-    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat"], usageFile(2, 0, 5));
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "2:0:5");
+    files.contents[kBaseFolder + "tdata.dat"] = usageFile(1, 59, 50);
+    addUsageTime(files, kBaseFolder, 15000, 0);
+    EXPECT_EQ(files.contents[kBaseFolder + "tdata.dat"], usageFile(2, 0, 5));
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "2:0:5");
 
     // The millisecond clock wrapped during the run: 10 s before and 5 s after.
-    addUsageTime(files, kGameFolder, 5000, 0xFFFFFFFFu - 9999u);
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "2:0:20");
+    addUsageTime(files, kBaseFolder, 5000, 0xFFFFFFFFu - 9999u);
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "2:0:20");
 }
 
 TEST(UsageTime, AMissingOrShortFileCountsAsNoTimeSoFar) {
     MemoryFiles files;
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:0:0");
-    addUsageTime(files, kGameFolder, 61000, 0);
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:1:1");
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "0:0:0");
+    addUsageTime(files, kBaseFolder, 61000, 0);
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "0:1:1");
 
     const std::vector<std::uint8_t> shortFile = {5, 0, 0, 0, 7, 0, 0, 0, 9, 0, 0};  // 11 bytes
-    files.contents[kGameFolder + "tdata.dat"] = shortFile;
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "0:0:0");
-    addUsageTime(files, kGameFolder, 3000, 0);
-    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat"], usageFile(0, 0, 3));
+    files.contents[kBaseFolder + "tdata.dat"] = shortFile;
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "0:0:0");
+    addUsageTime(files, kBaseFolder, 3000, 0);
+    EXPECT_EQ(files.contents[kBaseFolder + "tdata.dat"], usageFile(0, 0, 3));
     // The short file is kept beside the new one.
-    EXPECT_EQ(files.contents[kGameFolder + "tdata.dat.damaged"], shortFile);
+    EXPECT_EQ(files.contents[kBaseFolder + "tdata.dat.damaged"], shortFile);
 }
 
 TEST(UsageTime, TextIsUnsignedDecimalWithoutPadding) {
     MemoryFiles files;
-    files.contents[kGameFolder + "tdata.dat"] = usageFile(3, 7, 45);
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "3:7:45");
-    files.contents[kGameFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
-    EXPECT_EQ(usageTimeText(files, kGameFolder), "4294967295:0:0");
+    files.contents[kBaseFolder + "tdata.dat"] = usageFile(3, 7, 45);
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "3:7:45");
+    files.contents[kBaseFolder + "tdata.dat"] = usageFile(0xFFFFFFFFu, 0, 0);
+    EXPECT_EQ(usageTimeText(files, kBaseFolder), "4294967295:0:0");
 }
 
 TEST(UsageTime, AFileThatCannotBeWrittenIsPassedOver) {
     MemoryFiles files;
     files.allWritesFail = true;
-    addUsageTime(files, kGameFolder, 5000, 0);
-    EXPECT_FALSE(files.exists(kGameFolder + "tdata.dat"));
+    addUsageTime(files, kBaseFolder, 5000, 0);
+    EXPECT_FALSE(files.exists(kBaseFolder + "tdata.dat"));
 }
 
 TEST(FirstStart, TheFirstDateIsKeptAndOnlyRewrittenWhenTheFileIsGone) {
     MemoryFiles files;
-    EXPECT_EQ(firstStartText(files, kGameFolder), "UNKNOWN");
-    EXPECT_TRUE(writeFirstStartIfAbsent(files, kGameFolder, "Sunday, 5 January 2003 9:05:07"));
-    EXPECT_TRUE(writeFirstStartIfAbsent(files, kGameFolder, "Monday, 6 January 2003 9:05:07"));
-    EXPECT_EQ(firstStartText(files, kGameFolder), "Sunday, 5 January 2003 9:05:07");
-    const std::vector<std::uint8_t>& bytes = files.contents[kGameFolder + "sdata.dat"];
+    EXPECT_EQ(firstStartText(files, kBaseFolder), "UNKNOWN");
+    EXPECT_TRUE(writeFirstStartIfAbsent(files, kBaseFolder, "Sunday, 5 January 2003 9:05:07"));
+    EXPECT_TRUE(writeFirstStartIfAbsent(files, kBaseFolder, "Monday, 6 January 2003 9:05:07"));
+    EXPECT_EQ(firstStartText(files, kBaseFolder), "Sunday, 5 January 2003 9:05:07");
+    const std::vector<std::uint8_t>& bytes = files.contents[kBaseFolder + "sdata.dat"];
     EXPECT_EQ(bytes.size(), 31u);  // one length byte, no header
     EXPECT_EQ(bytes[0], 30);
 
-    files.remove(kGameFolder + "sdata.dat");
-    writeFirstStartIfAbsent(files, kGameFolder, "Monday, 6 January 2003 9:05:07");
-    EXPECT_EQ(firstStartText(files, kGameFolder), "Monday, 6 January 2003 9:05:07");
+    files.remove(kBaseFolder + "sdata.dat");
+    writeFirstStartIfAbsent(files, kBaseFolder, "Monday, 6 January 2003 9:05:07");
+    EXPECT_EQ(firstStartText(files, kBaseFolder), "Monday, 6 January 2003 9:05:07");
 }
 
 TEST(FirstStart, AnUnreadableTextIsUnknown) {
     MemoryFiles files;
-    files.contents[kGameFolder + "sdata.dat"] = {10, 'a', 'b'};
-    EXPECT_EQ(firstStartText(files, kGameFolder), "UNKNOWN");
+    files.contents[kBaseFolder + "sdata.dat"] = {10, 'a', 'b'};
+    EXPECT_EQ(firstStartText(files, kBaseFolder), "UNKNOWN");
     files.allWritesFail = true;
     files.contents.clear();
-    EXPECT_FALSE(writeFirstStartIfAbsent(files, kGameFolder, "x"));
+    EXPECT_FALSE(writeFirstStartIfAbsent(files, kBaseFolder, "x"));
 }
 
 TEST(LastNameFile, TheConfirmedNameComesBackNextTime) {
     MemoryFiles files;
-    EXPECT_EQ(readLastName(files, kGameFolder), "");
-    ASSERT_TRUE(writeLastName(files, kGameFolder, "Blue Fox"));
-    const std::vector<std::uint8_t>& bytes = files.contents[kGameFolder + "lastname.dat"];
+    EXPECT_EQ(readLastName(files, kBaseFolder), "");
+    ASSERT_TRUE(writeLastName(files, kBaseFolder, "Blue Fox"));
+    const std::vector<std::uint8_t>& bytes = files.contents[kBaseFolder + "lastname.dat"];
     EXPECT_EQ(bytes[0], 22);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 23), "TINTFALL_LASTNAME_FILE");
     EXPECT_EQ(bytes[23], 8);
     EXPECT_EQ(bytes.size(), 32u);
-    EXPECT_EQ(readLastName(files, kGameFolder), "Blue Fox");
+    EXPECT_EQ(readLastName(files, kBaseFolder), "Blue Fox");
 
-    ASSERT_TRUE(writeLastName(files, kGameFolder, ""));
-    EXPECT_EQ(files.contents[kGameFolder + "lastname.dat"].size(), 24u);
-    EXPECT_EQ(readLastName(files, kGameFolder), "");
+    ASSERT_TRUE(writeLastName(files, kBaseFolder, ""));
+    EXPECT_EQ(files.contents[kBaseFolder + "lastname.dat"].size(), 24u);
+    EXPECT_EQ(readLastName(files, kBaseFolder), "");
 
     const std::string longName(300, 'z');
-    ASSERT_TRUE(writeLastName(files, kGameFolder, longName));
-    EXPECT_EQ(readLastName(files, kGameFolder), longName);
+    ASSERT_TRUE(writeLastName(files, kBaseFolder, longName));
+    EXPECT_EQ(readLastName(files, kBaseFolder), longName);
 }
 
 TEST(LastNameFile, ForeignOrShortFilesGiveTheEmptyName) {
@@ -154,6 +154,6 @@ TEST(LastNameFile, ForeignOrShortFilesGiveTheEmptyName) {
     std::vector<std::uint8_t> foreign = valid;
     foreign[5] = 'f';
     MemoryFiles files;
-    files.contents[kGameFolder + "lastname.dat"] = foreign;
-    EXPECT_EQ(readLastName(files, kGameFolder), "");
+    files.contents[kBaseFolder + "lastname.dat"] = foreign;
+    EXPECT_EQ(readLastName(files, kBaseFolder), "");
 }

@@ -6,7 +6,7 @@
 #include "shell/AssetStore.h"
 #include "shell/FileCheck.h"
 #include "tests/support/TempFolder.h"
-#include "tests/unit/shell/BitmapSpec.h"
+#include "tests/unit/shell/BitmapShape.h"
 
 namespace tintfall {
 namespace {

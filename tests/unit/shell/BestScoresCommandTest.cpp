@@ -20,7 +20,7 @@ struct BestScoresCommandTest : GameCommandFixture {
 
 TEST_F(BestScoresCommandTest, F4OnAnEmptyFolderShowsTheEmptyClassicTable) {
     state.notPaused = 1;
-    bestScores.show(BestScoresStart::LocalClassic);
+    bestScores.showBestScores(BestScoresStart::LocalClassic);
     ASSERT_EQ(runner.bestScoresShown, 1);
     EXPECT_EQ(runner.bestScoresTable, ClassicTable);
     EXPECT_EQ(runner.bestScores.title(), "Local Best Scores - Classic mode");
@@ -31,7 +31,7 @@ TEST_F(BestScoresCommandTest, F4OnAnEmptyFolderShowsTheEmptyClassicTable) {
 }
 
 TEST_F(BestScoresCommandTest, F5OpensTheInternetTable) {
-    bestScores.show(BestScoresStart::InternetTop10);
+    bestScores.showBestScores(BestScoresStart::InternetTop10);
     EXPECT_EQ(runner.bestScoresTable, InternetTable);
     EXPECT_EQ(runner.bestScores.title(), "Internet Best Scores - Top 10");
 }

@@ -5,7 +5,7 @@
 
 #include "shell/DibImage.h"
 #include "tests/unit/shell/BitmapForms.h"
-#include "tests/unit/shell/BitmapSpec.h"
+#include "tests/unit/shell/BitmapShape.h"
 
 namespace tintfall {
 namespace {

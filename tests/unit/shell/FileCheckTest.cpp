@@ -7,11 +7,11 @@
 #include "platform/headless/LocalFiles.h"
 #include "shell/AssetStore.h"
 #include "shell/FileCheck.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/unit/shell/BitmapForms.h"
-#include "tests/unit/shell/BitmapSpec.h"
+#include "tests/unit/shell/BitmapShape.h"
 
 namespace tintfall {
 namespace {
@@ -127,14 +127,14 @@ TEST_F(FileCheckTest, EverythingMissingListsAllNames) {
 TEST(FileCheckReads, PicturesInUseComeFromTheStoreAndTheOtherBlockSetsOnlyToTheirHeaders) {
     MemoryFiles files;
     for (const std::string& name : checkedFileNames()) {
-        files.contents[kGameFolder + name] = name.find(".bmp") != std::string::npos
+        files.contents[kBaseFolder + name] = name.find(".bmp") != std::string::npos
                                                  ? makeBitmap({3, 2, 24, 0, 0})
                                                  : std::vector<std::uint8_t>{'x'};
     }
     BitmapForm rle8;
     rle8.bits = 8;
     rle8.compression = 1;
-    files.contents[kGameFolder + "graph\\items7.bmp"] = writeForm(rle8);
+    files.contents[kBaseFolder + "graph\\items7.bmp"] = writeForm(rle8);
     // The same picture said to be 16384 pixels square: it would decode to
     // more than any picture may take.
     std::vector<std::uint8_t> tooLarge = writeForm(rle8);
@@ -142,12 +142,12 @@ TEST(FileCheckReads, PicturesInUseComeFromTheStoreAndTheOtherBlockSetsOnlyToThei
     tooLarge[19] = 0x40;
     tooLarge[22] = 0x00;
     tooLarge[23] = 0x40;
-    files.contents[kGameFolder + "graph\\ianim9b.bmp"] = tooLarge;
-    AssetStore pictures(files, kGameFolder);
+    files.contents[kBaseFolder + "graph\\ianim9b.bmp"] = tooLarge;
+    AssetStore pictures(files, kBaseFolder);
     pictures.loadAll(2);
     files.readPaths.clear();
 
-    EXPECT_EQ(checkFiles(files, kGameFolder, pictures),
+    EXPECT_EQ(checkFiles(files, kBaseFolder, pictures),
               "Attention! This files were not found:\ngraph\\ianim9b.bmp\n\nProgram may work incorrectly");
     EXPECT_TRUE(files.readPaths.empty());
     EXPECT_EQ(files.startPaths.size(), 44u);  // 48 block-set pictures, 4 of them in use

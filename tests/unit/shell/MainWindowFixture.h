@@ -16,7 +16,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedInternetDialogs.h"
 #include "tests/support/TestFtpClient.h"
-#include "tests/unit/shell/BitmapSpec.h"
+#include "tests/unit/shell/BitmapShape.h"
 #include "tests/unit/shell/ShellFakes.h"
 
 namespace tintfall {

@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, SizeCommandsResizeWithoutTouchingTheGame) {
     EXPECT_EQ(state.notPaused, 0);
     EXPECT_EQ(window.currentMenuState().sizeChecked, (std::array<bool, 3>{false, true, false}));
     // The panel follows the new size: Big's Start button lies lower.
-    EXPECT_EQ(window.layout().panel.buttons[startStop].y, 68);
+    EXPECT_EQ(window.layout().panel.buttons[PanelButton::StartStop].y, 68);
 
     window.onCommand(CMD_SIZE_NORMAL);
     EXPECT_EQ(this->window.resizes.back().width, 483);

@@ -250,8 +250,8 @@ TEST_F(PartialDrawingTest, CodesOutOfRangeLightTheSelectorsOfWhatIsPlayed) {
 }
 
 TEST_F(PartialDrawingTest, ButtonStateOutsideItsRangeShowsTheNormalFrames) {
-    rig.panel.buttonState[startStop] = 7;
-    rig.panel.buttonState[classic] = -3;
+    rig.panel.buttonState[PanelButton::StartStop] = 7;
+    rig.panel.buttonState[PanelButton::Classic] = -3;
     drawPanel(rig.context());
     ASSERT_GE(rig.window.calls.size(), 13u);
     EXPECT_EQ(rig.window.calls[0].srcX, 2 * 79);       // clamped to pressed

@@ -49,12 +49,12 @@ TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
     rig.panel.statusLine = 4;
     rig.view.clockHour = 14;
     rig.view.clockMinute = 37;
-    rig.panel.buttonState[startStop] = 1;
-    rig.panel.buttonState[load] = 2;
-    rig.panel.buttonState[tintfall::pause] = 1;  // disabled: its state is not used
-    rig.panel.buttonState[classic] = 1;
-    rig.panel.buttonState[timer] = 2;
-    rig.panel.buttonState[bombs] = 1;
+    rig.panel.buttonState[PanelButton::StartStop] = 1;
+    rig.panel.buttonState[PanelButton::Load] = 2;
+    rig.panel.buttonState[PanelButton::Pause] = 1;  // disabled: its state is not used
+    rig.panel.buttonState[PanelButton::Classic] = 1;
+    rig.panel.buttonState[PanelButton::Timer] = 2;
+    rig.panel.buttonState[PanelButton::Bombs] = 1;
     redrawNow();
 
     const WindowLayout& l = rig.view.layout;
@@ -67,27 +67,27 @@ TEST_F(RedrawTest, NoGameDrawsCoverStatusButtonsClockAndNextBarInOrder) {
         inPlace(AssetRole::Background, {0, 375, 483, 32}),
         whole(AssetRole::Cover, l.fieldRect),
         blitCall(art(AssetRole::StatusLines), 0, 60, 414, 15, 21, 384),
-        button(startStop, AssetRole::StartButton, 1),
-        button(tintfall::pause, AssetRole::PauseDisabled, 0),
-        button(save, AssetRole::SaveDisabled, 0),
-        button(load, AssetRole::LoadButton, 2),
-        button(localTable, AssetRole::TableButton, 0),
-        button(internetTable, AssetRole::InternetTableButton, 0),
-        button(help, AssetRole::HelpButton, 0),
-        button(tintfall::exit, AssetRole::ExitButton, 0),
-        button(nextBarSwitch, AssetRole::NextBarShown, 0),
-        button(statusBarSwitch, AssetRole::StatusBarShown, 0),
-        button(logo, AssetRole::LogoButton, 0),
-        button(bombs, AssetRole::BombsOn, 1),
-        button(classic, AssetRole::ClassicSelector, 4),  // selected: state + 3
-        button(timer, AssetRole::TimerSelector, 2),
-        button(rising, AssetRole::RisingSelector, 0),
-        button(easy, AssetRole::EasySelector, 0),
-        button(normal, AssetRole::NormalSelector, 3),
-        button(hard, AssetRole::HardSelector, 0),
-        button(oneBlock, AssetRole::OneBlockSelector, 0),
-        button(twoBlocks, AssetRole::TwoBlocksSelector, 0),
-        button(threeBlocks, AssetRole::ThreeBlocksSelector, 3),
+        button(PanelButton::StartStop, AssetRole::StartButton, 1),
+        button(PanelButton::Pause, AssetRole::PauseDisabled, 0),
+        button(PanelButton::Save, AssetRole::SaveDisabled, 0),
+        button(PanelButton::Load, AssetRole::LoadButton, 2),
+        button(PanelButton::LocalTable, AssetRole::TableButton, 0),
+        button(PanelButton::InternetTable, AssetRole::InternetTableButton, 0),
+        button(PanelButton::Help, AssetRole::HelpButton, 0),
+        button(PanelButton::Exit, AssetRole::ExitButton, 0),
+        button(PanelButton::NextBarSwitch, AssetRole::NextBarShown, 0),
+        button(PanelButton::StatusBarSwitch, AssetRole::StatusBarShown, 0),
+        button(PanelButton::Logo, AssetRole::LogoButton, 0),
+        button(PanelButton::Bombs, AssetRole::BombsOn, 1),
+        button(PanelButton::Classic, AssetRole::ClassicSelector, 4),  // selected: state + 3
+        button(PanelButton::Timer, AssetRole::TimerSelector, 2),
+        button(PanelButton::Rising, AssetRole::RisingSelector, 0),
+        button(PanelButton::Easy, AssetRole::EasySelector, 0),
+        button(PanelButton::Normal, AssetRole::NormalSelector, 3),
+        button(PanelButton::Hard, AssetRole::HardSelector, 0),
+        button(PanelButton::OneBlock, AssetRole::OneBlockSelector, 0),
+        button(PanelButton::TwoBlocks, AssetRole::TwoBlocksSelector, 0),
+        button(PanelButton::ThreeBlocks, AssetRole::ThreeBlocksSelector, 3),
         blitCall(clockArt, 5, 0, 5, 9, 442, 387),
         blitCall(clockArt, 20, 0, 5, 9, 449, 387),
         blitCall(clockArt, 50, 0, 5, 9, 454, 387),
@@ -113,12 +113,18 @@ TEST_F(RedrawTest, RunningGameShowsNumbersNextPiecePieceAndBoard) {
     EXPECT_TRUE(callsOf(AssetRole::Cover).empty());
     // Start becomes Stop; Pause and Save take their enabled images; the
     // selectors show their disabled frames.
-    EXPECT_EQ(callsOf(AssetRole::StopButton), std::vector<CanvasCall>{button(startStop, AssetRole::StopButton, 0)});
-    EXPECT_EQ(callsOf(AssetRole::PauseButton), std::vector<CanvasCall>{button(tintfall::pause, AssetRole::PauseButton, 0)});
-    EXPECT_EQ(callsOf(AssetRole::SaveButton), std::vector<CanvasCall>{button(save, AssetRole::SaveButton, 0)});
-    EXPECT_EQ(callsOf(AssetRole::ClassicSelector), std::vector<CanvasCall>{button(classic, AssetRole::ClassicSelector, 7)});
-    EXPECT_EQ(callsOf(AssetRole::TimerSelector), std::vector<CanvasCall>{button(timer, AssetRole::TimerSelector, 6)});
-    EXPECT_EQ(callsOf(AssetRole::BombsOnDisabled), std::vector<CanvasCall>{button(bombs, AssetRole::BombsOnDisabled, 0)});
+    EXPECT_EQ(callsOf(AssetRole::StopButton),
+              std::vector<CanvasCall>{button(PanelButton::StartStop, AssetRole::StopButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::PauseButton),
+              std::vector<CanvasCall>{button(PanelButton::Pause, AssetRole::PauseButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::SaveButton),
+              std::vector<CanvasCall>{button(PanelButton::Save, AssetRole::SaveButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::ClassicSelector),
+              std::vector<CanvasCall>{button(PanelButton::Classic, AssetRole::ClassicSelector, 7)});
+    EXPECT_EQ(callsOf(AssetRole::TimerSelector),
+              std::vector<CanvasCall>{button(PanelButton::Timer, AssetRole::TimerSelector, 6)});
+    EXPECT_EQ(callsOf(AssetRole::BombsOnDisabled),
+              std::vector<CanvasCall>{button(PanelButton::Bombs, AssetRole::BombsOnDisabled, 0)});
 
     // Level (3), score (7), best (7), removed (5), to clear (3); no rise
     // countdown or time in Classic mode.
@@ -179,7 +185,8 @@ TEST_F(RedrawTest, PausedAndInactiveGamesCoverTheField) {
     rig.game.appActive = 1;
     rig.back.calls.clear();
     redrawNow();
-    EXPECT_EQ(callsOf(AssetRole::ResumeButton), std::vector<CanvasCall>{button(tintfall::pause, AssetRole::ResumeButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::ResumeButton),
+              std::vector<CanvasCall>{button(PanelButton::Pause, AssetRole::ResumeButton, 0)});
 }
 
 TEST_F(RedrawTest, EachFieldBackgroundFillsTheFieldOnceAndNotBehindTheCover) {
@@ -268,7 +275,8 @@ TEST_F(RedrawTest, BigSizeUsesBigPicturesButNormalCellsInTheNextBar) {
     };
     EXPECT_EQ(bigCells, expectedPiece);
     EXPECT_EQ(rectList(rig.presenter.presented), (std::vector<std::array<int, 4>>{{0, 0, 602, 602}}));
-    EXPECT_EQ(callsOf(AssetRole::StopButton), std::vector<CanvasCall>{button(startStop, AssetRole::StopButton, 0)});
+    EXPECT_EQ(callsOf(AssetRole::StopButton),
+              std::vector<CanvasCall>{button(PanelButton::StartStop, AssetRole::StopButton, 0)});
     EXPECT_EQ(callsOf(AssetRole::StopButton)[0].dstX, 71);
 }
 

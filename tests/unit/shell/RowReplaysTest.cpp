@@ -2,7 +2,7 @@
 
 #include "scores/ScoreBook.h"
 #include "shell/RowReplays.h"
-#include "tests/support/GameFolder.h"
+#include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/PlayedEntry.h"
 
@@ -16,12 +16,12 @@ TEST(RowReplays, KeptWhileTheRowStaysWhateverItsNameAndRemovedWhenItLeaves) {
     const ScoreEntry leaves = playedEntry(ClassicTable, 300, 2, 20, "");
     ScoreBook book;
     book.insertEntry(ClassicTable, stays, "now");
-    ASSERT_TRUE(book.save(files, kGameFolder));
-    ASSERT_TRUE(keepRowReplay(files, kGameFolder, playedEntry(ClassicTable, 500, 3, 40, ""), {1, 2, 3}));
-    ASSERT_TRUE(keepRowReplay(files, kGameFolder, leaves, {4}));
-    removeLeftRowReplays(files, kGameFolder, {stays, leaves});
-    EXPECT_EQ(readRowReplay(files, kGameFolder, stays).events, (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_FALSE(hasRowReplay(files, kGameFolder, leaves));
+    ASSERT_TRUE(book.save(files, kBaseFolder));
+    ASSERT_TRUE(keepRowReplay(files, kBaseFolder, playedEntry(ClassicTable, 500, 3, 40, ""), {1, 2, 3}));
+    ASSERT_TRUE(keepRowReplay(files, kBaseFolder, leaves, {4}));
+    removeLeftRowReplays(files, kBaseFolder, {stays, leaves});
+    EXPECT_EQ(readRowReplay(files, kBaseFolder, stays).events, (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(hasRowReplay(files, kBaseFolder, leaves));
 }
 
 }  // namespace tintfall

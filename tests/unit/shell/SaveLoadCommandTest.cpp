@@ -36,13 +36,13 @@ TEST_F(SaveLoad, DialogsHaveTheirTitlesFilterAndNames) {
     saveLoad.saveGameAs();
     saveLoad.loadGame();
     ASSERT_EQ(runner.fileDialogs.size(), 2u);
-    const FileDialogSpec& saving = runner.fileDialogs[0];
+    const FileDialogRequest& saving = runner.fileDialogs[0];
     EXPECT_EQ(saving.title, "Save Tintfall Game");
     EXPECT_EQ(saving.filter, "Tintfall Save Files (*.tfs)|*.tfs|All Files (*.*)|*.*||");
     EXPECT_EQ(saving.defaultExtension, "tfs");
     EXPECT_EQ(saving.initialName, "untitled");
     EXPECT_TRUE(saving.askBeforeOverwrite);
-    const FileDialogSpec& loading = runner.fileDialogs[1];
+    const FileDialogRequest& loading = runner.fileDialogs[1];
     EXPECT_EQ(loading.title, "Load Tintfall Game");
     EXPECT_EQ(loading.filter, saving.filter);
     EXPECT_EQ(loading.defaultExtension, "tfs");
@@ -106,7 +106,7 @@ TEST_F(SaveLoad, TimerGameLoadsWithItsSecondsLeft) {
     settings.colourCount = 4;
     state.timeLeft = 0;
     state.score = 5;
-    state.board.reset();
+    state.board.resetBoard();
     state.clockRunning = 1;
     clock.advance(90000);  // time spent in the dialogs is not played
     services.answers.push_back(MessageAnswer::Yes);

@@ -86,36 +86,38 @@ Size expectedSize(AssetRole role, const WindowLayout& l) {
         case AssetRole::Explosion: return {5 * l.cellWidth, l.cellHeight};
         case AssetRole::Digits: return {170, 17};
         case AssetRole::StartButton:
-        case AssetRole::StopButton: return strip(b[startStop], 3);
+        case AssetRole::StopButton: return strip(b[PanelButton::StartStop], 3);
         case AssetRole::PauseButton:
-        case AssetRole::ResumeButton: return strip(b[pause], 3);
-        case AssetRole::PauseDisabled: return strip(b[pause], 1);
-        case AssetRole::SaveButton: return strip(b[save], 3);
-        case AssetRole::SaveDisabled: return strip(b[save], 1);
-        case AssetRole::LoadButton: return strip(b[load], 3);
-        case AssetRole::TableButton: return strip(b[localTable], 3);
-        case AssetRole::InternetTableButton: return strip(b[internetTable], 3);
-        case AssetRole::HelpButton: return strip(b[help], 3);
-        case AssetRole::ExitButton: return strip(b[exit], 3);
-        case AssetRole::LogoButton: return strip(b[logo], 3);
+        case AssetRole::ResumeButton: return strip(b[PanelButton::Pause], 3);
+        case AssetRole::PauseDisabled: return strip(b[PanelButton::Pause], 1);
+        case AssetRole::SaveButton: return strip(b[PanelButton::Save], 3);
+        case AssetRole::SaveDisabled: return strip(b[PanelButton::Save], 1);
+        case AssetRole::LoadButton: return strip(b[PanelButton::Load], 3);
+        case AssetRole::TableButton: return strip(b[PanelButton::LocalTable], 3);
+        case AssetRole::InternetTableButton: return strip(b[PanelButton::InternetTable], 3);
+        case AssetRole::HelpButton: return strip(b[PanelButton::Help], 3);
+        case AssetRole::ExitButton: return strip(b[PanelButton::Exit], 3);
+        case AssetRole::LogoButton: return strip(b[PanelButton::Logo], 3);
         case AssetRole::NextBarHidden:
-        case AssetRole::NextBarShown: return strip(b[nextBarSwitch], 3);
+        case AssetRole::NextBarShown: return strip(b[PanelButton::NextBarSwitch], 3);
         case AssetRole::StatusBarHidden:
-        case AssetRole::StatusBarShown: return strip(b[statusBarSwitch], 3);
+        case AssetRole::StatusBarShown: return strip(b[PanelButton::StatusBarSwitch], 3);
         case AssetRole::BombsOn:
-        case AssetRole::BombsOff: return strip(b[bombs], 3);
+        case AssetRole::BombsOff: return strip(b[PanelButton::Bombs], 3);
         case AssetRole::BombsOnDisabled:
-        case AssetRole::BombsOffDisabled: return strip(b[bombs], 1);
+        case AssetRole::BombsOffDisabled: return strip(b[PanelButton::Bombs], 1);
         case AssetRole::ClassicSelector:
         case AssetRole::TimerSelector:
-        case AssetRole::RisingSelector: return strip(b[classic + static_cast<int>(role) - static_cast<int>(AssetRole::ClassicSelector)], 8);
+        case AssetRole::RisingSelector:
         case AssetRole::EasySelector:
         case AssetRole::NormalSelector:
-        case AssetRole::HardSelector: return strip(b[easy + static_cast<int>(role) - static_cast<int>(AssetRole::EasySelector)], 8);
+        case AssetRole::HardSelector:
         case AssetRole::OneBlockSelector:
         case AssetRole::TwoBlocksSelector:
-        case AssetRole::ThreeBlocksSelector:
-            return strip(b[oneBlock + static_cast<int>(role) - static_cast<int>(AssetRole::OneBlockSelector)], 8);
+        case AssetRole::ThreeBlocksSelector: {
+            const int step = static_cast<int>(role) - static_cast<int>(AssetRole::ClassicSelector);
+            return strip(b[buttonAfter(PanelButton::Classic, step)], 8);
+        }
         case AssetRole::NextBar: return {l.nextBarRect.width, l.nextBarRect.height};
         case AssetRole::StatusOff: return {l.statusOffRect.width, l.statusOffRect.height};
         case AssetRole::StatusLines: return {l.statusLineRect.width, 31 * l.statusLineRect.height};

@@ -1,4 +1,4 @@
-#include "platform/win32/DlgScores.h"
+#include "app/win32/DlgScores.h"
 
 #include "platform/win32/DlgModelProc.h"
 #include "resources/dialog_ids.h"

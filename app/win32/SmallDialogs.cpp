@@ -1,4 +1,4 @@
-#include "platform/win32/SmallDialogs.h"
+#include "app/win32/SmallDialogs.h"
 
 #include <shellapi.h>
 

@@ -1,9 +1,9 @@
-#include "platform/win32/DlgRunner.h"
+#include "app/win32/DlgRunner.h"
 
+#include "app/win32/DlgInternet.h"
+#include "app/win32/DlgOptionsSheet.h"
+#include "app/win32/DlgScores.h"
 #include "platform/win32/DlgFileChooser.h"
-#include "platform/win32/DlgInternet.h"
-#include "platform/win32/DlgOptionsSheet.h"
-#include "platform/win32/DlgScores.h"
 #include "resources/dialog_ids.h"
 
 namespace tintfall {
@@ -12,12 +12,12 @@ bool Win32DialogRunner::runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, 
     return tintfall::runOptionsSheet(instance_, owner_, game, interfacePage, control, sound);
 }
 
-std::optional<std::string> Win32DialogRunner::chooseSaveFile(const FileDialogSpec& spec) {
-    return runFileChooser(owner_, spec, FileChooserKind::Save);
+std::optional<std::string> Win32DialogRunner::chooseSaveFile(const FileDialogRequest& request) {
+    return runFileChooser(owner_, request, FileChooserKind::Save);
 }
 
-std::optional<std::string> Win32DialogRunner::chooseOpenFile(const FileDialogSpec& spec) {
-    return runFileChooser(owner_, spec, FileChooserKind::Open);
+std::optional<std::string> Win32DialogRunner::chooseOpenFile(const FileDialogRequest& request) {
+    return runFileChooser(owner_, request, FileChooserKind::Open);
 }
 
 void Win32DialogRunner::runNamePrompt(NamePrompt& prompt) { runNamePromptDialog(instance_, owner_, prompt); }

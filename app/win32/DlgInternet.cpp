@@ -1,4 +1,4 @@
-#include "platform/win32/DlgInternet.h"
+#include "app/win32/DlgInternet.h"
 
 #include "net/SendResultDialog.h"
 #include "net/TransferDialog.h"

@@ -4,7 +4,7 @@
 
 namespace tintfall {
 
-struct FileDialogSpec {
+struct FileDialogRequest {
     std::string title;
     // Pairs of description and pattern separated by '|', ending in "||".
     std::string filter;

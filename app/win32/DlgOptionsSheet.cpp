@@ -1,12 +1,12 @@
-#include "platform/win32/DlgOptionsSheet.h"
+#include "app/win32/DlgOptionsSheet.h"
 
 #include <mmsystem.h>
 
 #include <array>
 
+#include "app/win32/DlgKeyCapture.h"
 #include "platform/win32/DlgControls.h"
 #include "platform/win32/DlgFileChooser.h"
-#include "platform/win32/DlgKeyCapture.h"
 #include "platform/win32/OnDemandLibraries.h"
 #include "platform/win32/WideText.h"
 #include "settings/CConOpt.h"
@@ -40,9 +40,9 @@ public:
     }
 
     std::optional<std::string> chooseSoundFile() override {
-        const FileDialogSpec spec{"Load Sound File", "Sound Files (*.wav)|*.wav|All Files (*.*)|*.*||", "wav", "untitled",
+        const FileDialogRequest request{"Load Sound File", "Sound Files (*.wav)|*.wav|All Files (*.*)|*.*||", "wav", "untitled",
                                   false};
-        return runFileChooser(owner_, spec, FileChooserKind::Open);
+        return runFileChooser(owner_, request, FileChooserKind::Open);
     }
 
     std::optional<int> captureKey() override { return runKeyCapture(instance_, owner_); }

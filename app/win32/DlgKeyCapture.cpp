@@ -1,4 +1,4 @@
-#include "platform/win32/DlgKeyCapture.h"
+#include "app/win32/DlgKeyCapture.h"
 
 #include "resources/dialog_ids.h"
 #include "settings/KeyCapture.h"

@@ -3,12 +3,12 @@
 #include <windows.h>
 #include <windowsx.h>
 
-#include "platform/win32/DlgRunner.h"
-#include "platform/win32/MenuUpdate.h"
+#include "app/win32/DlgRunner.h"
+#include "app/win32/MenuUpdate.h"
+#include "app/win32/SmallDialogs.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Sound.h"
-#include "platform/win32/Win32WindowServices.h"
 #include "resources/resource_ids.h"
 #include "shell/MainWindow.h"
 
@@ -25,7 +25,7 @@ struct Program {
     Win32Files files;
     Win32Clock clock;
     Win32Sound sound;
-    Win32WindowServices services;
+    ProgramWindowServices services;
     ProgramDialogs dialogs;
     MainWindow window;
     explicit Program(HINSTANCE instance)

@@ -6,8 +6,8 @@
 
 #include "net/InternetDialogRunner.h"
 #include "net/InternetTransfers.h"
-#include "platform/win32/WinInetFtpClient.h"
 #include "platform/win32/Win32SecureRandom.h"
+#include "platform/win32/WinInetFtpClient.h"
 #include "shell/DialogRunner.h"
 
 namespace tintfall {
@@ -18,8 +18,8 @@ public:
     void attach(HWND owner) { owner_ = owner; }
 
     bool runOptionsSheet(CGameOpt& game, CIntOpt& interfacePage, CConOpt& control, CSndOpt& sound) override;
-    std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override;
-    std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override;
+    std::optional<std::string> chooseSaveFile(const FileDialogRequest& request) override;
+    std::optional<std::string> chooseOpenFile(const FileDialogRequest& request) override;
     void runNamePrompt(NamePrompt& prompt) override;
     void runBestScores(BestScoresDialog& dialog) override;
     void runWatchReplay(WatchReplayDialog& dialog) override;

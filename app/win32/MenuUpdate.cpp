@@ -1,4 +1,4 @@
-#include "platform/win32/MenuUpdate.h"
+#include "app/win32/MenuUpdate.h"
 
 #include "resources/resource_ids.h"
 

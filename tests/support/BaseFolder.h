@@ -4,6 +4,6 @@
 
 namespace tintfall {
 
-inline const std::string kGameFolder = "C:\\Games\\";
+inline const std::string kBaseFolder = "C:\\Games\\";
 
 }  // namespace tintfall
