@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev libfontconfig-dev fonts-dejavu-core fonts-dejavu-extra
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool x11-apps x11-utils imagemagick
   python3 python3-pyftpdlib libsqlite3-dev sqlite3 nginx

@@ -114,18 +114,22 @@ void bevelFaces(cairo_t* cr, double x0, double y0, double x1, double y1, double 
     }
 }
 
-void useFont(cairo_t* cr, Font font, double size) {
-    const char* family = "DejaVu Sans";
-    cairo_font_weight_t weight = CAIRO_FONT_WEIGHT_NORMAL;
+FontFace fontFace(Font font) {
     switch (font) {
-        case Font::Sans: break;
-        case Font::SansBold: weight = CAIRO_FONT_WEIGHT_BOLD; break;
-        case Font::Condensed: family = "DejaVu Sans Condensed"; break;
-        case Font::CondensedBold: family = "DejaVu Sans Condensed"; weight = CAIRO_FONT_WEIGHT_BOLD; break;
-        case Font::Serif: family = "DejaVu Serif"; weight = CAIRO_FONT_WEIGHT_BOLD; break;
-        case Font::Mono: family = "DejaVu Sans Mono"; weight = CAIRO_FONT_WEIGHT_BOLD; break;
+        case Font::Sans: return {"DejaVu Sans", false};
+        case Font::SansBold: return {"DejaVu Sans", true};
+        case Font::Condensed: return {"DejaVu Sans Condensed", false};
+        case Font::CondensedBold: return {"DejaVu Sans Condensed", true};
+        case Font::Serif: return {"DejaVu Serif", true};
+        case Font::Mono: return {"DejaVu Sans Mono", true};
     }
-    cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL, weight);
+    return {"DejaVu Sans", false};
+}
+
+void useFont(cairo_t* cr, Font font, double size) {
+    const FontFace face = fontFace(font);
+    cairo_select_font_face(cr, face.family, CAIRO_FONT_SLANT_NORMAL,
+                           face.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
     // Grey-scale anti-aliasing keeps the pictures free of colour fringes.
     cairo_font_options_t* options = cairo_font_options_create();

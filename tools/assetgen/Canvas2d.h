@@ -79,6 +79,13 @@ void bevelFaces(cairo_t* cr, double x0, double y0, double x1, double y1, double 
                 Rgb right);
 
 enum class Font { Sans, SansBold, Condensed, CondensedBold, Serif, Mono };
+inline constexpr Font kFonts[] = {Font::Sans, Font::SansBold, Font::Condensed, Font::CondensedBold, Font::Serif, Font::Mono};
+// The installed family and weight a font is drawn in.
+struct FontFace {
+    const char* family;
+    bool bold;
+};
+FontFace fontFace(Font font);
 void useFont(cairo_t* cr, Font font, double size);
 // Text centred on (cx, baseline y) or starting at x; returns its width.
 double textWidth(cairo_t* cr, const std::string& text);

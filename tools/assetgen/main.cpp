@@ -3,15 +3,23 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/headless/LocalFiles.h"
 #include "tools/assetgen/AssetGenerator.h"
+#include "tools/assetgen/FontCheck.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: assetgen <dist folder> <resources folder>\n");
         return 2;
     }
+    const std::vector<std::string> missing = tintfall::assetgen::missingFonts();
+    for (const std::string& font : missing) {
+        std::fprintf(stderr, "assetgen: the font %s is not installed (Debian: fonts-dejavu-core, fonts-dejavu-extra)\n",
+                     font.c_str());
+    }
+    if (!missing.empty()) return 1;
     const std::filesystem::path dist(argv[1]);
     const std::filesystem::path resources(argv[2]);
     std::error_code error;
