@@ -1,6 +1,6 @@
 #include "net/UploadKey.h"
 
-#include "platform/DamagedCopy.h"
+#include "platform/DamagedFile.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -58,10 +58,7 @@ std::string loadOrCreateUploadKey(Files& files, SecureRandom& random, const std:
     if (!key) return {};
     // A damaged file that cannot be kept aside stays as it is; the new key
     // then serves this run only.
-    if (files.exists(path)) {
-        const std::string aside = freeDamagedName(files, path);
-        if (aside.empty() || !files.rename(path, aside)) return *key;
-    }
+    if (!keepDamagedFileAside(files, path)) return *key;
     files.write(path, encodeUploadKey(*key));
     return *key;
 }

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/DamagedCopy.h"
+#include "platform/DamagedFile.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 #include "scores/ScoreEntryCodec.h"
@@ -78,7 +78,9 @@ bool ScoreBook::save(Files& files, const std::string& baseFolder) const { return
 bool ScoreBook::loadOrStartEmpty(Files& files, const std::string& baseFolder) {
     if (load(files, baseFolder)) return true;
     reset();
-    return keepDamagedCopy(files, bookPath(baseFolder)) && save(files, baseFolder) && load(files, baseFolder);
+    // Put aside when it can be; replaced by the empty book in any case.
+    keepDamagedFileAside(files, bookPath(baseFolder));
+    return save(files, baseFolder) && load(files, baseFolder);
 }
 
 std::optional<int> ScoreBook::insertEntry(ScoreTableId id, const ScoreEntry& entry, const std::string& updateText) {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/DamagedCopy.h"
+#include "platform/DamagedFile.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -48,7 +48,7 @@ UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs) {
 
 void addUsageTime(Files& files, const std::string& baseFolder, std::uint32_t nowMs, std::uint32_t runStartTime) {
     const std::optional<UsageTime> stored = loadUsageTime(files, baseFolder);
-    if (!stored && !keepDamagedCopy(files, usagePath(baseFolder))) return;
+    if (!stored) keepDamagedFileAside(files, usagePath(baseFolder));
     const UsageTime sum = addElapsed(stored.value_or(UsageTime{}), nowMs - runStartTime);
     DataWriter out;
     out.writeUint32(sum.hours);

@@ -22,7 +22,7 @@ UsageTime readUsageTime(Files& files, const std::string& baseFolder);
 UsageTime addElapsed(UsageTime time, std::uint32_t elapsedMs);
 // Adds the run from runStartTime to nowMs (unsigned difference, so the
 // wrapping clock is handled); a file that cannot be written is passed over.
-// A damaged file is kept beside the new one first (see keepDamagedCopy).
+// A damaged file is put aside first when it can be (see keepDamagedFileAside).
 void addUsageTime(Files& files, const std::string& baseFolder, std::uint32_t nowMs, std::uint32_t runStartTime);
 // "%u:%u:%u" of the stored time.
 std::string usageTimeText(Files& files, const std::string& baseFolder);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/DamagedCopy.h"
+#include "platform/DamagedFile.h"
 #include "platform/DataReader.h"
 #include "platform/DataWriter.h"
 
@@ -90,9 +90,9 @@ bool writeOptions(Files& files, const std::string& baseFolder, const GameSetting
 OptionsStartUp loadOptionsAtStartUp(Files& files, const std::string& baseFolder, GameSettings& settings) {
     settings.resetToDefaults(baseFolder);
     if (readOptions(files, baseFolder, settings)) return OptionsStartUp::Loaded;
-    // A damaged file is kept beside the defaults that replace it; one that
-    // cannot be kept is not replaced either.
-    if (!keepDamagedCopy(files, optionsPath(baseFolder))) return OptionsStartUp::CannotCreate;
+    // A damaged file is put aside before the defaults replace it; one that
+    // cannot be put aside is replaced all the same, as a missing one would be.
+    keepDamagedFileAside(files, optionsPath(baseFolder));
     writeOptions(files, baseFolder, settings);
     if (readOptions(files, baseFolder, settings)) return OptionsStartUp::CreatedDefaults;
     return OptionsStartUp::CannotCreate;

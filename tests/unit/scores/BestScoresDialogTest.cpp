@@ -115,14 +115,14 @@ TEST_F(BestScores, ADamagedBookIsKeptBesideTheEmptyOneNeverOverAnEarlierCopy) {
     EXPECT_EQ(files.contents[kBookPath + ".damaged"], damaged);
     EXPECT_EQ(files.contents[kBookPath + ".damaged2"], foreign);
 
-    // A copy that cannot be written leaves the damaged book where it is.
+    // One that cannot be put aside is replaced all the same: the dialog
+    // stays open and the result is entered.
     files.contents[kBookPath] = foreign;
     files.unwritable.insert(kBookPath + ".damaged3");
-    FakeControls other;
-    BestScoresDialog dialog(files, clock, internet, kBaseFolder, "KEY", ClassicTable);
-    dialog.onInit(other);
-    EXPECT_NE(other.endResult(), 0);
-    EXPECT_EQ(files.contents[kBookPath], foreign);
+    open(ClassicTable, playedEntry(Classic, 20, 1, 1));
+    EXPECT_EQ(controls.endResult(), 0);
+    EXPECT_TRUE(controls.messages().empty());
+    EXPECT_EQ(score(1), "20");
 }
 
 TEST_F(BestScores, PendingResultIsEnteredMarkedAndSaved) {

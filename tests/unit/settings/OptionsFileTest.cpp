@@ -222,12 +222,12 @@ TEST(OptionsFile, ADamagedFileIsKeptBesideTheDefaultsThatReplaceIt) {
     EXPECT_EQ(loadOptionsAtStartUp(clean, kBase, settings), OptionsStartUp::Loaded);
     EXPECT_EQ(clean.contents.size(), 1u);
 
-    // One that cannot be kept is not replaced either.
+    // One that cannot be put aside is replaced all the same.
     MemoryFiles stuck;
     stuck.contents[kOptionsPath] = damaged;
     stuck.unwritable.insert(kOptionsPath + ".damaged");
-    EXPECT_EQ(loadOptionsAtStartUp(stuck, kBase, settings), OptionsStartUp::CannotCreate);
-    EXPECT_EQ(stuck.contents[kOptionsPath], damaged);
+    EXPECT_EQ(loadOptionsAtStartUp(stuck, kBase, settings), OptionsStartUp::CreatedDefaults);
+    EXPECT_EQ(int32At(stuck.contents[kOptionsPath], 22), 155);
 }
 
 TEST(OptionsFile, OutOfRangeValuesAreTakenAsTheyAre) {

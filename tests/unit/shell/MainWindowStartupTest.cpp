@@ -72,6 +72,16 @@ TEST_F(MainWindowTest, ExistingFirstStartFileIsLeftAlone) {
     EXPECT_EQ(files.bytesOf("sdata.dat"), (std::vector<std::uint8_t>{3, 'o', 'l', 'd'}));
 }
 
+TEST_F(MainWindowTest, AnOptionsFileTooLargeToReadIsPutAsideAfterAHundredEarlierOnes) {
+    for (int n = 1; n <= 100; ++n) files.put("tintfall.dat.damaged" + (n > 1 ? std::to_string(n) : ""), {1});
+    files.put("tintfall.dat", {});
+    std::filesystem::resize_file(files.base() + "tintfall.dat", Files::kDefaultReadLimit + 1);
+    createInstalled();
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_TRUE(window.quitCodes.empty());
+    EXPECT_EQ(std::filesystem::file_size(files.base() + "tintfall.dat.damaged101"), Files::kDefaultReadLimit + 1);
+}
+
 TEST_F(MainWindowTest, StoredOptionsAreLoaded) {
     storeOptions([](GameSettings& s) {
         s.gameMode = Rising;
