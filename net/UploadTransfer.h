@@ -1,6 +1,10 @@
 #pragma once
 // The upload of a Send Result: the record is written to uploadKey + ".tft" in
 // baseFolder, sent under the same name and deleted again, whatever happens.
+// Before it, in the same session, go the replays kept for the rows that meet
+// the table's conditions, as uploadKey + ".<n>.tfr" (n from 1), so the table
+// can re-run them; a replay the server does not take leaves its row
+// unverified and the upload goes on.
 #include <string>
 
 #include "net/Transfer.h"

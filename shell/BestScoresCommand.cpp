@@ -5,7 +5,7 @@
 #include "engine/ModalPause.h"
 #include "scores/BestScoresDialog.h"
 #include "scores/NamePrompt.h"
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 
 namespace tintfall {
 

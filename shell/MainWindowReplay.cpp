@@ -1,7 +1,7 @@
 // Watching a replay in the main window: choosing it, its keys, its steps on
 // the window's timer and the title that says it is playing.
 #include "shell/MainWindow.h"
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 #include "shell/WatchReplayDialog.h"
 
 namespace tintfall {

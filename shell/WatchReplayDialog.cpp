@@ -2,7 +2,7 @@
 
 #include "resources/dialog_ids.h"
 #include "scores/ScoreBook.h"
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 
 namespace tintfall {
 

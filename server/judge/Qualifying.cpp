@@ -1,14 +1,8 @@
 #include "server/judge/Qualifying.h"
 
-#include "engine/Rules.h"
 #include "scores/ScoreBook.h"
 
 namespace tintfall {
-
-bool meetsConditions(const ScoreEntry& row) {
-    return row.hasInfo == 1 && row.gameMode == Classic && (row.colourCount == Normal || row.colourCount == Hard) &&
-           row.blockCountCode == ThreeBlocks;
-}
 
 std::optional<ScoreEntry> bestQualifyingRow(const UploadRecord& record) {
     const ScoreEntry* best = nullptr;

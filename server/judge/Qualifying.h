@@ -1,16 +1,12 @@
 #pragma once
-// Which results the internet table takes: the three conditions the Send
-// Result dialog shows ("Conditions !"): Classic, Normal or Hard, three blocks.
+// The row of an upload the internet table ranks.
 #include <optional>
 
+#include "net/TableConditions.h"
 #include "net/UploadFile.h"
 #include "scores/ScoreEntry.h"
 
 namespace tintfall {
-
-// A real result (hasInfo 1) of game mode Classic, with 5 or 6 colours and
-// pieces of three blocks.
-bool meetsConditions(const ScoreEntry& row);
 
 // The upload's best row that meets the conditions, by the ranking rule (of
 // equal rows the higher place), shown under the sender's playerName and

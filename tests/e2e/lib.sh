@@ -334,6 +334,12 @@ box_says() {
   return 1
 }
 
+# Presses OK on the open message box and waits until it is gone.
+box_ok() {
+  dlg boxpress 1 >/dev/null
+  dlg nobox
+}
+
 # Screenshot of one window (the newest of that title) into
 # build/e2e-shots/<test>-<name>.png. This display only shows a window opened
 # over the main window once the window has been moved; the main window goes

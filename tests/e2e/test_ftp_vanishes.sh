@@ -32,11 +32,6 @@ finish_run() {
   rm -f "$E2E_RUN.ftp.log"
   e2e_cleanup
 }
-box_ok() {
-  dlg boxpress 1 >/dev/null
-  dlg nobox
-}
-
 e2e_setup
 e2e_dialog_tool
 trap finish_run EXIT

@@ -10,50 +10,11 @@
 source "$(dirname "$0")/lib.sh"
 
 TABLES="$E2E_ROOT/tests/e2e/tables.py"
-JUDGE="$E2E_ROOT/build/native/server/tintfall_judge"
-[ -x "$JUDGE" ] || { e2e_log "no judge at $JUDGE: build first"; exit 1; }
 
-SERVER_PID=""
-# The server listens on the ports the program was built for; another run
-# may hold them for a while, so a refused start is tried again.
-server_start() {
-  local try
-  for ((try = 0; try < 30; try++)); do
-    bash "$E2E_ROOT/server/run.sh" --judge "$JUDGE" --data "$SERVER_DATA" >"$SERVER_DATA.log" 2>&1 &
-    SERVER_PID=$!
-    e2e_wait_for_quietly 30 server_ready && return 0
-    kill "$SERVER_PID" 2>/dev/null
-    wait "$SERVER_PID" 2>/dev/null
-    SERVER_PID=""
-    grep -q "Cannot listen" "$SERVER_DATA.log" || break
-    sleep 2
-  done
-  fail "the table server did not start: $(tail -3 "$SERVER_DATA.log")"
-  return 1
-}
-server_ready() { grep -q "Stop with Ctrl+C" "$SERVER_DATA.log" 2>/dev/null; }
-e2e_wait_for_quietly() {
-  local seconds="$1" i
-  shift
-  for ((i = 0; i < seconds * 5; i++)); do
-    "$@" && return 0
-    kill -0 "$SERVER_PID" 2>/dev/null || return 1
-    sleep 0.2
-  done
-  return 1
-}
-server_stop() {
-  [ -n "$SERVER_PID" ] || return 0
-  kill "$SERVER_PID" 2>/dev/null
-  wait "$SERVER_PID" 2>/dev/null
-  SERVER_PID=""
-}
 SILENT_PID=""
 finish_run() {
-  server_stop
   [ -n "$SILENT_PID" ] && kill "$SILENT_PID" 2>/dev/null
-  [ "$E2E_FAILURES" -eq 0 ] && rm -rf "$SERVER_DATA" "$SERVER_DATA.log" "$SERVER_DATA.upload"
-  e2e_cleanup
+  server_cleanup
 }
 
 BEST="Internet Best Scores - Top 10"
@@ -62,11 +23,6 @@ SEND="Send Result"
 CONDITIONS="Conditions !"
 SENDER_INFO="Game Info: Blue Fox"
 
-# Presses OK on the open message box and waits until it is gone.
-box_ok() {
-  dlg boxpress 1 >/dev/null
-  dlg nobox
-}
 transfer_closed() { ! dlg find "$TRANSFER" >/dev/null 2>&1; }
 conditions_closed() { ! dlg find "$CONDITIONS" >/dev/null 2>&1; }
 info_closed() { ! dlg find "$SENDER_INFO" >/dev/null 2>&1; }
@@ -95,7 +51,7 @@ in_place_shot() {
 
 e2e_setup
 e2e_dialog_tool
-SERVER_DATA="$E2E_RUN.server"
+source "$E2E_ROOT/tests/e2e/table_server.sh"
 trap finish_run EXIT
 server_start || e2e_finish
 

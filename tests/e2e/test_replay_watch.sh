@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# A short game named into the Classic table; Ctrl+R plays its replay, with
-# "Replay" and the speed in the title, through the game's last board.
+# A short game named into the Classic table; SEND takes its replay to the
+# real table server, whose Top 50 marks the row verified and offers the same
+# replay for download; Ctrl+R plays it, with "Replay" and the speed in the
+# title, through the game's last board.
 source "$(dirname "$0")/lib.sh"
 e2e_setup
 e2e_dialog_tool
-e2e_options_bytes blockCountCode=1 bombsEnabled=0 soundOn=0 animateTitle=0 > "$E2E_RUN/tintfall.dat"
+source "$E2E_ROOT/tests/e2e/table_server.sh"
+trap server_cleanup EXIT
+server_start || e2e_finish
+# The rules the internet table takes: Classic, Normal, three blocks.
+e2e_options_bytes blockCountCode=0 bombsEnabled=0 soundOn=0 animateTitle=0 > "$E2E_RUN/tintfall.dat"
 e2e_start || e2e_finish
 title() { xprop -id "$(e2e_main_window)" WM_NAME | sed 's/^[^"]*"//; s/"$//'; }
 title_is() { [ "$(title)" = "$1" ]; }
@@ -35,7 +41,31 @@ dlg click "$NAME" 1 >/dev/null
 BEST="Local Best Scores - Classic mode"
 e2e_wait_for "the Best Scores dialog" 15 dlg find "$BEST" && dlg click "$BEST" 2 >/dev/null
 sleep 1
-check "the row's replay is kept beside data.tft" [ -n "$(compgen -G "$E2E_RUN/data.tft.*.tfr")" ]
+replay="$(compgen -G "$E2E_RUN/data.tft.*.tfr")"
+check "the row's replay is kept beside data.tft" [ -n "$replay" ]
+
+# SEND from the internet table.
+TOP10="Internet Best Scores - Top 10"
+SEND="Send Result"
+dlg command 40015 >/dev/null
+e2e_wait_for "the internet table" 15 dlg find "$TOP10"
+dlg click "$TOP10" 1023 >/dev/null
+e2e_wait_for "the Send Result dialog" 15 dlg find "$SEND"
+dlg settext "$SEND" 1012 "Replay Sender" >/dev/null
+dlg settext "$SEND" 1058 "sender@example.org" >/dev/null
+dlg settext "$SEND" 1059 "Norway" >/dev/null
+dlg click "$SEND" 1 >/dev/null
+check "the upload is reported" box_says "Thank you and Good Luck!"
+box_ok
+dlg click "$TOP10" 2 >/dev/null
+row="$(/usr/bin/python3 -c 'import sys, urllib.request; print(urllib.request.urlopen(sys.argv[1]).read().decode())' \
+  "$(server_site)top.htm" | grep "Replay Sender")"
+check "the Top 50 marks the sent row verified" grep -q "&#10003;" <<<"$row"
+link="$(sed -n 's/.*href="\([^"]*\.tfr\)".*/\1/p' <<<"$row")"
+/usr/bin/python3 -c 'import sys, urllib.request; open(sys.argv[2], "wb").write(urllib.request.urlopen(sys.argv[1]).read())' \
+  "$(server_site)$link" "$E2E_RUN.download" 2>/dev/null
+check "the page offers the game's own replay" cmp -s "$replay" "$E2E_RUN.download"
+rm -f "$E2E_RUN.download"
 e2e_activate
 
 e2e_keys ctrl+r

@@ -23,7 +23,7 @@ bool TestFtpClient::connect(const FtpServer& server) {
 
 bool TestFtpClient::putFile(const std::string& localPath, const std::string& remoteName) {
     note("put " + remoteName);
-    if (!connectionOpen || putFails) return false;
+    if (!connectionOpen || putFails || refusedNames.count(remoteName)) return false;
     const auto bytes = files_.read(localPath);
     if (!bytes) return false;
     received[remoteName] = *bytes;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     bool internetFails = false;
     bool connectFails = false;
     bool putFails = false;
+    // Names the server turns away on a put, as an older server does a replay.
+    std::set<std::string> refusedNames;
     bool getFails = false;
     // A get that reports the whole file written but leaves none behind, as
     // when another program takes the file away at once.

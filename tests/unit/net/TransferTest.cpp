@@ -4,13 +4,16 @@
 // fail, with every progress text, message and clean-up step in order.
 #include <gtest/gtest.h>
 
+#include "engine/Rules.h"
 #include "net/InternetTransfers.h"
 #include "net/Top10File.h"
 #include "net/UploadFile.h"
+#include "scores/RowReplays.h"
 #include "tests/support/FakeControls.h"
 #include "platform/headless/ManualClock.h"
 #include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
+#include "tests/support/PlayedEntry.h"
 #include "tests/support/SampleTime.h"
 #include "tests/support/ScriptedInternetDialogs.h"
 #include "tests/support/TestFtpClient.h"
@@ -102,6 +105,26 @@ TEST_F(Transfers, AnUploadSendsTheRecordUnderTheKeyAndLeavesNoFile) {
     EXPECT_EQ(record->playerName, "Blue Fox");
     EXPECT_EQ(record->rows[0].score, 1234);
     EXPECT_EQ(dialogs.timerPeriod, 50u);
+}
+
+// Replays go first, numbered in row order, only for rows the table takes; one
+// the server turns away costs only its row's verification.
+TEST_F(Transfers, TheReplaysOfQualifyingRowsGoBeforeTheUpload) {
+    const auto row = [](std::int32_t score, std::int32_t colours) {
+        ScoreEntry entry = playedEntry(Classic, score, 3, 40);
+        entry.colourCount = colours;
+        entry.blockCountCode = ThreeBlocks;
+        return entry;
+    };
+    classic.rows = {row(900, Hard), row(800, Easy), row(700, Normal), row(600, Normal), row(500, Normal)};
+    for (int i : {0, 1, 2, 4}) ASSERT_TRUE(keepRowReplay(files, kBaseFolder, classic.rows[i], {std::uint8_t(i)}));
+    ftp.refusedNames.insert(kKey + ".2.tfr");
+    send();
+    EXPECT_EQ(ftp.calls, (Log{"openInternet", "connect", "put " + kKey + ".1.tfr", "put " + kKey + ".2.tfr",
+                              "put " + kKey + ".3.tfr", "put " + kKey + ".tft", "closeConnection", "closeInternet"}));
+    EXPECT_EQ(ftp.received.at(kKey + ".1.tfr"), files.contents.at(rowReplayPath(kBaseFolder, classic.rows[0])));
+    EXPECT_EQ(ftp.received.at(kKey + ".3.tfr"), files.contents.at(rowReplayPath(kBaseFolder, classic.rows[4])));
+    expectClosedAs(kDialogOk);
 }
 
 TEST_F(Transfers, TheAccountIsTheBuildsOwn) {

@@ -1,7 +1,7 @@
 // A replay's pace at each speed and paused; a table row's game played back.
 #include "engine/ModalPause.h"
 #include "engine/ReplayRerun.h"
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 #include "tests/support/GameDriver.h"
 #include "tests/support/RandomPlayer.h"
 #include "tests/unit/engine/RecordingHost.h"

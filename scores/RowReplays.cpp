@@ -1,4 +1,4 @@
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 
 #include <algorithm>
 #include <cstdio>

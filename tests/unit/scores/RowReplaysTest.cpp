@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scores/ScoreBook.h"
-#include "shell/RowReplays.h"
+#include "scores/RowReplays.h"
 #include "tests/support/BaseFolder.h"
 #include "tests/support/MemoryFiles.h"
 #include "tests/support/PlayedEntry.h"
