@@ -39,25 +39,45 @@ constexpr std::int32_t kLevelCount = 20;
 enum class RuleGroup { Mode, Difficulty, Blocks };
 constexpr int kRuleChoiceCount = 3;
 
+namespace rules_detail {
+// Each group's codes in choice order, and the choice an unknown code plays as.
+inline constexpr std::int32_t kCodes[][kRuleChoiceCount] = {
+    {Classic, Timer, Rising}, {Easy, Normal, Hard}, {OneBlock, TwoBlocks, ThreeBlocks}};
+inline constexpr int kSafeChoice[] = {0, 1, 2};
+
+constexpr int knownChoice(RuleGroup group, std::int32_t code) {
+    for (int choice = 0; choice < kRuleChoiceCount; ++choice)
+        if (kCodes[static_cast<int>(group)][choice] == code) return choice;
+    return -1;
+}
+}  // namespace rules_detail
+
 // The code stored for choice 0..2 of a group.
-std::int32_t ruleCode(RuleGroup group, int choice);
+constexpr std::int32_t ruleCode(RuleGroup group, int choice) {
+    return rules_detail::kCodes[static_cast<int>(group)][choice];
+}
 
 // Whether a stored code is one of the group's three.
-bool isKnownRuleCode(RuleGroup group, std::int32_t code);
+constexpr bool isKnownRuleCode(RuleGroup group, std::int32_t code) {
+    return rules_detail::knownChoice(group, code) >= 0;
+}
 
 // The choice a stored code is played, shown and lit as: its own, or the
 // group's safe choice (Classic; Normal, since a count of 0 or 1 would divide
 // by zero and one above 6 would draw bomb colours into the board; three
 // blocks) for any other code.
-int ruleChoice(RuleGroup group, std::int32_t code);
+constexpr int ruleChoice(RuleGroup group, std::int32_t code) {
+    const int choice = rules_detail::knownChoice(group, code);
+    return choice >= 0 ? choice : rules_detail::kSafeChoice[static_cast<int>(group)];
+}
 
 // The code a stored code plays as.
-inline std::int32_t playedRuleCode(RuleGroup group, std::int32_t code) {
+constexpr std::int32_t playedRuleCode(RuleGroup group, std::int32_t code) {
     return ruleCode(group, ruleChoice(group, code));
 }
 
 // The start level index a stored one plays as: level 1 outside 0..19.
-inline std::int32_t playedStartLevelIndex(std::int32_t index) {
+constexpr std::int32_t playedStartLevelIndex(std::int32_t index) {
     return index >= 0 && index < kLevelCount ? index : 0;
 }
 
