@@ -15,7 +15,7 @@ void Game::clearKeys() {
 
 void Game::preTranslateKey(bool isKeyDown, std::int32_t keyCode) {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayKeyMessage, {isKeyDown ? 1 : 0, keyCode});
+    if (command.top()) recorder_.command(ReplayKeyMessage, {isKeyDown ? 1 : 0, keyCode});
     if (!(state_.appActive && state_.gameRunning && state_.notPaused)) {
         clearKeys();
         return;
@@ -37,7 +37,7 @@ void Game::preTranslateKey(bool isKeyDown, std::int32_t keyCode) {
 
 void Game::onKeyDown(std::int32_t keyCode) {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayKeyDown, {keyCode});
+    if (command.top()) recorder_.command(ReplayKeyDown, {keyCode});
     if (keyCode == settings_.keyCode[PauseGame]) togglePause();
 }
 
@@ -54,7 +54,7 @@ bool Game::performKeyAction(int action) {
 
 void Game::gameStep() {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayTick);
+    if (command.top()) recorder_.tick();
     if (state_.appActive && state_.gameRunning && state_.notPaused) playStep();
     if (!state_.notPaused) clearKeys();
 }

@@ -47,7 +47,7 @@ void Game::newGame() {
 
 void Game::startOrStop(StartStopCaller caller) {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayStartStop, {caller == StartStopCaller::PanelButton ? 1 : 0});
+    if (command.top()) recorder_.command(ReplayStartStop, {caller == StartStopCaller::PanelButton ? 1 : 0});
     if (!state_.gameRunning) {
         newGame();
         redraw();
@@ -74,7 +74,7 @@ void Game::startOrStop(StartStopCaller caller) {
 
 void Game::togglePause() {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayTogglePause);
+    if (command.top()) recorder_.command(ReplayTogglePause);
     if (!state_.gameRunning) return;
     if (state_.notPaused) {
         state_.clockRunning = 0;
@@ -110,7 +110,7 @@ void Game::gameWon() { endGame(true); }
 
 std::int32_t Game::suspendForModal() {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplaySuspend);
+    if (command.top()) recorder_.command(ReplaySuspend);
     const std::int32_t remembered = state_.notPaused;
     state_.notPaused = 0;
     state_.clockRunning = 0;
@@ -120,14 +120,14 @@ std::int32_t Game::suspendForModal() {
 
 void Game::resumeAfterModal(std::int32_t rememberedNotPaused) {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayResume, {rememberedNotPaused});
+    if (command.top()) recorder_.command(ReplayResume, {rememberedNotPaused});
     state_.notPaused = rememberedNotPaused;
     redraw();
 }
 
 void Game::setAppActive(bool active) {
     const ReplayCommandScope command(recorder_);
-    if (command.top()) recorder_.command(settings_, ReplayAppActive, {active ? 1 : 0});
+    if (command.top()) recorder_.command(ReplayAppActive, {active ? 1 : 0});
     state_.appActive = active ? 1 : 0;
     if (!active) {
         state_.clockRunning = 0;

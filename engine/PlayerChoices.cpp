@@ -33,6 +33,8 @@ void Game::applyOptions(const GameSettings& chosen) {
     settings_.blockCountCode = before.blockCountCode;
     settings_.bombsEnabled = before.bombsEnabled;
     settings_.startLevelIndex = before.startLevelIndex;
+    // Keys and delays change a running game: its replay must know.
+    recorder_.rulesChanged(settings_);
 }
 
 }  // namespace tintfall

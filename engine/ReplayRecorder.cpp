@@ -86,12 +86,6 @@ void ReplayRecorder::putRules(const GameSettings& settings) {
     for (std::int32_t v : rules_.keyCode) putReplaySigned(events_, v);
 }
 
-void ReplayRecorder::settleTick() {
-    if (!tickOpen_) return;
-    tickOpen_ = false;
-    ++idleTicks_;
-}
-
 void ReplayRecorder::flushIdle() {
     if (idleTicks_ == 0) return;
     if (idleTicks_ == 1) {
@@ -103,26 +97,23 @@ void ReplayRecorder::flushIdle() {
     idleTicks_ = 0;
 }
 
-void ReplayRecorder::command(const GameSettings& settings, ReplayTag tag, std::initializer_list<std::int64_t> values) {
+void ReplayRecorder::rulesChanged(const GameSettings& settings) {
+    if (!recording_ || replayRulesOf(settings) == rules_) return;
+    settleTick();
+    flushIdle();
+    put(ReplayRules);
+    putRules(settings);
+}
+
+void ReplayRecorder::command(ReplayTag tag, std::initializer_list<std::int64_t> values) {
     if (!recording_) return;
     settleTick();
-    if (replayRulesOf(settings) != rules_) {
-        flushIdle();
-        put(ReplayRules);
-        putRules(settings);
-    }
-    if (tag == ReplayTick) {
-        // Written once it is known whether the tick reads the clock.
-        tickOpen_ = true;
-        return;
-    }
     flushIdle();
     put(tag);
     for (std::int64_t v : values) putReplaySigned(events_, v);
 }
 
-void ReplayRecorder::reading(std::uint32_t now) {
-    if (!recording_) return;
+void ReplayRecorder::anyReading(std::uint32_t now) {
     // The first reading of a game or a loaded game is the clock itself; each
     // later one its advance since the last.
     const std::int64_t advance = readingSeen_ ? static_cast<std::int32_t>(now - lastReading_) : std::int64_t{now};

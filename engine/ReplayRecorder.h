@@ -39,9 +39,28 @@ public:
     // Nesting of commands: only the outermost is recorded.
     bool enterCommand() { return depth_++ == 0; }
     void leaveCommand() { --depth_; }
-    void command(const GameSettings& settings, ReplayTag tag, std::initializer_list<std::int64_t> values = {});
+    void command(ReplayTag tag, std::initializer_list<std::int64_t> values = {});
+    // The settings changed: recorded when they change how the game plays.
+    void rulesChanged(const GameSettings& settings);
 
-    void reading(std::uint32_t now);
+    // One gameStep. Written once it is known whether the tick reads the clock.
+    void tick() {
+        if (!recording_) return;
+        settleTick();
+        tickOpen_ = true;
+    }
+    // Inline, for the usual tick: one reading a little after the last.
+    void reading(std::uint32_t now) {
+        if (!recording_) return;
+        const std::uint32_t advance = now - lastReading_;
+        if (tickOpen_ && readingSeen_ && advance < 0x80 && idleTicks_ == 0) {
+            lastReading_ = now;
+            tickOpen_ = false;
+            events_.push_back(static_cast<std::uint8_t>(kReplayTickWithReading | advance));
+            return;
+        }
+        anyReading(now);
+    }
     void sleep(std::uint32_t ms);
     void calendar(std::int64_t seconds);
     void dateText(const std::string& text);
@@ -51,7 +70,12 @@ public:
 private:
     // Settles the tick before any other event: one that read nothing joins
     // the run of idle ticks, which is written before the next event.
-    void settleTick();
+    void settleTick() {
+        if (!tickOpen_) return;
+        tickOpen_ = false;
+        ++idleTicks_;
+    }
+    void anyReading(std::uint32_t now);
     // An empty stream in the buffer's usual room.
     void restart();
     void flushIdle();
