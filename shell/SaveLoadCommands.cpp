@@ -1,6 +1,7 @@
 #include "shell/SaveLoadCommands.h"
 
 #include "engine/ModalPause.h"
+#include "engine/ReplayFile.h"
 #include "settings/SavedGameFile.h"
 #include "shell/ProductName.h"
 
@@ -24,8 +25,19 @@ void SaveLoadCommands::saveGameAs() {
     if (game_.state().gameRunning == 0) return;
     ModalPause pause(game_);
     if (const auto path = runner_.chooseSaveFile(saveGameRequest())) {
-        if (!saveGame(files_, *path, game_.state(), game_.settings()))
+        if (!saveGame(files_, *path, game_.state(), game_.settings())) {
             message(saveGameErrorText(*path), MessageIcon::Exclamation);
+            return;
+        }
+        // The replay so far goes beside the game; a game without one must not
+        // find an older game's replay there when it is loaded.
+        const std::string replayPath = *path + kReplayFileEnding;
+        const std::vector<std::uint8_t> replay = game_.replaySoFar();
+        if (replay.empty()) {
+            files_.remove(replayPath);
+        } else {
+            files_.write(replayPath, encodeReplayFile(replay));
+        }
     }
 }
 
@@ -44,7 +56,10 @@ void SaveLoadCommands::loadGame() {
         case SavedGameLoad::Incorrect: message(kSavedGameIncorrect, MessageIcon::Exclamation); return;
         case SavedGameLoad::Loaded: break;
     }
-    game_.continueLoadedGame(loaded, loadedRules);
+    // A game saved without a replay, or with a damaged one, is played on unrecorded.
+    const auto replayFile = files_.read(*path + kReplayFileEnding, kReplayMaxFileBytes);
+    const ReplayFileRead replay = replayFile ? parseReplayFile(*replayFile) : ReplayFileRead{};
+    game_.continueLoadedGame(loaded, loadedRules, replay.ok() ? replay.events : std::vector<std::uint8_t>{});
 }
 
 }  // namespace tintfall

@@ -1,4 +1,8 @@
+#include "engine/GameRecord.h"
+#include "engine/ReplayFile.h"
+#include "engine/ReplayRerun.h"
 #include "settings/SavedGameFile.h"
+#include "tests/support/RandomPlayer.h"
 #include "tests/unit/shell/CommandFixture.h"
 
 namespace tintfall {
@@ -221,6 +225,23 @@ TEST_F(SaveLoad, MissingFileIsNamedInTheError) {
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(services.messages[0].text.find("\"D:\\nowhere.tfs\""), std::string::npos);
     EXPECT_EQ(services.messages[0].text.rfind("ERROR!", 0), 0u);
+}
+
+TEST_F(SaveLoad, ASavedGameKeepsItsReplayBesideItAndLoadingContinuesIt) {
+    driver.host().nameAnswers.push_back(std::nullopt);
+    driver.pressStartStop();
+    RandomPlayer player(5, false);
+    driver.runWith(std::ref(player), 150);
+    save();
+    ASSERT_TRUE(files.exists(savePath + kReplayFileEnding));
+    driver.runWith(std::ref(player), 40);  // played on, then the saved game taken back
+    services.answers.push_back(MessageAnswer::Yes);
+    load();
+    driver.runWith(std::ref(player), 1000000);
+    ASSERT_EQ(state.gameRunning, 0);
+    const ReplayRerun rerun = rerunReplay(driver.game().finishedReplay());
+    ASSERT_TRUE(rerun.ok) << rerun.failure;
+    EXPECT_EQ(firstDifferentField(makeGameResult(state, settings), rerun.result), "");
 }
 
 }  // namespace
