@@ -194,4 +194,26 @@ for count, time in judged:
 for name in sorted(name for name in bench if name.startswith("JudgeOneUpload/") and "error_message" in bench[name]):
     w("| %s | not measured: %s | |" % (name.split("/")[1], bench[name]["error_message"]))
 w("")
+if "ReplayTick/0" in bench and "ReplayVerify/1" in bench:
+    w("## Replays")
+    w("")
+    w("Command: `build/native/tests/bench/tintfall_bench --benchmark_filter=Replay`. The same 24 games")
+    w("(modes in turn, a random player that lets pieces fall) played headless: a tick with the replay")
+    w("recorded beside the same tick unrecorded (the floor), and the games verified from their replay")
+    w("files (read, expanded, re-run, processor time) beside the same games played headless unrecorded")
+    w("(the floor).")
+    w("")
+    tick_floor = us("ReplayTick/0") / bench["ReplayTick/0"]["ticks"] * bench["ReplayTick/0"]["iterations"]
+    tick = us("ReplayTick/1") / bench["ReplayTick/1"]["ticks"] * bench["ReplayTick/1"]["iterations"]
+    minutes = bench["ReplayVerify/1"]["minutesPerRound"]
+    verify = us("ReplayVerify/1") / minutes
+    play = us("ReplayVerify/0") / minutes
+    w("| what | figure | floor | ratio | target | |")
+    w("|---|---|---|---|---|---|")
+    w("| one tick, recorded | %.1f ns | %.1f ns | %.2fx | under 1.05x | %s |"
+      % (tick * 1000, tick_floor * 1000, tick / tick_floor, verdict(tick / tick_floor < 1.05)))
+    w("| verifying a minute of play | %.3f ms | %.3f ms | %.2fx | | |" % (verify / 1000, play / 1000, verify / play))
+    w("| verifying a 10-minute game | %.2f ms | | | under 50 ms | %s |" % (verify / 100, verdict(verify / 100 < 50)))
+    w("| replay size | %.0f bytes a minute of play | | | | |" % bench["ReplayVerify/1"]["replayBytesPerMinute"])
+    w("")
 sys.stdout.write("\n".join(lines))
