@@ -29,15 +29,12 @@ void SaveLoadCommands::saveGameAs() {
             message(saveGameErrorText(*path), MessageIcon::Exclamation);
             return;
         }
-        // The replay so far goes beside the game; a game without one must not
-        // find an older game's replay there when it is loaded.
+        // The replay so far goes beside the game; a game without one, or
+        // whose replay cannot be written, must not find an older game's
+        // replay there when it is loaded.
         const std::string replayPath = *path + kReplayFileEnding;
         const std::vector<std::uint8_t> replay = game_.replaySoFar();
-        if (replay.empty()) {
-            files_.remove(replayPath);
-        } else {
-            files_.write(replayPath, encodeReplayFile(replay));
-        }
+        if (replay.empty() || !files_.write(replayPath, encodeReplayFile(replay))) files_.remove(replayPath);
     }
 }
 

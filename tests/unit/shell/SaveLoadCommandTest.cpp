@@ -242,6 +242,14 @@ TEST_F(SaveLoad, ASavedGameKeepsItsReplayBesideItAndLoadingContinuesIt) {
     const ReplayRerun rerun = rerunReplay(driver.game().finishedReplay());
     ASSERT_TRUE(rerun.ok) << rerun.failure;
     EXPECT_EQ(firstDifferentField(makeGameResult(state, settings), rerun.result), "");
+
+    // Another game saved there whose replay cannot be written must not be
+    // loaded with the first game's replay.
+    driver.pressStartStop();
+    driver.runWith(std::ref(player), 20);
+    files.unwritable.insert(savePath + kReplayFileEnding);
+    save();
+    EXPECT_FALSE(files.exists(savePath + kReplayFileEnding));
 }
 
 }  // namespace
