@@ -72,28 +72,15 @@ bool ReplayPlayer::carryOut(std::uint8_t tag) {
             if (events_.ok()) game_.preTranslateKey(down, key);
             return true;
         }
-        case ReplayKeyDown: {
-            const std::int32_t key = events_.int32();
-            if (events_.ok()) game_.onKeyDown(key);
-            return true;
-        }
-        case ReplayStartStop: {
-            const std::int32_t caller = events_.int32();
-            if (events_.ok()) game_.startOrStop(caller == 1 ? StartStopCaller::PanelButton : StartStopCaller::Menu);
-            return true;
-        }
+        case ReplayKeyDown: return withValue([this](std::int32_t key) { game_.onKeyDown(key); });
+        case ReplayStartStop:
+            return withValue([this](std::int32_t caller) {
+                game_.startOrStop(caller == 1 ? StartStopCaller::PanelButton : StartStopCaller::Menu);
+            });
         case ReplayTogglePause: game_.togglePause(); return true;
         case ReplaySuspend: game_.suspendForModal(); return true;
-        case ReplayResume: {
-            const std::int32_t notPaused = events_.int32();
-            if (events_.ok()) game_.resumeAfterModal(notPaused);
-            return true;
-        }
-        case ReplayAppActive: {
-            const std::int32_t active = events_.int32();
-            if (events_.ok()) game_.setAppActive(active != 0);
-            return true;
-        }
+        case ReplayResume: return withValue([this](std::int32_t notPaused) { game_.resumeAfterModal(notPaused); });
+        case ReplayAppActive: return withValue([this](std::int32_t active) { game_.setAppActive(active != 0); });
         case ReplayLoaded: {
             // The game goes on from where its replay so far left it, which is
             // what its saved file holds, with the loading run's flags.

@@ -54,6 +54,13 @@ private:
     void readFlags();
     void tick(std::optional<std::uint32_t> reading);
     void fail(const std::string& reason);
+    // A command of one value: carried out when the value reads.
+    template <class Command>
+    bool withValue(Command command) {
+        const std::int32_t value = events_.int32();
+        if (events_.ok()) command(value);
+        return true;
+    }
 
     ReplayEventReader events_;
     ReplayFeed feed_;

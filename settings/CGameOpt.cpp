@@ -10,19 +10,12 @@ namespace {
 
 constexpr RuleGroup kGroups[] = {RuleGroup::Mode, RuleGroup::Difficulty, RuleGroup::Blocks};
 
-// The radio buttons of a group, in choice order.
+// The radio buttons of each group, in choice order.
 using GroupButtons = std::array<int, kRuleChoiceCount>;
-const GroupButtons& buttonsOf(RuleGroup group) {
-    static const GroupButtons mode{IDC_MODE_CLASSIC, IDC_MODE_TIMER, IDC_MODE_RISING};
-    static const GroupButtons difficulty{IDC_DIFFICULTY_EASY, IDC_DIFFICULTY_NORMAL, IDC_DIFFICULTY_HARD};
-    static const GroupButtons blocks{IDC_BLOCKS_ONE, IDC_BLOCKS_TWO, IDC_BLOCKS_THREE};
-    switch (group) {
-        case RuleGroup::Mode: return mode;
-        case RuleGroup::Difficulty: return difficulty;
-        case RuleGroup::Blocks: break;
-    }
-    return blocks;
-}
+constexpr GroupButtons kGroupButtons[] = {{IDC_MODE_CLASSIC, IDC_MODE_TIMER, IDC_MODE_RISING},
+                                          {IDC_DIFFICULTY_EASY, IDC_DIFFICULTY_NORMAL, IDC_DIFFICULTY_HARD},
+                                          {IDC_BLOCKS_ONE, IDC_BLOCKS_TWO, IDC_BLOCKS_THREE}};
+const GroupButtons& buttonsOf(RuleGroup group) { return kGroupButtons[static_cast<std::size_t>(group)]; }
 
 std::size_t slot(RuleGroup group) { return static_cast<std::size_t>(group); }
 

@@ -3,35 +3,17 @@
 #include <algorithm>
 #include <functional>
 
-#include "engine/GameRecord.h"
 #include "engine/ReplayEvents.h"
 #include "engine/ReplayFile.h"
 #include "server/judge/ReplayCheck.h"
-#include "tests/support/GameDriver.h"
-#include "tests/support/RandomPlayer.h"
+#include "tests/support/RecordedGame.h"
 
 using namespace tintfall;
 
 namespace {
 
-struct Played {
-    ScoreEntry row;
-    std::vector<std::uint8_t> events;
-};
-
-// A Classic game, the same every time. tickMilliseconds below 20 slows the
-// game's clock down against its ticks; pieces dropped or left to fall.
-Played play(std::uint32_t tickMilliseconds = GameDriver::kTickMilliseconds, bool dropPieces = true) {
-    GameDriver driver;
-    driver.host().nameAnswers.push_back(std::nullopt);
-    driver.pressStartStop();
-    RandomPlayer player(11, dropPieces);
-    for (int tick = 0; tick < 100000 && driver.state().gameRunning; ++tick) {
-        player(driver);
-        driver.clock().advance(tickMilliseconds);
-        driver.game().gameStep();
-    }
-    return {makeGameResult(driver.state(), driver.settings()), driver.game().finishedReplay()};
+RecordedGame play(std::uint32_t tickMilliseconds = GameDriver::kTickMilliseconds, bool dropPieces = true) {
+    return playRecordedGame(11, tickMilliseconds, dropPieces);
 }
 
 std::vector<std::uint8_t> keyPress(std::int32_t keyCode) {
@@ -66,7 +48,7 @@ const Forgery kForgeries[] = {
     {"honest", nullptr, nullptr, ""},
     {"honest, every piece left to fall",
      [](ScoreEntry& row, std::vector<std::uint8_t>& events) {
-         const Played falling = play(GameDriver::kTickMilliseconds, false);
+         const RecordedGame falling = play(GameDriver::kTickMilliseconds, false);
          row = falling.row;
          events = falling.events;
      },
@@ -99,7 +81,7 @@ const Forgery kForgeries[] = {
      },
      nullptr, "out of step"},
     {"the clock stretched", [](ScoreEntry& row, std::vector<std::uint8_t>& events) {
-         const Played slowed = play(12, false);
+         const RecordedGame slowed = play(12, false);
          row = slowed.row;
          events = slowed.events;
      },
@@ -130,7 +112,7 @@ class ForgedReplay : public testing::TestWithParam<Forgery> {};
 
 TEST_P(ForgedReplay, IsRefusedWithItsReason) {
     const Forgery& forgery = GetParam();
-    Played game = play();
+    RecordedGame game = play();
     ASSERT_GT(game.row.score, 0);
     if (forgery.forgeGame) forgery.forgeGame(game.row, game.events);
     std::vector<std::uint8_t> file = encodeReplayFile(game.events);

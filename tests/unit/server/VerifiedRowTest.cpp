@@ -5,12 +5,10 @@
 
 #include <sqlite3.h>
 
-#include "engine/GameRecord.h"
 #include "engine/ReplayFile.h"
 #include "net/Top10File.h"
 #include "server/judge/HtmlPages.h"
-#include "tests/support/GameDriver.h"
-#include "tests/support/RandomPlayer.h"
+#include "tests/support/RecordedGame.h"
 #include "tests/support/TempFolder.h"
 #include "tests/unit/server/Uploads.h"
 
@@ -24,16 +22,8 @@ struct PlayedGame {
 };
 
 PlayedGame playGame() {
-    GameDriver driver;
-    driver.host().nameAnswers.push_back(std::nullopt);
-    driver.pressStartStop();
-    RandomPlayer player(5, true);
-    for (int tick = 0; tick < 100000 && driver.state().gameRunning; ++tick) {
-        player(driver);
-        driver.clock().advance(GameDriver::kTickMilliseconds);
-        driver.game().gameStep();
-    }
-    return {makeGameResult(driver.state(), driver.settings()), encodeReplayFile(driver.game().finishedReplay())};
+    const RecordedGame game = playRecordedGame(5);
+    return {game.row, encodeReplayFile(game.events)};
 }
 
 struct Sent {
