@@ -25,7 +25,7 @@ cmake --build build/win --target tintfall tintfall_probe tintfall_floor -j"$jobs
 } >"$out/machine.txt"
 
 build/native/tests/bench/tintfall_bench --benchmark_out="$out/native.json" --benchmark_out_format=json \
-  --benchmark_repetitions="${BENCH_REPETITIONS:-1}" >/dev/null
+  --benchmark_repetitions="${BENCH_REPETITIONS:-3}" --benchmark_enable_random_interleaving=true >/dev/null
 
 SECONDS_PER_SPAN="${SECONDS_PER_SPAN:-30}" LAUNCHES="${LAUNCHES:-11}" bash tests/bench/wine_figures.sh >"$out/wine.txt"
 echo "seconds ${SECONDS_PER_SPAN:-30}" >>"$out/wine.txt"

@@ -268,7 +268,9 @@ def main():
         try:
             floor_run = measure(floor_port, [floor.pid], options.seconds, options.clients, 1)
         finally:
-            floor.send_signal(signal.SIGINT)
+            # Not SIGINT: pyftpdlib takes a KeyboardInterrupt raised inside a
+            # handler for that handler's error and serves on.
+            floor.terminate()
             floor.wait()
         data = os.path.join(work, "table")
         server, ftp_port, web_port = start_server(options.judge, data)

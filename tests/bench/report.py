@@ -13,7 +13,10 @@ def read_lines(name):
     return open(path).read().strip().splitlines() if os.path.exists(path) else []
 
 
-bench = {b["name"]: b for b in json.load(open(os.path.join(out, "native.json")))["benchmarks"]}
+runs = json.load(open(os.path.join(out, "native.json")))["benchmarks"]
+# With repetitions, each figure is the median of its runs.
+bench = {b["run_name"]: b for b in runs if "aggregate_name" not in b}
+bench.update({b["run_name"]: b for b in runs if b.get("aggregate_name") == "median"})
 wine = dict(line.split(None, 1) for line in read_lines("wine.txt"))
 machine = read_lines("machine.txt")
 
@@ -203,8 +206,8 @@ if "ReplayTick/0" in bench and "ReplayVerify/1" in bench:
     w("files (read, expanded, re-run, processor time) beside the same games played headless unrecorded")
     w("(the floor).")
     w("")
-    tick_floor = us("ReplayTick/0") / bench["ReplayTick/0"]["ticks"] * bench["ReplayTick/0"]["iterations"]
-    tick = us("ReplayTick/1") / bench["ReplayTick/1"]["ticks"] * bench["ReplayTick/1"]["iterations"]
+    tick_floor = us("ReplayTick/0") / bench["ReplayTick/0"]["ticksPerIteration"]
+    tick = us("ReplayTick/1") / bench["ReplayTick/1"]["ticksPerIteration"]
     minutes = bench["ReplayVerify/1"]["minutesPerRound"]
     verify = us("ReplayVerify/1") / minutes
     play = us("ReplayVerify/0") / minutes
