@@ -60,6 +60,45 @@ ALLOWED_COMMANDS = (
 )
 
 
+class RecentEvents:
+    """The times of each address's events within the last `window` seconds.
+    Addresses are kept in the order of their latest event, so the ones with
+    nothing recent are forgotten from the front as time passes: every call
+    costs the same however many addresses have come and gone."""
+
+    def __init__(self, window, clock, keep=None):
+        self.window = window
+        self.clock = clock
+        self.keep = keep  # at most this many times per address
+        self.times = collections.OrderedDict()
+
+    def add(self, address):
+        now = self.forget_old()
+        times = self.times.get(address)
+        if times is None:
+            times = self.times[address] = collections.deque(maxlen=self.keep)
+        self.times.move_to_end(address)
+        times.append(now)
+
+    def count(self, address):
+        now = self.forget_old()
+        times = self.times.get(address)
+        if times is None:
+            return 0
+        while times and times[0] <= now - self.window:
+            times.popleft()
+        return len(times)
+
+    def forget_old(self):
+        now = self.clock()
+        while self.times:
+            address, times = next(iter(self.times.items()))
+            if times and times[-1] > now - self.window:
+                break
+            del self.times[address]
+        return now
+
+
 class Limits:
     """The limits and what each address uses of them, shared by all
     sessions. One sweep a second closes idle, overlong and trickling
@@ -80,45 +119,23 @@ class Limits:
         self.sessions = set()
         self.transfers = set()
         self.logins = collections.Counter()
-        self.uploads = collections.defaultdict(collections.deque)
-        self.strikes = {}
+        self.uploads = RecentEvents(HOUR, clock)
+        self.strikes = RecentEvents(STRIKE_SECONDS, clock, keep=2 * self.max_refusals)
         self.replay_bytes = 0  # held by all sessions
 
     def strike(self, address):
-        if address not in self.strikes:
-            if len(self.strikes) > 4 * self.max_sessions:
-                for known in list(self.strikes):
-                    self.banned(known)
-            self.strikes[address] = collections.deque(maxlen=2 * self.max_refusals)
-        self.strikes[address].append(self.clock())
+        self.strikes.add(address)
 
     def banned(self, address):
-        times = self.strikes.get(address)
-        if times is None:
-            return False
-        while times and times[0] <= self.clock() - STRIKE_SECONDS:
-            times.popleft()
-        if not times:
-            del self.strikes[address]
-        return len(times) >= self.max_refusals
+        return self.strikes.count(address) >= self.max_refusals
 
     def may_upload(self, address):
         """Counts an upload of address; False when it has sent its share
         this hour."""
-        times = self.uploads[address]
-        now = self.clock()
-        while times and times[0] <= now - HOUR:
-            times.popleft()
-        if len(times) >= self.uploads_per_hour:
+        if self.uploads.count(address) >= self.uploads_per_hour:
             return False
-        times.append(now)
-        if len(self.uploads) > 4 * self.max_sessions:
-            self.forget_old_uploads(now)
+        self.uploads.add(address)
         return True
-
-    def forget_old_uploads(self, now):
-        for address in [address for address, times in self.uploads.items() if times[-1] <= now - HOUR]:
-            del self.uploads[address]
 
     def sweep(self):
         now = self.clock()

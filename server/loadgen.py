@@ -168,18 +168,24 @@ def attackers(ftp_port, web_port, seconds):
                                                          threading.Event()), daemon=True)
 
 
-def peak_memory(pids, stop, peaks):
-    """Samples the resident memory of pids and their children."""
-    while not stop.is_set():
+def sample_servers(pids, stop, peaks, cpu):
+    """Samples the resident memory of pids and their children, and the
+    processor time each has used (first and last reading per process)."""
+    while True:
         total = 0
         for pid in family(pids):
             try:
                 with open("/proc/%d/status" % pid) as status:
                     total += int(re.search(r"VmRSS:\s+(\d+)", status.read()).group(1))
+                with open("/proc/%d/stat" % pid) as stat:
+                    fields = stat.read().rsplit(")", 1)[1].split()
+                used = (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+                cpu.setdefault(pid, [used, used])[1] = used
             except (OSError, AttributeError):
                 pass
         peaks.append(total)
-        stop.wait(0.2)
+        if stop.wait(0.2):
+            return
 
 
 def family(pids):
@@ -198,7 +204,8 @@ def measure(port, pids, seconds, clients, tag, attack_ports=None):
     until = time.monotonic() + seconds
     stop = threading.Event()
     peaks = []
-    sampler = threading.Thread(target=peak_memory, args=(pids, stop, peaks), daemon=True)
+    cpu = {}
+    sampler = threading.Thread(target=sample_servers, args=(pids, stop, peaks, cpu), daemon=True)
     sampler.start()
     attack = attackers(port, attack_ports, seconds) if attack_ports else None
     workers = [threading.Thread(target=honest_client, args=(port, run, until, tag)) for _ in range(clients)]
@@ -216,6 +223,7 @@ def measure(port, pids, seconds, clients, tag, attack_ports=None):
     sampler.join()
     run.rate = run.accepted / elapsed
     run.peak_mb = max(peaks or [0]) / 1024
+    run.cpu_ms = 1000 * sum(last - first for first, last in cpu.values()) / max(run.accepted, 1)
     return run
 
 
@@ -291,19 +299,21 @@ def main():
           "seconds against each server in turn; latency is from connecting to the upload's reply. The attacks "
           "(one process, each attacker starting again at most ten times a second): four PASV-holding sessions, "
           "a trickling upload, 2 MB uploads, a flood of new installations from one address, forged log lines, "
-          "100 idle and half-sent web requests. Peak memory: all the server's processes together. Load "
+          "100 idle and half-sent web requests. Processor time (user and system) and peak memory: all the "
+          "server's processes together; the time is divided by the accepted honest uploads, and the load "
+          "generator takes its own share of the same cores. Load "
           "average %s at the start, %s at the end (the machine is shared, so single figures move by tens of "
           "percent between runs).\n" % (options.seconds, options.clients, options.clients, options.seconds,
                                          load_at_start, load_average()))
-    print("| server | honest uploads/s | latency p50 | latency p99 | peak memory | honest refused "
-          "| accepted uploads in the database |")
-    print("|---|---|---|---|---|---|---|")
+    print("| server | honest uploads/s | latency p50 | latency p99 | server processor time per upload "
+          "| peak memory | honest refused | accepted uploads in the database |")
+    print("|---|---|---|---|---|---|---|---|")
     for name, run, tag in (("floor: bare pyftpdlib, stores only", floor_run, None),
                            ("table server", quiet, 2), ("table server under attack", attacked, 3)):
         in_db = "—" if tag is None else "%d of %d" % (stored[tag], run.accepted)
-        print("| %s | %.1f | %.1f ms | %.1f ms | %.1f MB | %d | %s |" % (
-            name, run.rate, percentile(run.latencies, 0.5), percentile(run.latencies, 0.99), run.peak_mb,
-            len(run.refused), in_db))
+        print("| %s | %.1f | %.1f ms | %.1f ms | %.2f ms | %.1f MB | %d | %s |" % (
+            name, run.rate, percentile(run.latencies, 0.5), percentile(run.latencies, 0.99), run.cpu_ms,
+            run.peak_mb, len(run.refused), in_db))
     for name, run in (("floor", floor_run), ("server", quiet), ("attacked", attacked)):
         for reason in sorted(set(run.refused))[:5]:
             print("\n%s refused an honest client: %s" % (name, reason))

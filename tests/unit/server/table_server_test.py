@@ -282,6 +282,34 @@ class ConnectionLimitTest(ServerCase):
         self.assertLessEqual(len(opened), PER_ADDRESS)
 
 
+class AddressLimitsTest(unittest.TestCase):
+    """Uploads an hour and refusals before a ban, counted per address over a
+    sliding window, whatever the number of other addresses."""
+
+    def test_each_address_has_its_share_of_its_window(self):
+        sys.path.insert(0, os.path.join(ROOT, "server"))
+        import types
+        import ftpfront
+        now = [0.0]
+        options = types.SimpleNamespace(max_sessions=2, max_logins_per_address=2, uploads_per_hour=3,
+                                        idle_seconds=30, session_seconds=60, min_rate=100, max_refusals=2)
+        limits = ftpfront.Limits(options, clock=lambda: now[0])
+        for n in range(50):  # many other addresses come and go meanwhile
+            limits.strike("other%d" % n)
+            limits.may_upload("other%d" % n)
+        self.assertEqual([limits.may_upload("a") for _ in range(4)], [True, True, True, False])
+        limits.strike("a")
+        self.assertFalse(limits.banned("a"))
+        limits.strike("a")
+        self.assertTrue(limits.banned("a"))
+        self.assertFalse(limits.banned("b"))
+        now[0] = ftpfront.STRIKE_SECONDS
+        self.assertFalse(limits.banned("a"))
+        self.assertFalse(limits.may_upload("a"))
+        now[0] = ftpfront.HOUR
+        self.assertTrue(limits.may_upload("a"))
+
+
 class ServerConfTest(unittest.TestCase):
     """The build and the server read server.conf alike, or both refuse it."""
 
