@@ -340,6 +340,17 @@ box_ok() {
   dlg nobox
 }
 
+# SEND from the open internet table: Send Result filled with NAME, E-MAIL
+# and COUNTRY and confirmed.
+send_as() {
+  dlg click "Internet Best Scores - Top 10" 1023 >/dev/null
+  e2e_wait_for "the Send Result dialog" 15 dlg find "Send Result"
+  dlg settext "Send Result" 1012 "$1" >/dev/null
+  dlg settext "Send Result" 1058 "$2" >/dev/null
+  dlg settext "Send Result" 1059 "$3" >/dev/null
+  dlg click "Send Result" 1 >/dev/null
+}
+
 # Screenshot of one window (the newest of that title) into
 # build/e2e-shots/<test>-<name>.png. This display only shows a window opened
 # over the main window once the window has been moved; the main window goes

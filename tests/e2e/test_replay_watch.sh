@@ -46,15 +46,9 @@ check "the row's replay is kept beside data.tft" [ -n "$replay" ]
 
 # SEND from the internet table.
 TOP10="Internet Best Scores - Top 10"
-SEND="Send Result"
 dlg command 40015 >/dev/null
 e2e_wait_for "the internet table" 15 dlg find "$TOP10"
-dlg click "$TOP10" 1023 >/dev/null
-e2e_wait_for "the Send Result dialog" 15 dlg find "$SEND"
-dlg settext "$SEND" 1012 "Replay Sender" >/dev/null
-dlg settext "$SEND" 1058 "sender@example.org" >/dev/null
-dlg settext "$SEND" 1059 "Norway" >/dev/null
-dlg click "$SEND" 1 >/dev/null
+send_as "Replay Sender" "sender@example.org" "Norway"
 check "the upload is reported" box_says "Thank you and Good Luck!"
 box_ok
 dlg click "$TOP10" 2 >/dev/null
