@@ -17,8 +17,7 @@ wineserver -w
 # Normal is 483 x 407 units, Big 602 x 602; the automatic choice measures the
 # 1280 x 1024 screen in units.
 if [ "$E2E_DPI" -gt 166 ]; then W=483; H=407; SUFFIX=""; START_Y=22; START_X=63; else W=602; H=602; SUFFIX=b; START_Y=68; START_X=71; fi
-cd "$E2E_RUN" && { wine ./tintfall.exe >/dev/null 2>&1 & E2E_PID=$!; } && cd - >/dev/null
-probe wait 60 >/dev/null || { fail "the main window did not appear"; e2e_finish; }
+e2e_launch || e2e_finish
 sleep 2
 check "the client area is the $W x $H layout at $E2E_DPI DPI" [ "$(probe client)" = "$(px $W) $(px $H)" ]
 
