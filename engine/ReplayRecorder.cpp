@@ -26,9 +26,8 @@ void ReplayRecorder::restart() {
     events_.clear();
     if (enabled_) events_.reserve(kReservedEventBytes);
     finished_ = false;
-    tickOpen_ = false;
-    idleTicks_ = 0;
-    readingSeen_ = false;
+    unwrittenTicks_ = 0;
+    quickReadings_ = false;
 }
 
 void ReplayRecorder::begin(const GameSettings& settings, const GameState& state) {
@@ -57,13 +56,12 @@ void ReplayRecorder::continueSaved(const std::vector<std::uint8_t>& events, cons
 
 void ReplayRecorder::finish() {
     if (!recording_) return;
-    settleTick();
-    recording_ = false;
+    recording_ = quickReadings_ = false;
     finished_ = true;
 }
 
 void ReplayRecorder::abandon() {
-    recording_ = finished_ = false;
+    recording_ = finished_ = quickReadings_ = false;
     events_.clear();
 }
 
@@ -74,7 +72,6 @@ const std::vector<std::uint8_t>& ReplayRecorder::finishedGame() const {
 
 std::vector<std::uint8_t> ReplayRecorder::gameSoFar() {
     if (!recording_) return {};
-    settleTick();
     flushIdle();
     return events_;
 }
@@ -86,20 +83,19 @@ void ReplayRecorder::putRules(const GameSettings& settings) {
     for (std::int32_t v : rules_.keyCode) putReplaySigned(events_, v);
 }
 
-void ReplayRecorder::flushIdle() {
-    if (idleTicks_ == 0) return;
-    if (idleTicks_ == 1) {
+void ReplayRecorder::flushIdle(std::uint64_t idleTicks) {
+    unwrittenTicks_ = 0;
+    if (idleTicks == 0) return;
+    if (idleTicks == 1) {
         put(ReplayTick);
     } else {
         put(ReplayIdleTicks);
-        putReplayNumber(events_, idleTicks_);
+        putReplayNumber(events_, idleTicks);
     }
-    idleTicks_ = 0;
 }
 
 void ReplayRecorder::rulesChanged(const GameSettings& settings) {
     if (!recording_ || replayRulesOf(settings) == rules_) return;
-    settleTick();
     flushIdle();
     put(ReplayRules);
     putRules(settings);
@@ -107,7 +103,6 @@ void ReplayRecorder::rulesChanged(const GameSettings& settings) {
 
 void ReplayRecorder::command(ReplayTag tag, std::initializer_list<std::int64_t> values) {
     if (!recording_) return;
-    settleTick();
     flushIdle();
     put(tag);
     for (std::int64_t v : values) putReplaySigned(events_, v);
@@ -116,12 +111,11 @@ void ReplayRecorder::command(ReplayTag tag, std::initializer_list<std::int64_t> 
 void ReplayRecorder::anyReading(std::uint32_t now) {
     // The first reading of a game or a loaded game is the clock itself; each
     // later one its advance since the last.
-    const std::int64_t advance = readingSeen_ ? static_cast<std::int32_t>(now - lastReading_) : std::int64_t{now};
-    readingSeen_ = true;
+    const std::int64_t advance = quickReadings_ ? static_cast<std::int32_t>(now - lastReading_) : std::int64_t{now};
+    quickReadings_ = true;
     lastReading_ = now;
-    if (tickOpen_ && advance >= 0 && advance < 0x80) {
-        tickOpen_ = false;
-        flushIdle();
+    if (unwrittenTicks_ > 0 && advance >= 0 && advance < 0x80) {
+        flushIdle(unwrittenTicks_ - 1);
         events_.push_back(static_cast<std::uint8_t>(kReplayTickWithReading | advance));
         return;
     }
@@ -131,12 +125,9 @@ void ReplayRecorder::anyReading(std::uint32_t now) {
 }
 
 void ReplayRecorder::beforeValue() {
-    if (tickOpen_) {
-        tickOpen_ = false;
-        flushIdle();
-        put(ReplayTick);
-    }
-    flushIdle();
+    if (unwrittenTicks_ == 0) return;
+    flushIdle(unwrittenTicks_ - 1);
+    put(ReplayTick);
 }
 
 void ReplayRecorder::sleep(std::uint32_t ms) {

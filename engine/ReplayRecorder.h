@@ -43,23 +43,19 @@ public:
     // The settings changed: recorded when they change how the game plays.
     void rulesChanged(const GameSettings& settings);
 
-    // One gameStep. Written once it is known whether the tick reads the clock.
-    void tick() {
-        if (!recording_) return;
-        settleTick();
-        tickOpen_ = true;
-    }
+    // One gameStep, counted until the next event: the latest tick is still
+    // open (it may yet read the clock), those before it read nothing.
+    void tick() { ++unwrittenTicks_; }
     // Inline, for the usual tick: one reading a little after the last.
     void reading(std::uint32_t now) {
-        if (!recording_) return;
         const std::uint32_t advance = now - lastReading_;
-        if (tickOpen_ && readingSeen_ && advance < 0x80 && idleTicks_ == 0) {
+        if (quickReadings_ && unwrittenTicks_ == 1 && advance < 0x80) {
             lastReading_ = now;
-            tickOpen_ = false;
+            unwrittenTicks_ = 0;
             events_.push_back(static_cast<std::uint8_t>(kReplayTickWithReading | advance));
             return;
         }
-        anyReading(now);
+        if (recording_) anyReading(now);
     }
     void sleep(std::uint32_t ms);
     void calendar(std::int64_t seconds);
@@ -68,18 +64,13 @@ public:
     void bestScore(std::int32_t score);
 
 private:
-    // Settles the tick before any other event: one that read nothing joins
-    // the run of idle ticks, which is written before the next event.
-    void settleTick() {
-        if (!tickOpen_) return;
-        tickOpen_ = false;
-        ++idleTicks_;
-    }
     void anyReading(std::uint32_t now);
     // An empty stream in the buffer's usual room.
     void restart();
-    void flushIdle();
-    // Before a reading: an open tick is written as a tick that reads.
+    // Every unwritten tick, the open one too, as ticks that read nothing.
+    void flushIdle() { flushIdle(unwrittenTicks_); }
+    void flushIdle(std::uint64_t idleTicks);
+    // Before a reading: the open tick is written as a tick that reads.
     void beforeValue();
     void put(ReplayTag tag) { events_.push_back(tag); }
     void putRules(const GameSettings& settings);
@@ -89,9 +80,10 @@ private:
     bool recording_ = false;
     bool finished_ = false;
     int depth_ = 0;
-    bool tickOpen_ = false;
-    std::uint64_t idleTicks_ = 0;
-    bool readingSeen_ = false;
+    // gameSteps since the last event written.
+    std::uint64_t unwrittenTicks_ = 0;
+    // Recording, and the clock read before: a reading can be an advance.
+    bool quickReadings_ = false;
     std::uint32_t lastReading_ = 0;
     ReplayRulesRecord rules_;
 };
