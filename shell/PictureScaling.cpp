@@ -31,9 +31,18 @@ std::vector<std::vector<Share>> areaShares(int in, int out) {
     return shares;
 }
 
-// The source as rows of blue, green and red, top row first.
+// The source as rows of blue, green and red, top row first. A 24-bit
+// picture holds its rows in that order already, bottom row first.
 std::vector<std::uint8_t> topDownRows(const DibView& source) {
-    std::vector<std::uint8_t> rows(static_cast<std::size_t>(source.width) * static_cast<std::size_t>(source.height) * 3);
+    const std::size_t rowBytes = static_cast<std::size_t>(source.width) * 3;
+    std::vector<std::uint8_t> rows(rowBytes * static_cast<std::size_t>(source.height));
+    if (source.bitsPerPixel == 24 && source.stride >= rowBytes &&
+        source.pixelBytes >= source.stride * static_cast<std::size_t>(source.height)) {
+        for (int y = 0; y < source.height; ++y)
+            std::copy_n(source.pixels + source.stride * static_cast<std::size_t>(source.height - 1 - y), rowBytes,
+                        rows.data() + rowBytes * static_cast<std::size_t>(y));
+        return rows;
+    }
     std::size_t at = 0;
     for (int y = 0; y < source.height; ++y)
         for (int x = 0; x < source.width; ++x, at += 3) {
@@ -68,25 +77,41 @@ DibImage resampleByArea(const DibView& source, int width, int height, DisplaySca
     const std::vector<std::uint8_t> in = topDownRows(source);
     const auto across = areaShares(source.width, width);
     const auto down = areaShares(source.height, height);
-    // Across first, into one row of sums per source row; then down.
-    std::vector<double> wide(static_cast<std::size_t>(width) * static_cast<std::size_t>(source.height) * 3, 0.0);
-    for (int y = 0; y < source.height; ++y) {
-        const std::uint8_t* row = in.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(source.width) * 3;
-        double* to = wide.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) * 3;
-        for (int x = 0; x < width; ++x)
+    const std::size_t inRow = static_cast<std::size_t>(source.width) * 3;
+    const std::size_t outRow = static_cast<std::size_t>(width) * 3;
+    // Across first, one source row at a time into a few rows of sums (the
+    // rows one output row covers, each kept while the next may need it);
+    // then down, each output row the weighted sum of its rows of sums.
+    std::size_t kept = 1;
+    for (const auto& shares : down) kept = std::max(kept, shares.size());
+    std::vector<double> sums(kept * outRow);
+    std::vector<int> sumsOf(kept, -1);
+    const auto rowOfSums = [&](int sourceRow) -> const double* {
+        const std::size_t slot = static_cast<std::size_t>(sourceRow) % kept;
+        double* to = sums.data() + slot * outRow;
+        if (sumsOf[slot] == sourceRow) return to;
+        sumsOf[slot] = sourceRow;
+        const std::uint8_t* row = in.data() + static_cast<std::size_t>(sourceRow) * inRow;
+        for (int x = 0; x < width; ++x) {
+            double sum[3] = {0, 0, 0};
             for (const Share& share : across[static_cast<std::size_t>(x)])
-                for (int c = 0; c < 3; ++c) to[3 * x + c] += share.weight * row[3 * share.source + c];
+                for (int c = 0; c < 3; ++c) sum[c] += share.weight * row[3 * share.source + c];
+            std::copy_n(sum, 3, to + 3 * x);
+        }
+        return to;
+    };
+    std::vector<std::uint8_t> out(outRow * static_cast<std::size_t>(height));
+    std::vector<double> sum(outRow);
+    for (int y = 0; y < height; ++y) {
+        std::fill(sum.begin(), sum.end(), 0.0);
+        for (const Share& share : down[static_cast<std::size_t>(y)]) {
+            const double* from = rowOfSums(share.source);
+            for (std::size_t i = 0; i < outRow; ++i) sum[i] += share.weight * from[i];
+        }
+        std::uint8_t* to = out.data() + static_cast<std::size_t>(y) * outRow;
+        // Weights add up to 1, so a sum lies within 0..255 but for rounding.
+        for (std::size_t i = 0; i < outRow; ++i) to[i] = static_cast<std::uint8_t>(std::clamp(sum[i], 0.0, 255.0) + 0.5);
     }
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            for (int c = 0; c < 3; ++c) {
-                double sum = 0;
-                for (const Share& share : down[static_cast<std::size_t>(y)])
-                    sum += share.weight * wide[(static_cast<std::size_t>(share.source) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3 + static_cast<std::size_t>(c)];
-                out[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3 + static_cast<std::size_t>(c)] =
-                    static_cast<std::uint8_t>(std::clamp(std::lround(sum), 0L, 255L));
-            }
     return DibImage::fromRows(width, height, out, scale);
 }
 
