@@ -57,6 +57,7 @@ for test in tests/e2e/test_*.sh; do
   fi
   took "$test" "SECONDS - one"
 done
+stop_kept_wineservers
 echo "e2e: $passed passed, $failed failed"
 took "end-to-end tests" "SECONDS - start"
 

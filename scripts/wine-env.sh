@@ -17,6 +17,20 @@ start_virtual_display() {
   fi
 }
 
+# Debian's wineserver leaves as soon as its last program does, so a run of
+# short programs starts and stops one server after another, and a program
+# started while one was going away has come up with no window. The tests
+# keep one server for each prefix, which leaves a minute after the last
+# program (or when stopped).
+keep_wineserver() { wineserver -p60 2>/dev/null || true; }
+stop_kept_wineservers() {
+  local prefix
+  for prefix in "$root"/build/wineprefix "$root"/build/wineprefix-dpi*; do
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+  done
+  return 0
+}
+
 prepare_wine_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"

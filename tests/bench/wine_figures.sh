@@ -127,8 +127,8 @@ peak_after() {
 }
 export WINEPREFIX="$E2E_ROOT/build/wineprefix-dpi192"
 prepare_wine_prefix
+keep_wineserver
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
-wineserver -w
 { printf '\x18TINTFALL_WINDOWSIZE_FILE'; printf '\x00\x00\x00\x00'; } > "$E2E_RUN/ws.dat"
 start tintfall_floor.exe 966 814
 echo "floor2x.peak_kb $(peak_after 10)"

@@ -39,6 +39,7 @@ e2e_setup() {
   [ -f "$E2E_PROBE" ] || { e2e_log "no probe at $E2E_PROBE: build first"; exit 1; }
   start_virtual_display
   prepare_wine_prefix
+  keep_wineserver
   mkdir -p "$E2E_ROOT/build/e2e-runs" "$E2E_SHOTS"
   E2E_RUN="$(mktemp -d "$E2E_ROOT/build/e2e-runs/$E2E_NAME.XXXXXX")"
   cp -r "$E2E_DIST/." "$E2E_RUN/"
@@ -162,9 +163,9 @@ probe() { (cd "$E2E_RUN" && wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'); }
 
 # Starts ./tintfall.exe in the run folder and waits for its main window. A
 # start that shows no window within a minute is reported with the screen and
-# the Wine processes of the moment, and tried once more in a restarted
-# wineserver: one such start was seen in a whole CI run and never again, so
-# the report is what tells the next look whether it was Wine or the program.
+# the Wine processes of the moment, and tried once more in a new wineserver:
+# such starts came only at a wineserver's start or end (see keep_wineserver),
+# and the report tells the next look whether it was Wine or the program.
 e2e_launch() {
   local attempt
   for attempt in 1 2; do
@@ -179,6 +180,7 @@ e2e_launch() {
     kill "$E2E_PID" 2>/dev/null
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
+    keep_wineserver
   done
   fail "the main window did not appear"
   return 1

@@ -12,7 +12,6 @@ px() { echo $(((2 * $1 * E2E_DPI + 96) / 192)); }
 
 e2e_setup
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$E2E_DPI" /f >/dev/null 2>&1
-wineserver -w
 
 # Normal is 483 x 407 units, Big 602 x 602; the automatic choice measures the
 # 1280 x 1024 screen in units.
