@@ -164,8 +164,8 @@ probe() { (cd "$E2E_RUN" && wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'); }
 # Starts ./tintfall.exe in the run folder and waits for its main window. A
 # start that shows no window within a minute is reported with the screen and
 # the Wine processes of the moment, and tried once more in a new wineserver:
-# such starts came only at a wineserver's start or end (see keep_wineserver),
-# and the report tells the next look whether it was Wine or the program.
+# the two such starts seen came as a wineserver started or ended (see
+# keep_wineserver), and the report tells the next look what it was.
 e2e_launch() {
   local attempt
   for attempt in 1 2; do
