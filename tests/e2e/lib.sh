@@ -162,27 +162,17 @@ e2e_cut_texts() {
 probe() { (cd "$E2E_RUN" && wine "$E2E_PROBE" "$@" 2>/dev/null | tr -d '\r'); }
 
 # Starts ./tintfall.exe in the run folder and waits for its main window. A
-# start that shows no window within a minute is reported with the screen and
-# the Wine processes of the moment, and tried once more in a new wineserver:
-# the two such starts seen came as a wineserver started or ended (see
+# start that shows none is reported with the screen and Wine's processes of
+# the moment: the two seen came as a wineserver started or ended (see
 # keep_wineserver), and the report tells the next look what it was.
 e2e_launch() {
-  local attempt
-  for attempt in 1 2; do
-    cd "$E2E_RUN" || return 1
-    wine ./tintfall.exe >/dev/null 2>&1 &
-    E2E_PID=$!
-    cd - >/dev/null || return 1
-    probe wait 60 >/dev/null && return 0
-    e2e_log "no main window a minute after start $attempt; the program $(e2e_running && echo runs || echo has ended)"
-    e2e_log "the screen: $(e2e_shot "no-window-$attempt")"
-    ps -eo pid,etimes,args | grep -i -E '[.]exe|[w]ineserver' | sed "s/^/[$E2E_NAME]   /"
-    kill "$E2E_PID" 2>/dev/null
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
-    keep_wineserver
-  done
-  fail "the main window did not appear"
+  cd "$E2E_RUN" || return 1
+  wine ./tintfall.exe >/dev/null 2>&1 &
+  E2E_PID=$!
+  cd - >/dev/null || return 1
+  probe wait 60 >/dev/null && return 0
+  fail "the main window did not appear; the program $(e2e_running && echo runs || echo has ended); the screen: $(e2e_shot no-window)"
+  ps -eo pid,etimes,args | grep -i -E '[.]exe|[w]ineserver' | sed "s/^/[$E2E_NAME]   /"
   return 1
 }
 

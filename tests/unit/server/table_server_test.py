@@ -302,7 +302,6 @@ class AddressLimitsTest(unittest.TestCase):
         self.assertFalse(limits.banned("a"))
         limits.strike("a")
         self.assertTrue(limits.banned("a"))
-        self.assertFalse(limits.banned("b"))
         now[0] = ftpfront.STRIKE_SECONDS
         self.assertFalse(limits.banned("a"))
         self.assertFalse(limits.may_upload("a"))
